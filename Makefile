@@ -1,0 +1,29 @@
+# Front door: `make run` builds and runs the landscape demo, `make test` builds and runs every
+# test. Both install the Debian packages they need first.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: run test build deps-run deps-test clean
+
+deps-run:
+	@tools/install-deps.sh run
+
+deps-test:
+	@tools/install-deps.sh test
+
+build:
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: deps-run
+	@$(MAKE) --no-print-directory build CMAKE_FLAGS="-DVYN_BUILD_TESTS=OFF"
+	@if [ ! -x $(BUILD)/app/landscape ]; then echo "The landscape demo is not built yet." >&2; exit 1; fi
+	cd $(BUILD)/app && ./landscape
+
+test: deps-test
+	@$(MAKE) --no-print-directory build CMAKE_FLAGS="-DVYN_BUILD_TESTS=ON"
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf build build-*

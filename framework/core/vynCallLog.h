@@ -1,0 +1,69 @@
+// An ordered record of calls, shared by the test doubles.
+//
+// The recording GL binding and the fake platform backend both append here, so that a test can
+// assert one ordered sequence across GL and window-system calls ("glClear", then "SwapBuffers").
+// Arguments keep their kind: integers (enumerants, handles as numbers), floating-point values,
+// addresses and texts. Thread-safe: the caption timer may record from its own thread.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <mutex>
+#include <ostream>
+#include <string>
+#include <type_traits>
+#include <variant>
+#include <vector>
+
+namespace vyn {
+
+using CallArg = std::variant<long long, double, const void*, std::string>;
+
+template <typename T>
+CallArg ToCallArg(const T& value) {
+    if constexpr (std::is_same_v<T, std::string>)
+        return value;
+    else if constexpr (std::is_convertible_v<T, const char*>)
+        return std::string(value ? static_cast<const char*>(value) : "");
+    else if constexpr (std::is_pointer_v<T> || std::is_null_pointer_v<T>)
+        return static_cast<const void*>(value);
+    else if constexpr (std::is_floating_point_v<T>)
+        return static_cast<double>(value);
+    else if constexpr (std::is_enum_v<T>)
+        return static_cast<long long>(value);
+    else
+        return static_cast<long long>(value);
+}
+
+struct CallRecord {
+    std::string Name;
+    std::vector<CallArg> Args;
+
+    bool operator==(const CallRecord&) const = default;
+};
+
+// Builds a record: Call("glEnable", GL_DEPTH_TEST).
+template <typename... Args>
+CallRecord Call(std::string name, const Args&... args) {
+    return CallRecord{std::move(name), {ToCallArg(args)...}};
+}
+
+std::ostream& operator<<(std::ostream& out, const CallRecord& call);
+
+class CallLog {
+  public:
+    void Add(CallRecord call);
+    void Clear();
+    std::vector<CallRecord> Calls() const;
+    // Only the calls whose names are among `names`, in order.
+    std::vector<CallRecord> Only(const std::vector<std::string>& names) const;
+    // Only the names, in order.
+    std::vector<std::string> Names() const;
+    size_t Size() const;
+
+  private:
+    mutable std::mutex Mutex;
+    std::vector<CallRecord> Records;
+};
+
+} // namespace vyn

@@ -1,0 +1,128 @@
+#include "vynGL.h"
+
+#include "vynGLLibrary.h"
+
+#include <cstring>
+#include <stdexcept>
+#include <string>
+
+namespace vyn {
+
+namespace {
+
+LibraryHandle GLLibrary = nullptr;
+LibraryHandle GLULibrary = nullptr;
+
+template <typename Function>
+Function AsFunction(void* address) {
+    Function function;
+    static_assert(sizeof function == sizeof address);
+    std::memcpy(&function, &address, sizeof function);
+    return function;
+}
+
+[[noreturn]] void ThrowMissing(const char* library, const char* name) {
+    throw std::runtime_error(std::string(library) + " entry point " + name + " is not available");
+}
+
+void* ResolveGL(const char* name) {
+    void* address = GLLibrary ? FindGLEntryPoint(GLLibrary, name) : nullptr;
+    if (!address)
+        ThrowMissing("OpenGL", name);
+    return address;
+}
+
+// Each slot starts at its resolver, which stores the real entry point and forwards the call.
+#define VYN_GL_RESOLVER(ret, name, params, args)                                                   \
+    ret VYN_GLAPI Resolve_##name params {                                                          \
+        GL.name = AsFunction<decltype(GL.name)>(ResolveGL(#name));                                 \
+        return GL.name args;                                                                       \
+    }
+VYN_GL_FUNCS(VYN_GL_RESOLVER)
+#undef VYN_GL_RESOLVER
+
+// GLU slots hold these until a GLU library provides the entry points.
+struct MissingGLU {
+    const char* Name;
+    template <typename... Args>
+    [[noreturn]] void operator()(const Args&...) const {
+        ThrowMissing("GLU", Name);
+    }
+};
+
+#define VYN_GLU_MISSING(ret, name, params, args)                                                   \
+    ret VYN_GLAPI Missing_##name params { MissingGLU{#name} args; }
+VYN_GLU_FUNCS(VYN_GLU_MISSING)
+#undef VYN_GLU_MISSING
+
+void ResetGLSlots() {
+#define VYN_GL_RESET(ret, name, params, args) GL.name = Resolve_##name;
+    VYN_GL_FUNCS(VYN_GL_RESET)
+#undef VYN_GL_RESET
+}
+
+void ResetGLUSlots() {
+#define VYN_GLU_RESET(ret, name, params, args) GL.name = Missing_##name;
+    VYN_GLU_FUNCS(VYN_GLU_RESET)
+#undef VYN_GLU_RESET
+}
+
+void ResolveGLUSlots() {
+#define VYN_GLU_RESOLVE(ret, name, params, args)                                                   \
+    if (void* address = FindLibrarySymbol(GLULibrary, #name))                                      \
+        GL.name = AsFunction<decltype(GL.name)>(address);
+    VYN_GLU_FUNCS(VYN_GLU_RESOLVE)
+#undef VYN_GLU_RESOLVE
+}
+
+bool LoadLibrariesFromFiles(const char* glLibrary, const char* gluLibrary) {
+    LibraryHandle gl = OpenLibrary(glLibrary);
+    if (!gl)
+        return false;
+    LibraryHandle glu = OpenLibrary(gluLibrary);
+    CloseLibrary(GLLibrary);
+    CloseLibrary(GLULibrary);
+    GLLibrary = gl;
+    GLULibrary = glu;
+    ResetGLSlots();
+    ResetGLUSlots();
+    if (GLULibrary)
+        ResolveGLUSlots();
+    return true;
+}
+
+constexpr GLDispatch DefaultDispatch() {
+    GLDispatch dispatch{};
+#define VYN_GL_DEFAULT(ret, name, params, args) dispatch.name = Resolve_##name;
+    VYN_GL_FUNCS(VYN_GL_DEFAULT)
+#undef VYN_GL_DEFAULT
+#define VYN_GLU_DEFAULT(ret, name, params, args) dispatch.name = Missing_##name;
+    VYN_GLU_FUNCS(VYN_GLU_DEFAULT)
+#undef VYN_GLU_DEFAULT
+    dispatch.LoadLibraries = LoadLibrariesFromFiles;
+    return dispatch;
+}
+
+} // namespace
+
+constinit GLDispatch GL = DefaultDispatch();
+
+#if defined(_WIN32)
+const char* DefaultGLLibraryName() { return "OpenGL32.dll"; }
+const char* DefaultGLULibraryName() { return "GLU32.dll"; }
+#else
+const char* DefaultGLLibraryName() { return "libGL.so.1"; }
+const char* DefaultGLULibraryName() { return "libGLU.so.1"; }
+#endif
+
+bool LoadGLBinding(const char* glLibrary, const char* gluLibrary) {
+    return GL.LoadLibraries(glLibrary, gluLibrary);
+}
+
+void ResetGLDispatch() {
+    GL = DefaultDispatch();
+    if (GLULibrary)
+        ResolveGLUSlots();
+}
+
+} // namespace vyn

@@ -1,0 +1,49 @@
+// The OpenGL binding.
+//
+// GL and GLU are loaded at run time by file name. LoadGLBinding loads both libraries and resolves
+// the GLU entry points at once; every GL entry point is resolved on its first call, and only once
+// (the dispatch slot starts at a resolver that replaces itself). A call made before the libraries
+// are loaded, or to an entry point the library lacks, throws std::runtime_error naming it.
+//
+// The framework calls vyn::glEnable(...) and friends, thin inline wrappers over the dispatch table.
+// A test replaces the whole table with the recording double (vynGLRecorder.h).
+//
+// Main thread only: the table is written by the loader and by the resolvers without a lock.
+#pragma once
+
+#include "vynGLConstants.h"
+#include "vynGLFuncs.h"
+#include "vynGLTypes.h"
+
+namespace vyn {
+
+// The default library names of this platform.
+const char* DefaultGLLibraryName();
+const char* DefaultGLULibraryName();
+
+struct GLDispatch {
+#define VYN_GL_SLOT(ret, name, params, args) ret(VYN_GLAPI* name) params;
+    VYN_GL_FUNCS(VYN_GL_SLOT)
+    VYN_GLU_FUNCS(VYN_GL_SLOT)
+#undef VYN_GL_SLOT
+    // Loads the two libraries; true when the GL library was loaded.
+    bool (*LoadLibraries)(const char* glLibrary, const char* gluLibrary);
+};
+
+// The table every wrapper calls through.
+extern GLDispatch GL;
+
+// Loads (or reloads) the GL and GLU libraries and resets every GL entry point to be resolved on
+// its next call. A missing GLU library does not make it fail; GLU calls then throw.
+bool LoadGLBinding(const char* glLibrary, const char* gluLibrary);
+
+// Puts the default table back: the real loader, lazy GL resolvers, GLU not loaded.
+void ResetGLDispatch();
+
+#define VYN_GL_WRAPPER(ret, name, params, args)                                                   \
+    inline ret name params { return GL.name args; }
+VYN_GL_FUNCS(VYN_GL_WRAPPER)
+VYN_GLU_FUNCS(VYN_GL_WRAPPER)
+#undef VYN_GL_WRAPPER
+
+} // namespace vyn

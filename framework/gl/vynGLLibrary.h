@@ -1,0 +1,18 @@
+// Opening shared libraries and finding entry points in them: the only part of the GL binding
+// that differs between operating systems.
+#pragma once
+
+namespace vyn {
+
+using LibraryHandle = void*;
+
+// Null when the library cannot be opened.
+LibraryHandle OpenLibrary(const char* fileName);
+void CloseLibrary(LibraryHandle library);
+// Null when the library has no such symbol.
+void* FindLibrarySymbol(LibraryHandle library, const char* name);
+// An OpenGL entry point: where the platform has a context-dependent lookup (wglGetProcAddress)
+// it is asked first, then the library's own exports.
+void* FindGLEntryPoint(LibraryHandle glLibrary, const char* name);
+
+} // namespace vyn

@@ -1,0 +1,38 @@
+// Shared helpers of the test suites.
+#pragma once
+
+#include "framework/core/vynCallLog.h"
+#include "framework/gl/vynGLRecorder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+namespace vyn::test {
+
+// The folder beside the repository that holds the outside test data.
+std::filesystem::path SharedDir();
+
+// A fresh temporary folder, removed with everything in it when the object goes.
+class TempDir {
+  public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::filesystem::path& Path() const { return Root; }
+    std::filesystem::path operator/(const std::string& name) const { return Root / name; }
+
+  private:
+    std::filesystem::path Root;
+};
+
+// A fixture whose GL calls go to the recording double.
+class RecordedGLTest : public ::testing::Test {
+  protected:
+    CallLog Log;
+    RecordingGL Recorder{Log};
+};
+
+} // namespace vyn::test

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages a goal needs, and only those that are missing.
+#   tools/install-deps.sh run    what building and running the demo needs
+#   tools/install-deps.sh test   what building and running every test needs
+set -euo pipefail
+
+run_packages=(g++ make cmake pkg-config libsdl2-dev libgl1-mesa-dri libgl1-mesa-dev
+              libglu1-mesa-dev)
+test_packages=("${run_packages[@]}" libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
+               xdotool x11-utils imagemagick clang libclang-rt-14-dev valgrind libstb-dev)
+
+case "${1:-test}" in
+    run) wanted=("${run_packages[@]}") ;;
+    test) wanted=("${test_packages[@]}") ;;
+    *) echo "usage: $0 run|test" >&2; exit 2 ;;
+esac
+
+missing=()
+for package in "${wanted[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+[[ $(id -u) -eq 0 ]] || sudo=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

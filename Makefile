@@ -27,3 +27,7 @@ test: deps-test
 
 clean:
 	rm -rf build build-*
+
+.PHONY: bench
+bench: deps-test
+	@$(MAKE) --no-print-directory build BUILD=build-bench CMAKE_FLAGS="-DCMAKE_BUILD_TYPE=Release -DVYN_BUILD_TESTS=OFF -DVYN_BUILD_BENCH=ON"

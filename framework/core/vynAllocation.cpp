@@ -9,7 +9,9 @@ namespace {
 std::atomic<int> PendingFailures{0};
 }
 
-void InjectAllocationFailures(int count) { PendingFailures.store(count > 0 ? count : 0); }
+void InjectAllocationFailures(int count) {
+    PendingFailures.store(count > 0 ? count : 0);
+}
 
 void ThrowIfAllocationFailureInjected() {
     int pending = PendingFailures.load();

@@ -51,7 +51,9 @@ struct MissingGLU {
 };
 
 #define VYN_GLU_MISSING(ret, name, params, args)                                                   \
-    ret VYN_GLAPI Missing_##name params { MissingGLU{#name} args; }
+    ret VYN_GLAPI Missing_##name params {                                                          \
+        MissingGLU{#name} args;                                                                    \
+    }
 VYN_GLU_FUNCS(VYN_GLU_MISSING)
 #undef VYN_GLU_MISSING
 
@@ -108,11 +110,19 @@ constexpr GLDispatch DefaultDispatch() {
 constinit GLDispatch GL = DefaultDispatch();
 
 #if defined(_WIN32)
-const char* DefaultGLLibraryName() { return "OpenGL32.dll"; }
-const char* DefaultGLULibraryName() { return "GLU32.dll"; }
+const char* DefaultGLLibraryName() {
+    return "OpenGL32.dll";
+}
+const char* DefaultGLULibraryName() {
+    return "GLU32.dll";
+}
 #else
-const char* DefaultGLLibraryName() { return "libGL.so.1"; }
-const char* DefaultGLULibraryName() { return "libGLU.so.1"; }
+const char* DefaultGLLibraryName() {
+    return "libGL.so.1";
+}
+const char* DefaultGLULibraryName() {
+    return "libGLU.so.1";
+}
 #endif
 
 bool LoadGLBinding(const char* glLibrary, const char* gluLibrary) {

@@ -40,8 +40,10 @@ bool LoadGLBinding(const char* glLibrary, const char* gluLibrary);
 // Puts the default table back: the real loader, lazy GL resolvers, GLU not loaded.
 void ResetGLDispatch();
 
-#define VYN_GL_WRAPPER(ret, name, params, args)                                                   \
-    inline ret name params { return GL.name args; }
+#define VYN_GL_WRAPPER(ret, name, params, args)                                                    \
+    inline ret name params {                                                                       \
+        return GL.name args;                                                                       \
+    }
 VYN_GL_FUNCS(VYN_GL_WRAPPER)
 VYN_GLU_FUNCS(VYN_GL_WRAPPER)
 #undef VYN_GL_WRAPPER

@@ -26,7 +26,8 @@
     X(void, glMaterialfv, (GLenum face, GLenum pname, const GLfloat* params),                      \
       (face, pname, params))                                                                       \
     X(void, glMaterialf, (GLenum face, GLenum pname, GLfloat param), (face, pname, param))         \
-    X(void, glLightfv, (GLenum light, GLenum pname, const GLfloat* params), (light, pname, params)) \
+    X(void, glLightfv, (GLenum light, GLenum pname, const GLfloat* params),                        \
+      (light, pname, params))                                                                      \
     X(void, glLightModelfv, (GLenum pname, const GLfloat* params), (pname, params))                \
     X(void, glFogi, (GLenum pname, GLint param), (pname, param))                                   \
     X(void, glFogf, (GLenum pname, GLfloat param), (pname, param))                                 \

@@ -34,14 +34,18 @@ void* FindGLEntryPoint(LibraryHandle glLibrary, const char* name) {
 
 #else
 
-LibraryHandle OpenLibrary(const char* fileName) { return dlopen(fileName, RTLD_NOW | RTLD_LOCAL); }
+LibraryHandle OpenLibrary(const char* fileName) {
+    return dlopen(fileName, RTLD_NOW | RTLD_LOCAL);
+}
 
 void CloseLibrary(LibraryHandle library) {
     if (library)
         dlclose(library);
 }
 
-void* FindLibrarySymbol(LibraryHandle library, const char* name) { return dlsym(library, name); }
+void* FindLibrarySymbol(LibraryHandle library, const char* name) {
+    return dlsym(library, name);
+}
 
 void* FindGLEntryPoint(LibraryHandle glLibrary, const char* name) {
     return FindLibrarySymbol(glLibrary, name);

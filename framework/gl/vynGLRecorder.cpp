@@ -27,7 +27,9 @@ struct Recorded {
 };
 
 #define VYN_GL_RECORDED(ret, name, params, args)                                                   \
-    ret VYN_GLAPI Record_##name params { return Recorded<ret>{#name} args; }
+    ret VYN_GLAPI Record_##name params {                                                           \
+        return Recorded<ret>{#name} args;                                                          \
+    }
 VYN_GL_FUNCS(VYN_GL_RECORDED)
 VYN_GLU_FUNCS(VYN_GL_RECORDED)
 #undef VYN_GL_RECORDED

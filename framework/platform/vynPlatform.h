@@ -35,7 +35,9 @@ const PlatformBackend& CurrentPlatformBackend();
 const PlatformBackend& UsePlatformBackend(const PlatformBackend& backend);
 
 #define VYN_PLATFORM_WRAPPER(ret, name, params, args)                                              \
-    inline ret name params { return CurrentPlatformBackend().name args; }
+    inline ret name params {                                                                       \
+        return CurrentPlatformBackend().name args;                                                 \
+    }
 VYN_PLATFORM_CALLS(VYN_PLATFORM_WRAPPER)
 #undef VYN_PLATFORM_WRAPPER
 

@@ -33,7 +33,7 @@
     X(LRESULT, DefWindowProcA, (HWND window, UINT message, WPARAM wParam, LPARAM lParam),          \
       (window, message, wParam, lParam))                                                           \
     X(BOOL, PeekMessageA,                                                                          \
-      (MSG * message, HWND window, UINT filterMin, UINT filterMax, UINT removeFlags),               \
+      (MSG * message, HWND window, UINT filterMin, UINT filterMax, UINT removeFlags),              \
       (message, window, filterMin, filterMax, removeFlags))                                        \
     X(BOOL, TranslateMessage, (const MSG* message), (message))                                     \
     X(LRESULT, DispatchMessageA, (const MSG* message), (message))                                  \

@@ -17,7 +17,9 @@ TMyGLMaterial::TMyGLMaterial(int32_t kind) {
     Kind = kind;
 }
 
-TMyGLMaterial::~TMyGLMaterial() { Clear(); }
+TMyGLMaterial::~TMyGLMaterial() {
+    Clear();
+}
 
 bool TMyGLMaterial::Init() {
     try {
@@ -50,11 +52,17 @@ bool TMyGLMaterial::AddPack(TMyDrawPack* pack) {
     return Packs.Add(pack);
 }
 
-bool TMyGLMaterial::SetCount(uint32_t n) { return Packs.SetCount(n); }
+bool TMyGLMaterial::SetCount(uint32_t n) {
+    return Packs.SetCount(n);
+}
 
-bool TMyGLMaterial::SetCapacity(uint32_t n) { return Packs.SetCapacity(n); }
+bool TMyGLMaterial::SetCapacity(uint32_t n) {
+    return Packs.SetCapacity(n);
+}
 
-bool TMyGLMaterial::Clear() { return SetCount(0); }
+bool TMyGLMaterial::Clear() {
+    return SetCount(0);
+}
 
 void TMyGLMaterial::DrawPacks() {
     for (TMyDrawPack* pack : Packs)
@@ -69,7 +77,9 @@ TMyDrawLine::TMyDrawLine() {
     Clear();
 }
 
-TMyDrawLine::~TMyDrawLine() { Clear(); }
+TMyDrawLine::~TMyDrawLine() {
+    Clear();
+}
 
 TMyGLMaterial* TMyDrawLine::AddMaterial(int32_t kind) {
     if (kind != 1 || !SetCount(Materials.Count + 1))
@@ -97,9 +107,13 @@ bool TMyDrawLine::SetCount(uint32_t n) {
     return Materials.SetCount(n);
 }
 
-bool TMyDrawLine::SetCapacity(uint32_t n) { return Materials.SetCapacity(n); }
+bool TMyDrawLine::SetCapacity(uint32_t n) {
+    return Materials.SetCapacity(n);
+}
 
-bool TMyDrawLine::Clear() { return SetCount(0); }
+bool TMyDrawLine::Clear() {
+    return SetCount(0);
+}
 
 void TMyDrawLine::Draw() {
     glClear(ClearMask);

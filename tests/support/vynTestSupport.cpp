@@ -5,7 +5,9 @@
 
 namespace vyn::test {
 
-std::filesystem::path SharedDir() { return std::filesystem::path(VYN_SHARED_DIR); }
+std::filesystem::path SharedDir() {
+    return std::filesystem::path(VYN_SHARED_DIR);
+}
 
 TempDir::TempDir() {
     static std::atomic<int> counter{0};

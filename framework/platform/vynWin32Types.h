@@ -205,6 +205,18 @@ inline constexpr WPARAM SIZE_MAXIMIZED = 2;
 inline constexpr WPARAM SIZE_MAXSHOW = 3;
 inline constexpr WPARAM SIZE_MAXHIDE = 4;
 
+// Mouse-message key flags (wParam of WM_MOUSEMOVE and the button messages)
+inline constexpr WPARAM MK_LBUTTON = 0x0001;
+inline constexpr WPARAM MK_RBUTTON = 0x0002;
+inline constexpr WPARAM MK_SHIFT = 0x0004;
+inline constexpr WPARAM MK_CONTROL = 0x0008;
+inline constexpr WPARAM MK_MBUTTON = 0x0010;
+inline constexpr WPARAM MK_XBUTTON1 = 0x0020;
+inline constexpr WPARAM MK_XBUTTON2 = 0x0040;
+inline constexpr WORD XBUTTON1 = 0x0001;
+inline constexpr WORD XBUTTON2 = 0x0002;
+inline constexpr int WHEEL_DELTA = 120;
+
 // WM_ACTIVATE states
 inline constexpr WPARAM WA_INACTIVE = 0;
 inline constexpr WPARAM WA_ACTIVE = 1;
@@ -349,6 +361,9 @@ constexpr WORD HIWORD(uintptr_t value) {
 }
 constexpr LPARAM MAKELPARAM(WORD low, WORD high) {
     return static_cast<LPARAM>(static_cast<DWORD>(low) | (static_cast<DWORD>(high) << 16));
+}
+constexpr WPARAM MAKEWPARAM(WORD low, WORD high) {
+    return static_cast<WPARAM>(static_cast<DWORD>(low) | (static_cast<DWORD>(high) << 16));
 }
 
 } // namespace vyn

@@ -1,0 +1,73 @@
+#include "vynKeyBoardU.h"
+
+namespace vyn {
+
+TChunkedList<TMyKeyBoard*> Keyboards{KeyboardListGrowthStep};
+TMyKeyBoard* DefaultKeyboard = nullptr;
+TMyKeyBoard* CurrentKeyboard = nullptr;
+
+namespace {
+
+bool InRange(int32_t key, int32_t table) {
+    return key >= 0 && key < KeyCodeCount && table >= 0 && table < KeyTableCount;
+}
+
+} // namespace
+
+TMyKeyBoard::TMyKeyBoard() {
+    Clear();
+}
+
+TMyKeyBoard::~TMyKeyBoard() {
+    Clear();
+}
+
+void TMyKeyBoard::Clear() {
+    for (int32_t table = 0; table < KeyTableCount; ++table) {
+        for (int32_t key = 0; key < KeyCodeCount; ++key) {
+            Handlers[table][key] = nullptr;
+            Enabled[table][key] = false;
+        }
+    }
+}
+
+bool TMyKeyBoard::SetHandler(int32_t Key, int32_t Table, THandlerRoutine Handler) {
+    if (Handler == nullptr || !InRange(Key, Table))
+        return false;
+    Handlers[Table][Key] = Handler;
+    Enabled[Table][Key] = true;
+    return true;
+}
+
+bool TMyKeyBoard::Fire(int32_t Key, int32_t Table) {
+    if (!InRange(Key, Table) || !Enabled[Table][Key] || Handlers[Table][Key] == nullptr)
+        return false;
+    return RunHandlerRoutine(Handlers[Table][Key]);
+}
+
+bool TMyKeyBoard::SetKeyState(int32_t Key, bool Down) {
+    if (Key < 0 || Key >= KeyCodeCount)
+        return false;
+    Keys[Key] = Down;
+    return true;
+}
+
+bool ResetKeyboards() {
+    Keyboards.SetCount(0);
+    CurrentKeyboard = DefaultKeyboard;
+    return true;
+}
+
+bool CreateKeyboards() {
+    return ReplaceWithNew(DefaultKeyboard) && ResetKeyboards();
+}
+
+bool DestroyKeyboards() {
+    ResetKeyboards();
+    delete DefaultKeyboard;
+    DefaultKeyboard = nullptr;
+    CurrentKeyboard = nullptr;
+    return true;
+}
+
+} // namespace vyn

@@ -119,11 +119,11 @@ inline void WriteBytes(const std::filesystem::path& path, const std::vector<uint
 // An array file: the three header values, then the payload bytes as given.
 inline std::vector<uint8_t> MakeArrayFile(int32_t header0, int32_t size, int32_t count,
                                           const std::vector<uint8_t>& payload) {
-    std::vector<uint8_t> file(12);
+    std::vector<uint8_t> file(12 + payload.size());
     PutLE(file, 0, static_cast<uint32_t>(header0), 4);
     PutLE(file, 4, static_cast<uint32_t>(size), 4);
     PutLE(file, 8, static_cast<uint32_t>(count), 4);
-    file.insert(file.end(), payload.begin(), payload.end());
+    std::copy(payload.begin(), payload.end(), file.begin() + 12);
     return file;
 }
 

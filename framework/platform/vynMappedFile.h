@@ -1,0 +1,43 @@
+// Read-only views of whole files, and large-page advice for big buffers.
+//
+// MappedFile opens a file read-only, maps all of it read-only and closes the descriptor at once:
+// the view stays readable while the object lives, but the file itself is not held open, so other
+// programs may open, move or replace it meanwhile. (POSIX has no "deny sharing" open mode; the
+// file is simply opened read-only.) Only regular files are mapped, so a named pipe or a device
+// never blocks or streams forever. A file that cannot be opened, sized or mapped makes the
+// constructor throw std::runtime_error whose message names the file and the reason.
+//
+// One caveat of every mapping: a file truncated by another process while its view is being read
+// raises SIGBUS. The loaders keep views only for the moment they copy or decode them.
+//
+// Any thread; an object is not shared between threads.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace vyn {
+
+class MappedFile {
+  public:
+    explicit MappedFile(const std::string& fileName);
+    ~MappedFile();
+    MappedFile(const MappedFile&) = delete;
+    MappedFile& operator=(const MappedFile&) = delete;
+
+    // The whole file; empty for an empty file.
+    std::span<const uint8_t> Bytes() const { return {View, Length}; }
+
+  private:
+    const uint8_t* View = nullptr;
+    size_t Length = 0;
+};
+
+// Asks the system to back [address, address + size) with large pages where it can: far fewer
+// page faults when a buffer of many megabytes is written whole right afterwards. A hint only;
+// it never fails and changes no content.
+void AdviseLargePages(void* address, size_t size);
+
+} // namespace vyn

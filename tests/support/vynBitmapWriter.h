@@ -1,0 +1,130 @@
+// Builds bitmap and array files byte by byte for the resource tests and benchmarks.
+//
+// MakeBitmap writes the file header, an info header of any size (the fields it knows at their
+// places, the rest zero), bit-field masks, a colour table, an optional gap and the stored rows,
+// exactly as given: a test can describe valid files and every kind of broken one. Header-only so
+// that the benchmarks can use it without the test support library.
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+namespace vyn::test {
+
+struct BitmapSpec {
+    int32_t Width = 1;
+    int32_t Height = 1; // negative: stored top-down
+    uint16_t BitsPerPixel = 24;
+    uint32_t HeaderSize = 40;
+    uint32_t Compression = 0;
+    uint32_t ColoursUsed = 0;
+    // Written inside the info header from offset 40 when it is large enough, else behind it.
+    std::vector<uint32_t> Masks;
+    std::vector<std::array<uint8_t, 3>> Palette; // red, green, blue
+    uint32_t GapBeforePixels = 0;
+
+    BitmapSpec& Bits(uint16_t bits) { return Set(BitsPerPixel, bits); }
+    BitmapSpec& Header(uint32_t size) { return Set(HeaderSize, size); }
+    BitmapSpec& Compress(uint32_t kind) { return Set(Compression, kind); }
+    BitmapSpec& Colours(uint32_t used) { return Set(ColoursUsed, used); }
+    BitmapSpec& MasksOf(std::vector<uint32_t> masks) { return Set(Masks, std::move(masks)); }
+    BitmapSpec& PaletteOf(std::vector<std::array<uint8_t, 3>> table) {
+        return Set(Palette, std::move(table));
+    }
+    BitmapSpec& Gap(uint32_t bytes) { return Set(GapBeforePixels, bytes); }
+
+  private:
+    template <typename Field, typename Value>
+    BitmapSpec& Set(Field& field, Value value) {
+        field = std::move(value);
+        return *this;
+    }
+};
+
+inline BitmapSpec Spec(int32_t width, int32_t height) {
+    BitmapSpec spec;
+    spec.Width = width;
+    spec.Height = height;
+    return spec;
+}
+
+inline void PutLE(std::vector<uint8_t>& bytes, size_t offset, uint64_t value, size_t width) {
+    if (bytes.size() < offset + width)
+        bytes.resize(offset + width);
+    for (size_t i = 0; i < width; ++i)
+        bytes[offset + i] = static_cast<uint8_t>(value >> (8 * i));
+}
+
+inline std::vector<uint8_t> MakeBitmap(const BitmapSpec& spec, const std::vector<uint8_t>& rows) {
+    const bool core = spec.HeaderSize == 12;
+    std::vector<uint8_t> file(14 + std::max<uint32_t>(spec.HeaderSize, 12), 0);
+    file[0] = 'B';
+    file[1] = 'M';
+    PutLE(file, 14, spec.HeaderSize, 4);
+    if (core) {
+        PutLE(file, 18, static_cast<uint16_t>(spec.Width), 2);
+        PutLE(file, 20, static_cast<uint16_t>(spec.Height), 2);
+        PutLE(file, 22, 1, 2);
+        PutLE(file, 24, spec.BitsPerPixel, 2);
+    } else {
+        PutLE(file, 18, static_cast<uint32_t>(spec.Width), 4);
+        PutLE(file, 22, static_cast<uint32_t>(spec.Height), 4);
+        PutLE(file, 26, 1, 2);
+        PutLE(file, 28, spec.BitsPerPixel, 2);
+        PutLE(file, 30, spec.Compression, 4);
+        PutLE(file, 46, spec.ColoursUsed, 4);
+    }
+    file.resize(14 + spec.HeaderSize);
+    const size_t maskStart = spec.HeaderSize >= 52 ? 54 : file.size();
+    for (size_t i = 0; i < spec.Masks.size(); ++i)
+        PutLE(file, maskStart + 4 * i, spec.Masks[i], 4);
+    for (const auto& entry : spec.Palette) {
+        file.insert(file.end(), {entry[2], entry[1], entry[0]});
+        if (!core)
+            file.push_back(0);
+    }
+    file.resize(file.size() + spec.GapBeforePixels, 0x5A);
+    PutLE(file, 10, file.size(), 4);
+    file.insert(file.end(), rows.begin(), rows.end());
+    PutLE(file, 2, file.size(), 4);
+    return file;
+}
+
+// Stored 24-bit rows, bottom row first, blue-green-red, padded with `pad` bytes.
+template <typename PixelRgb>
+std::vector<uint8_t> Rows24(int width, int height, PixelRgb rgbAt, uint8_t pad = 0) {
+    const size_t stride = (3 * static_cast<size_t>(width) + 3) / 4 * 4;
+    std::vector<uint8_t> rows(stride * height, pad);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const std::array<uint8_t, 3> rgb = rgbAt(x, y);
+            uint8_t* pixel = &rows[y * stride + 3 * x];
+            pixel[0] = rgb[2];
+            pixel[1] = rgb[1];
+            pixel[2] = rgb[0];
+        }
+    return rows;
+}
+
+inline void WriteBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+}
+
+// An array file: the three header values, then the payload bytes as given.
+inline std::vector<uint8_t> MakeArrayFile(int32_t header0, int32_t size, int32_t count,
+                                          const std::vector<uint8_t>& payload) {
+    std::vector<uint8_t> file(12 + payload.size());
+    PutLE(file, 0, static_cast<uint32_t>(header0), 4);
+    PutLE(file, 4, static_cast<uint32_t>(size), 4);
+    PutLE(file, 8, static_cast<uint32_t>(count), 4);
+    std::copy(payload.begin(), payload.end(), file.begin() + 12);
+    return file;
+}
+
+} // namespace vyn::test

@@ -21,9 +21,15 @@ run: deps-run
 	@if [ ! -x $(BUILD)/app/landscape ]; then echo "The landscape demo is not built yet." >&2; exit 1; fi
 	cd $(BUILD)/app && ./landscape
 
+# Every suite plain and under AddressSanitizer with UndefinedBehaviorSanitizer; the suites of
+# the window, the loop and the timers (label "threads") also under ThreadSanitizer.
 test: deps-test
 	@$(MAKE) --no-print-directory build CMAKE_FLAGS="-DVYN_BUILD_TESTS=ON"
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory build BUILD=build-asan CMAKE_FLAGS="-DVYN_BUILD_TESTS=ON -DVYN_SANITIZE=address,undefined"
+	ctest --test-dir build-asan --output-on-failure -j $(JOBS) -LE unsanitized
+	@$(MAKE) --no-print-directory build BUILD=build-tsan CMAKE_FLAGS="-DVYN_BUILD_TESTS=ON -DVYN_SANITIZE=thread"
+	ctest --test-dir build-tsan --output-on-failure -j $(JOBS) -L threads
 
 clean:
 	rm -rf build build-*

@@ -1,0 +1,272 @@
+#include "vynWindowLoop.h"
+
+#include "framework/gl/vynGL.h"
+#include "framework/input/vynKeyBoardU.h"
+#include "framework/input/vynMouseU.h"
+#include "framework/render/vynDrawLineU.h"
+#include "vynHelpersU.h"
+#include "vynMainWindow.h"
+#include "vynWindowState.h"
+
+#include <cstdlib>
+
+namespace vyn {
+
+namespace {
+
+constexpr double FieldOfViewDegrees = 45.0;
+constexpr double NearPlane = 1.0;
+constexpr double FarPlane = 100.0;
+constexpr int32_t KeyDownTable = 1;
+constexpr int32_t KeyUpTable = 0;
+
+void EndLoop() {
+    Framework.Active = false;
+    Framework.LoopRunning = false;
+}
+
+void OnKey(WPARAM key, bool down) {
+    if (!CurrentKeyboard)
+        return;
+    if (key < 256)
+        CurrentKeyboard->Keys[key] = down;
+    CurrentKeyboard->Fire(static_cast<int32_t>(key), down ? KeyDownTable : KeyUpTable);
+}
+
+void OnMouseMove(LPARAM lParam) {
+    if (!CurrentMouse)
+        return;
+    CurrentMouse->X = LOWORD(static_cast<uintptr_t>(lParam));
+    CurrentMouse->Y = HIWORD(static_cast<uintptr_t>(lParam));
+    CurrentMouse->GLX = CurrentMouse->X;
+    CurrentMouse->GLY = Framework.Height - CurrentMouse->Y;
+    CurrentMouse->Fire(14);
+}
+
+void OnMouseButton(int button, bool down, int32_t slot) {
+    if (!CurrentMouse)
+        return;
+    CurrentMouse->Buttons[button] = down;
+    CurrentMouse->Fire(slot);
+}
+
+void OnSize(WPARAM kind, LPARAM lParam) {
+    if (kind == SIZE_MINIMIZED) {
+        Framework.Active = false;
+        return;
+    }
+    Framework.Active = true;
+    if (kind == SIZE_MAXIMIZED) {
+        Framework.Left = 0;
+        Framework.Top = 0;
+    }
+    Framework.Width = LOWORD(static_cast<uintptr_t>(lParam));
+    Framework.Height = HIWORD(static_cast<uintptr_t>(lParam));
+    ApplyProjection();
+    if (kind == SIZE_RESTORED)
+        InvalidateRect(Framework.WindowHandle, nullptr, FALSE);
+    else
+        PresentFrame();
+}
+
+// A paint request left unanswered would be synthesised again at once, and the loop would spin
+// through WM_PAINT instead of waiting.
+void ValidateWithoutDrawing(HWND window) {
+    BeginPaint(window, &PaintRecord);
+    EndPaint(window, &PaintRecord);
+}
+
+LRESULT PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return FallbackWindowProc ? FallbackWindowProc(window, message, wParam, lParam) : 0;
+}
+
+void StopFpsTimerAtExit() {
+    if (Framework.TimerRunning)
+        SetFpsTimer(false);
+}
+
+// Once per process: a running timer must not tick while the record it reads is destroyed.
+void StopFpsTimerAtProgramExit() {
+    [[maybe_unused]] static const int registered = std::atexit(StopFpsTimerAtExit);
+}
+
+} // namespace
+
+LRESULT VYN_WINAPI MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_DESTROY:
+    case WM_CLOSE:
+    case WM_QUERYENDSESSION:
+    case WM_QUIT:
+    case WM_ENDSESSION:
+        EndLoop();
+        return 0;
+    case WM_MOVE:
+        Framework.Left = LOWORD(static_cast<uintptr_t>(lParam));
+        Framework.Top = HIWORD(static_cast<uintptr_t>(lParam));
+        PresentFrame();
+        return 0;
+    case WM_SIZE:
+        OnSize(wParam, lParam);
+        return 0;
+    case WM_ACTIVATE:
+    case WM_SETFOCUS:
+        Framework.Active = true;
+        return 0;
+    case WM_KILLFOCUS:
+        Framework.Active = false;
+        return 0;
+    case WM_PAINT:
+        if (Framework.Active)
+            PresentFrame();
+        else
+            ValidateWithoutDrawing(window);
+        return 0;
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+        OnKey(wParam, message == WM_KEYDOWN);
+        return 0;
+    case WM_SYSCOMMAND:
+        if (wParam == SC_SCREENSAVE || wParam == SC_MONITORPOWER) {
+            Framework.Active = false;
+            return 0;
+        }
+        return DefWindowProcA(window, message, wParam, lParam);
+    case WM_MOUSEMOVE:
+        OnMouseMove(lParam);
+        return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+        OnMouseButton(0, message == WM_LBUTTONDOWN, message == WM_LBUTTONDOWN ? 0 : 1);
+        return 0;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+        OnMouseButton(1, message == WM_RBUTTONDOWN, message == WM_RBUTTONDOWN ? 4 : 5);
+        return 0;
+    default:
+        return PassOn(window, message, wParam, lParam);
+    }
+}
+
+bool RunMainLoop() {
+    if (Framework.LoopRunning)
+        return true;
+    Framework.LoopRunning = true;
+    try {
+        while (Framework.LoopRunning) {
+            if (PeekMessageA(&MessageRecord, Framework.WindowHandle, 0, 0, PM_REMOVE)) {
+                TranslateMessage(&MessageRecord);
+                DispatchMessageA(&MessageRecord);
+            } else if (Framework.Active) {
+                if (IdleRoutine)
+                    IdleRoutine();
+                PresentFrame();
+            } else {
+                WaitMessage();
+            }
+        }
+        ReleaseResources();
+        return ReleaseWindowAndContext();
+    } catch (...) {
+        return false;
+    }
+}
+
+bool StopMainLoop() {
+    Framework.LoopRunning = false;
+    return true;
+}
+
+void PresentFrame() {
+    if (CurrentRenderList)
+        CurrentRenderList->Draw();
+    HWND window = Framework.WindowHandle;
+    BeginPaint(window, &PaintRecord);
+    SwapBuffers(Framework.DeviceContext);
+    EndPaint(window, &PaintRecord);
+    ++Framework.FrameCount;
+}
+
+bool DrawFrame() {
+    try {
+        PresentFrame();
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+void SetProjection(int32_t width, int32_t height) {
+    width = width > 0 ? width : 1;
+    height = height > 0 ? height : 1;
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(FieldOfViewDegrees, static_cast<double>(width) / height, NearPlane, FarPlane);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+void ApplyProjection() {
+    SetProjection(Framework.Width, Framework.Height);
+}
+
+bool SetFpsTimer(bool on) {
+    if (on == Framework.TimerRunning)
+        return true;
+    bool started = false;
+    try {
+        if (on) {
+            Framework.TimerId = timeSetEvent(
+                static_cast<UINT>(Framework.TimerPeriod), 0, FpsTimerTick,
+                reinterpret_cast<DWORD_PTR>(Framework.WindowHandle.load()), TIME_PERIODIC);
+            started = Framework.TimerId != 0;
+        } else {
+            Framework.TimerId = timeKillEvent(Framework.TimerId);
+            started = Framework.TimerId == TIMERR_NOERROR;
+        }
+    } catch (...) {
+        return false;
+    }
+    if (!started)
+        return false;
+    Framework.TimerRunning = on;
+    if (on)
+        StopFpsTimerAtProgramExit();
+    return true;
+}
+
+void VYN_WINAPI FpsTimerTick(UINT, UINT, DWORD_PTR, DWORD_PTR, DWORD_PTR) {
+    try {
+        // Taking the count and zeroing it in one step loses no frame drawn meanwhile.
+        const int32_t frames = Framework.FrameCount.exchange(0);
+        SetCaption(Framework.WindowName.Get() + " [" + IntegerToString(frames) + " FPS]");
+    } catch (...) {
+        // A timer callback has nobody to report to; the next tick tries again.
+    }
+}
+
+bool SetCaption(const std::string& text) {
+    try {
+        return SetWindowTextA(Framework.WindowHandle, text.c_str()) != FALSE;
+    } catch (...) {
+        return false;
+    }
+}
+
+bool ShowMainWindow() {
+    HWND window = Framework.WindowHandle;
+    Framework.Active = ShowWindow(window, Framework.FullScreen ? SW_MAXIMIZE : SW_SHOW) != FALSE;
+    SetForegroundWindow(window);
+    ApplyProjection();
+    UpdateWindow(window);
+    SetFocus(window);
+    SendMessageA(
+        window, WM_SIZE, SIZE_RESTORED,
+        MAKELPARAM(static_cast<WORD>(Framework.Width), static_cast<WORD>(Framework.Height)));
+    return Framework.Active;
+}
+
+void IdleNothing() {}
+
+} // namespace vyn

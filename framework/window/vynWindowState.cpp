@@ -1,0 +1,58 @@
+#include "vynWindowState.h"
+
+namespace vyn {
+
+TSharedText& TSharedText::operator=(const std::string& text) {
+    std::lock_guard lock(Mutex);
+    Text = text;
+    return *this;
+}
+
+std::string TSharedText::Get() const {
+    std::lock_guard lock(Mutex);
+    return Text;
+}
+
+TFrameworkState Framework;
+std::string GLVendor;
+std::string GLRenderer;
+std::string GLVersionText;
+std::string GLExtensions;
+PAINTSTRUCT PaintRecord{};
+MSG MessageRecord{};
+WNDPROC FallbackWindowProc = nullptr;
+void (*IdleRoutine)() = nullptr;
+
+bool ResetState() {
+    try {
+        GLVendor.clear();
+        GLRenderer.clear();
+        GLVersionText.clear();
+        GLExtensions.clear();
+        Framework.RenderingContext = nullptr;
+        Framework.WindowHandle = nullptr;
+        Framework.DeviceContext = nullptr;
+        Framework.LoopRunning = false;
+        Framework.Left = 0;
+        Framework.Top = 0;
+        Framework.Width = 800;
+        Framework.Height = 600;
+        Framework.ColorBits = 32;
+        Framework.StencilBits = 32;
+        Framework.DepthBits = 32;
+        Framework.Frequency = 0;
+        Framework.Popup = false;
+        Framework.FullScreen = false;
+        Framework.Active = false;
+        Framework.ModeChanged = false;
+        Framework.WindowName = DefaultWindowName;
+        Framework.GLLibraryName.clear();
+        Framework.GLULibraryName.clear();
+        Framework.ContextReady = false;
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+} // namespace vyn

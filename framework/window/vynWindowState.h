@@ -1,0 +1,89 @@
+// The framework state record: everything the window module knows about the one window of the
+// process — the settings the next window is made from, the window's handles, the loop's flags,
+// the caption timer's state and what the GL driver reported.
+//
+// There is one record, `Framework`, alive for the whole process. Callers may write the settings
+// (Left, Top, Width, Height, ColorBits, StencilBits, DepthBits, Frequency, FullScreen, Popup,
+// WindowName, and before the first creation GLLibraryName and GLULibraryName) before asking for a
+// window; the window module maintains the rest. Start values and reset values differ: a window
+// made from the start values is 400 × 300, one made after a teardown 800 × 600.
+//
+// Threads: everything belongs to the main thread except what the caption timer reads from its own
+// thread — WindowHandle and FrameCount (atomic) and WindowName (guarded by a lock).
+#pragma once
+
+#include "framework/platform/vynPlatform.h"
+
+#include <atomic>
+#include <cstdint>
+#include <mutex>
+#include <string>
+
+namespace vyn {
+
+// A text one thread may replace while another reads it.
+class TSharedText {
+  public:
+    explicit TSharedText(const char* text) : Text(text) {}
+    TSharedText& operator=(const std::string& text);
+    std::string Get() const;
+
+  private:
+    mutable std::mutex Mutex;
+    std::string Text;
+};
+
+inline constexpr const char* DefaultWindowName = "vynSingleWindow";
+
+struct TFrameworkState {
+    std::atomic<HWND> WindowHandle{nullptr};
+    HDC DeviceContext = nullptr;
+    float GLVersion = 0.0f;
+    HGLRC RenderingContext = nullptr;
+    int32_t ColorBits = 32;
+    int32_t StencilBits = 32;
+    int32_t DepthBits = 32;
+    std::string GLLibraryName;
+    std::string GLULibraryName;
+    bool GLLoaded = false;
+    int32_t SelectBufferSize = 0;
+    uint32_t* SelectBuffer = nullptr;
+    UINT TimerId = 1;
+    int32_t TimerPeriod = 1000;
+    std::atomic<int32_t> FrameCount{0};
+    bool TimerRunning = false;
+    bool LoopRunning = false;
+    int32_t Left = 0;
+    int32_t Top = 0;
+    int32_t Width = 400;
+    int32_t Height = 300;
+    int32_t Frequency = 0;
+    bool Popup = false;
+    bool FullScreen = false;
+    bool Active = false;
+    bool ModeChanged = false;
+    TSharedText WindowName{DefaultWindowName};
+    bool ContextReady = false;
+};
+
+extern TFrameworkState Framework;
+
+// What the last initialised context reported; emptied by ResetState.
+extern std::string GLVendor;
+extern std::string GLRenderer;
+extern std::string GLVersionText;
+extern std::string GLExtensions;
+// Shared by every BeginPaint/EndPaint pair of frame presentation.
+extern PAINTSTRUCT PaintRecord;
+// The main loop's message buffer.
+extern MSG MessageRecord;
+// Receives every message the window procedure does not handle.
+extern WNDPROC FallbackWindowProc;
+// Runs before each idle-time frame.
+extern void (*IdleRoutine)();
+
+// Puts the record back to its reset values (not its start values); leaves the libraries, the
+// GL version, the selection buffer and the caption timer alone. False if anything raised.
+bool ResetState();
+
+} // namespace vyn

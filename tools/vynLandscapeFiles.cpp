@@ -44,7 +44,8 @@ std::string Describe(const std::filesystem::path& path, std::string_view reason)
 void WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
     std::filesystem::path partial = path;
     partial += ".partial";
-    std::FILE* file = std::fopen(partial.c_str(), "wb");
+    std::error_code ignored;
+    std::FILE* file = std::fopen(partial.string().c_str(), "wb");
     if (!file)
         throw std::runtime_error(Describe(path, std::strerror(errno)));
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
@@ -52,13 +53,13 @@ void WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t
     const bool closed = std::fclose(file) == 0;
     if (!written || !closed) {
         const int error = written ? errno : writeError;
-        std::remove(partial.c_str());
+        std::filesystem::remove(partial, ignored);
         throw std::runtime_error(Describe(path, std::strerror(error)));
     }
     std::error_code renameError;
     std::filesystem::rename(partial, path, renameError);
     if (renameError) {
-        std::remove(partial.c_str());
+        std::filesystem::remove(partial, ignored);
         throw std::runtime_error(Describe(path, renameError.message()));
     }
 }

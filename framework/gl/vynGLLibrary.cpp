@@ -1,17 +1,24 @@
 #include "vynGLLibrary.h"
 
 #if defined(_WIN32)
-#include <windows.h>
+#include "framework/platform/win32/vynWin32Native.h"
+#include "framework/platform/win32/vynWin32Text.h"
 #else
 #include <dlfcn.h>
 #endif
+
+#include <cstdint>
 
 namespace vyn {
 
 #if defined(_WIN32)
 
 LibraryHandle OpenLibrary(const char* fileName) {
-    return reinterpret_cast<LibraryHandle>(LoadLibraryA(fileName));
+    if (!fileName)
+        return nullptr;
+    // File names are UTF-8 inside the program.
+    const std::wstring wideName = win32::Widen(fileName);
+    return reinterpret_cast<LibraryHandle>(LoadLibraryW(wideName.c_str()));
 }
 
 void CloseLibrary(LibraryHandle library) {
@@ -20,13 +27,20 @@ void CloseLibrary(LibraryHandle library) {
 }
 
 void* FindLibrarySymbol(LibraryHandle library, const char* name) {
+    if (!library)
+        return nullptr;
     return reinterpret_cast<void*>(GetProcAddress(reinterpret_cast<HMODULE>(library), name));
 }
 
 void* FindGLEntryPoint(LibraryHandle glLibrary, const char* name) {
-    // wglGetProcAddress answers extension and post-1.1 entry points; some drivers return small
-    // sentinel values instead of null for the ones it does not know.
-    auto address = reinterpret_cast<uintptr_t>(wglGetProcAddress(name));
+    // The library's own wglGetProcAddress (not whichever opengl32 the program was linked with)
+    // answers extension and post-1.1 entry points for the current context; OpenGL 1.1 entry
+    // points are plain exports, for which it answers null or, on some drivers, a small sentinel.
+    using GetProcAddressFunction = PROC(WINAPI*)(LPCSTR);
+    const auto getProcAddress = win32::FunctionCast<GetProcAddressFunction>(
+        GetProcAddress(reinterpret_cast<HMODULE>(glLibrary), "wglGetProcAddress"));
+    const auto address =
+        getProcAddress ? reinterpret_cast<uintptr_t>(getProcAddress(name)) : uintptr_t(0);
     if (address > 3 && address != static_cast<uintptr_t>(-1))
         return reinterpret_cast<void*>(address);
     return FindLibrarySymbol(glLibrary, name);

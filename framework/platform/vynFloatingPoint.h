@@ -2,10 +2,13 @@
 //
 // The framework runs with every floating-point exception masked. Some drivers and window
 // systems change the control word while a window is created; window creation saves the
-// environment before the call and restores it afterwards. Main thread only.
+// environment before the call and restores it afterwards. On x86 that means two control words,
+// the x87 unit's and SSE's (MXCSR), and both are handled here explicitly: not every C library's
+// <cfenv> covers both (mingw-w64's leaves MXCSR alone). Main thread only.
 #pragma once
 
 #include <cfenv>
+#include <cstdint>
 
 namespace vyn {
 
@@ -22,6 +25,9 @@ class FloatingPointGuard {
 
   private:
     std::fenv_t Saved;
+    // x86 only: the x87 control word and MXCSR.
+    uint16_t SavedX87 = 0;
+    uint32_t SavedSse = 0;
 };
 
 } // namespace vyn

@@ -107,7 +107,8 @@ TEST_F(Lifecycle, LibrariesLoadOncePerProcessAndLaterNamesAreIgnored) {
     Framework.GLLibraryName = "custom-gl.so";
     ASSERT_TRUE(CreateFromSettings()); // GLU name empty: both defaults
     EXPECT_EQ(Log.Only({"LoadGLBinding"}),
-              (std::vector<CallRecord>{Call("LoadGLBinding", "libGL.so.1", "libGLU.so.1")}));
+              (std::vector<CallRecord>{
+                  Call("LoadGLBinding", DefaultGLLibraryName(), DefaultGLULibraryName())}));
     ASSERT_TRUE(ReleaseWindowAndContext());
     Framework.GLLibraryName = "late-gl.so";
     Framework.GLULibraryName = "late-glu.so";

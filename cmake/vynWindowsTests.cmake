@@ -1,0 +1,57 @@
+# Tests of a Windows build, cross-compiled on Linux (cmake/mingw-w64-x86_64.cmake): GoogleTest is
+# built from Debian's source package with the same compiler, and every test executable runs under
+# Wine through the toolchain's emulator, in the build folder's private prefix, made once before
+# the first test.
+#
+# The whole run needs one X server, given by its caller (make test-windows runs ctest inside one
+# xvfb-run): all programs of a prefix share one Wine desktop process, which binds to the display
+# it first sees, so a display per suite, as on Linux, would leave later suites drawing on a
+# display that is gone. Wine's OpenGL draws there through the host's Mesa.
+# Unit suites that test Linux behaviour, not built for Windows:
+#   test_vynMappedFile.cpp: POSIX files (descriptors in /proc, unlinking a mapped file, named
+#     pipes, errno texts); tests/win32/test_vynWin32MappedFile.cpp tests the Windows side.
+set(VYN_LINUX_ONLY_SUITES test_vynMappedFile.cpp)
+
+set(VYN_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources for cross builds")
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(${VYN_GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+foreach(library gtest gtest_main gmock gmock_main)
+  # Not our code: its warnings are not ours to fix.
+  target_compile_options(${library} PRIVATE -w)
+endforeach()
+
+set(VYN_DISPLAY_LAUNCHER ${CMAKE_CROSSCOMPILING_EMULATOR})
+
+if(NOT VYN_WINE)
+  message(FATAL_ERROR "Running the Windows tests needs Wine (Debian package wine64)")
+endif()
+
+# Before the first test: refuses to run without a display, ends a Wine session left from an
+# earlier run (its desktop may be bound to a display that is gone), makes or updates the prefix
+# and waits until it is written out.
+string(JOIN " " VYN_WINE_RUN ${CMAKE_CROSSCOMPILING_EMULATOR})
+set(VYN_WINESERVER_RUN env WINEPREFIX=${VYN_WINE_PREFIX} ${VYN_WINESERVER})
+string(JOIN " " VYN_WINESERVER_RUN ${VYN_WINESERVER_RUN})
+add_test(NAME wine-prefix COMMAND sh -c
+  "test -n \"$DISPLAY\" || { echo 'Windows tests need an X display: run ctest under xvfb-run' >&2; exit 1; }
+   ${VYN_WINESERVER_RUN} -k 2>/dev/null; ${VYN_WINE_RUN} wineboot --init && ${VYN_WINESERVER_RUN} -w")
+set_tests_properties(wine-prefix PROPERTIES FIXTURES_SETUP wine-prefix TIMEOUT 300 LABELS windows)
+
+# Once every test of the folder is registered, each of them waits for the prefix. A suite passes
+# only when GoogleTest says so: a program that dies of a stack overflow under Wine may still exit
+# with status 0.
+function(vyn_require_wine_prefix)
+  get_property(tests DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR} PROPERTY TESTS)
+  list(REMOVE_ITEM tests wine-prefix)
+  foreach(test IN LISTS tests)
+    set_tests_properties(${test} PROPERTIES FIXTURES_REQUIRED wine-prefix)
+    set_property(TEST ${test} APPEND PROPERTY LABELS windows)
+    get_test_property(${test} LABELS labels)
+    if("unit" IN_LIST labels OR "display" IN_LIST labels)
+      set_tests_properties(${test} PROPERTIES
+        PASS_REGULAR_EXPRESSION "\\[  PASSED  \\] [0-9]+ test"
+        FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]")
+    endif()
+  endforeach()
+endfunction()
+cmake_language(DEFER DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR} CALL vyn_require_wine_prefix)

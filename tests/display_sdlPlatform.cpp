@@ -375,6 +375,20 @@ TEST_F(SdlPlatformTest, KillingATimerWaitsForItsRunningCallback) {
     EXPECT_FALSE(finished) << "the callback ran after its timer was killed";
 }
 
+TEST_F(SdlPlatformTest, ACallbackMayKillItsOwnTimer) {
+    static std::atomic<int> calls{0};
+    static std::atomic<MMRESULT> killed{MMSYSERR_INVALPARAM};
+    calls = 0;
+    const LPTIMECALLBACK once = [](UINT id, UINT, DWORD_PTR, DWORD_PTR, DWORD_PTR) {
+        ++calls;
+        killed = vyn::timeKillEvent(id);
+    };
+    ASSERT_NE(vyn::timeSetEvent(10, 0, once, 0, TIME_PERIODIC), 0u);
+    std::this_thread::sleep_for(200ms);
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(killed, TIMERR_NOERROR);
+}
+
 TEST_F(SdlPlatformTest, FullScreenModeAppliesToPopupsAndIsRestored) {
     DEVMODEA mode{};
     mode.dmSize = sizeof mode;

@@ -67,9 +67,9 @@ auto RankKey(const PIXELFORMATDESCRIPTOR& offered, const PIXELFORMATDESCRIPTOR& 
     const bool bufferingDiffers =
         (offered.dwFlags & PFD_DOUBLEBUFFER) != (wanted.dwFlags & PFD_DOUBLEBUFFER);
     return std::tuple{bufferingDiffers, LostBuffers(offered, wanted),
+                      Closeness(offered.cColorBits, wanted.cColorBits),
                       Closeness(offered.cDepthBits, wanted.cDepthBits),
-                      Closeness(offered.cStencilBits, wanted.cStencilBits),
-                      Closeness(offered.cColorBits, wanted.cColorBits)};
+                      Closeness(offered.cStencilBits, wanted.cStencilBits)};
 }
 
 bool CanServe(const PIXELFORMATDESCRIPTOR& wanted) {

@@ -53,7 +53,10 @@ Uint32 TimerThunk(Uint32 interval, void* param) {
     lock.unlock();
     timer.Callback(id, 0, timer.User, 0, 0);
     lock.lock();
+    // A callback that killed its own timer finds it gone.
     found = table.Timers.find(id);
+    if (found == table.Timers.end())
+        return 0;
     found->second.Running = false;
     const bool again = timer.Periodic && !found->second.Killed;
     if (!timer.Periodic && !found->second.Killed)

@@ -17,6 +17,7 @@
 
 #include <SDL.h>
 
+#include <atomic>
 #include <map>
 #include <optional>
 
@@ -45,7 +46,8 @@ struct SdlState {
     // The display mode asked for by ChangeDisplaySettingsA, until it is restored.
     std::optional<SDL_DisplayMode> ChangedMode;
     MouseState Mouse;
-    Uint32 WakeEvent = 0;
+    // The event type that wakes the main thread; read by other threads.
+    std::atomic<Uint32> WakeEvent{0};
 };
 
 // The backend's state, made on first use and kept for the life of the process.

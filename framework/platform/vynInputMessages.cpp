@@ -94,7 +94,8 @@ InputMessage KeyMessage(const KeyEvent& event) {
         message.Message = system ? WM_SYSKEYUP : WM_KEYUP;
     message.WParam = event.VirtualKey;
 
-    const ScanCode scan = ScanCodeOfVirtualKey(event.VirtualKey);
+    const ScanCode scan =
+        event.Scan.Code != 0 ? event.Scan : ScanCodeOfVirtualKey(event.VirtualKey);
     LPARAM lParam = 1 | (LPARAM{scan.Code} << 16);
     if (scan.Extended)
         lParam |= Bit(24);

@@ -34,6 +34,9 @@ struct KeyEvent {
     bool Repeat = false;
     // Modifiers held when the event happens (for the Alt key's own release, Alt is no longer held).
     KeyModifiers Held;
+    // The key's scan code when it differs from the virtual key's usual one (right Shift); a zero
+    // code means the usual one.
+    ScanCode Scan;
 };
 
 struct InputMessage {

@@ -94,14 +94,14 @@ void FakePlatform::KeyDown(WPARAM virtualKey, bool repeat, HWND window) {
     const HWND target = Target(window);
     const bool wasDown = !KeysDown.insert(virtualKey).second;
     const KeyModifiers held{AnyHeld(KeysDown, IsAltKey), AnyHeld(KeysDown, IsControlKey)};
-    PostInput(target, KeyMessage(KeyEvent{virtualKey, true, repeat || wasDown, held}));
+    PostInput(target, KeyMessage(KeyEvent{virtualKey, true, repeat || wasDown, held, ScanCode{}}));
 }
 
 void FakePlatform::KeyUp(WPARAM virtualKey, HWND window) {
     const HWND target = Target(window);
     KeysDown.erase(virtualKey);
     const KeyModifiers held{AnyHeld(KeysDown, IsAltKey), AnyHeld(KeysDown, IsControlKey)};
-    PostInput(target, KeyMessage(KeyEvent{virtualKey, false, false, held}));
+    PostInput(target, KeyMessage(KeyEvent{virtualKey, false, false, held, ScanCode{}}));
 }
 
 void FakePlatform::MouseMove(int x, int y, HWND window) {

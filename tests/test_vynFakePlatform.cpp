@@ -270,6 +270,14 @@ TEST_F(FakePlatformTest, DefaultProcedureClosesDestroysAndSetsText) {
     EXPECT_FALSE(vyn::DestroyWindow(window));
 
     const HWND second = MakeWindow();
+    Received.clear();
+    Log.Clear();
+    Fake.Fail("DestroyWindow");
+    vyn::SendMessageA(second, WM_SYSKEYDOWN, VK_F1 + 3, 0x203E0001);
+    EXPECT_EQ(MessageKinds(Received), (std::vector<UINT>{WM_SYSKEYDOWN, WM_SYSCOMMAND, WM_CLOSE}));
+    EXPECT_EQ(Log.Names().back(), "DestroyWindow");
+    EXPECT_NE(Fake.Window(second), nullptr) << "the failing DestroyWindow left the window";
+    Fake.Succeed("DestroyWindow");
     EXPECT_TRUE(vyn::SetWindowTextA(second, "new caption"));
     EXPECT_EQ(Fake.Window(second)->Caption, "new caption");
     EXPECT_EQ(vyn::DefWindowProcA(second, WM_ERASEBKGND, 0, 0), 1);

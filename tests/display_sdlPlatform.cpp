@@ -3,6 +3,7 @@
 #include "framework/gl/vynGL.h"
 #include "framework/platform/sdl/vynSdlState.h"
 #include "framework/platform/vynPixelFormats.h"
+#include "support/vynPlatformTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -15,41 +16,16 @@
 #include <vector>
 
 using namespace vyn;
+using namespace vyn::test;
 using namespace std::chrono_literals;
 
 namespace {
 
-std::vector<MSG> Received;
-
-LRESULT VYN_WINAPI RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    Received.push_back(MSG{window, message, wParam, lParam, 0, POINT{}});
-    return vyn::DefWindowProcA(window, message, wParam, lParam);
-}
-
-std::vector<UINT> MessagesOf(const std::vector<MSG>& messages) {
-    std::vector<UINT> kinds;
-    for (const MSG& message : messages)
-        kinds.push_back(message.message);
-    return kinds;
-}
-
-const MSG* Find(const std::vector<MSG>& messages, UINT kind) {
-    for (const MSG& message : messages)
+const Seen* Find(const std::vector<Seen>& messages, UINT kind) {
+    for (const Seen& message : messages)
         if (message.message == kind)
             return &message;
     return nullptr;
-}
-
-PIXELFORMATDESCRIPTOR FrameworkRequest() {
-    PIXELFORMATDESCRIPTOR wanted{};
-    wanted.nSize = sizeof wanted;
-    wanted.nVersion = 1;
-    wanted.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
-    wanted.iPixelType = PFD_TYPE_RGBA;
-    wanted.cColorBits = 32;
-    wanted.cDepthBits = 32;
-    wanted.cStencilBits = 32;
-    return wanted;
 }
 
 class SdlPlatformTest : public ::testing::Test {
@@ -59,7 +35,7 @@ class SdlPlatformTest : public ::testing::Test {
         WNDCLASSEXA windowClass{};
         windowClass.cbSize = sizeof windowClass;
         windowClass.style = CS_VREDRAW | CS_HREDRAW | CS_OWNDC;
-        windowClass.lpfnWndProc = RecordingProc;
+        windowClass.lpfnWndProc = RecordingWindowProc;
         windowClass.hInstance = vyn::GetModuleHandleA(nullptr);
         windowClass.hCursor = vyn::LoadCursorA(nullptr, IDC_ARROW);
         windowClass.lpszClassName = "vynDisplayTest";
@@ -95,7 +71,7 @@ class SdlPlatformTest : public ::testing::Test {
 
     void CreateWithContext() {
         Create();
-        const PIXELFORMATDESCRIPTOR wanted = FrameworkRequest();
+        const PIXELFORMATDESCRIPTOR wanted = PixelRequest(32, 32, 32);
         Format = vyn::ChoosePixelFormat(Dc, &wanted);
         ASSERT_GT(Format, 0);
         ASSERT_TRUE(vyn::SetPixelFormat(Dc, Format, &wanted));
@@ -148,7 +124,7 @@ class SdlPlatformTest : public ::testing::Test {
 
 TEST_F(SdlPlatformTest, CreationSendsTheMessagesOfWindowsWithTheClientArea) {
     Create();
-    EXPECT_EQ(MessagesOf(Received), (std::vector<UINT>{WM_CREATE, WM_SIZE, WM_MOVE}));
+    EXPECT_EQ(MessageKinds(Received), (std::vector<UINT>{WM_CREATE, WM_SIZE, WM_MOVE}));
     EXPECT_EQ(Received[1].wParam, SIZE_RESTORED);
     EXPECT_EQ(Received[1].lParam, MAKELPARAM(400, 300));
     EXPECT_EQ(Received[2].lParam, MAKELPARAM(30, 40));
@@ -211,7 +187,7 @@ TEST_F(SdlPlatformTest, ShowingActivatesAndKeepsTheScreenSaverOffWhileActive) {
     EXPECT_TRUE(SDL_IsScreenSaverEnabled());
     Received.clear();
     EXPECT_FALSE(vyn::ShowWindow(Window, SW_SHOW));
-    EXPECT_EQ(MessagesOf(Received), (std::vector<UINT>{WM_SHOWWINDOW, WM_ACTIVATE, WM_SETFOCUS}));
+    EXPECT_EQ(MessageKinds(Received), (std::vector<UINT>{WM_SHOWWINDOW, WM_ACTIVATE, WM_SETFOCUS}));
     EXPECT_TRUE(SDL_GetWindowFlags(Sdl()) & SDL_WINDOW_SHOWN);
     EXPECT_FALSE(SDL_IsScreenSaverEnabled());
     EXPECT_TRUE(vyn::ShowWindow(Window, SW_SHOW));
@@ -237,7 +213,7 @@ TEST_F(SdlPlatformTest, HeldKeyRepeatsAltKeysAndF10ArriveAsWindowsKeyMessages) {
     Push(Key(SDL_KEYDOWN, SDL_SCANCODE_F10));
     Push(Key(SDL_KEYDOWN, SDL_SCANCODE_RSHIFT, KMOD_RSHIFT));
     const std::vector<MSG> taken = Drain();
-    ASSERT_EQ(MessagesOf(taken),
+    ASSERT_EQ(MessageKinds(taken),
               (std::vector<UINT>{WM_KEYDOWN, WM_KEYDOWN, WM_KEYDOWN, WM_KEYUP, WM_SYSKEYDOWN,
                                  WM_SYSKEYUP, WM_SYSKEYDOWN, WM_KEYDOWN}));
     EXPECT_EQ(taken[0].wParam, VK_LEFT);
@@ -284,7 +260,7 @@ TEST_F(SdlPlatformTest, ClicksMovesAndClosesArriveWithWindowsParameters) {
     Push(quit);
 
     const std::vector<MSG> taken = Drain();
-    ASSERT_EQ(MessagesOf(taken),
+    ASSERT_EQ(MessageKinds(taken),
               (std::vector<UINT>{WM_LBUTTONDOWN, WM_MOUSEMOVE, WM_LBUTTONUP, WM_CLOSE, WM_CLOSE}));
     EXPECT_EQ(taken[0].lParam, MAKELPARAM(5, 6));
     EXPECT_EQ(taken[0].wParam, MK_LBUTTON);
@@ -326,7 +302,7 @@ TEST_F(SdlPlatformTest, CaptionSetFromAnotherThreadWakesTheWaitAndAppears) {
     watchdog.join();
     EXPECT_LT(waited, 3s);
     EXPECT_STREQ(SDL_GetWindowTitle(Sdl()), "vynSingleWindow [60 FPS]");
-    const MSG* setText = Find(Received, WM_SETTEXT);
+    const Seen* setText = Find(Received, WM_SETTEXT);
     ASSERT_NE(setText, nullptr);
 }
 
@@ -390,12 +366,7 @@ TEST_F(SdlPlatformTest, ACallbackMayKillItsOwnTimer) {
 }
 
 TEST_F(SdlPlatformTest, FullScreenModeAppliesToPopupsAndIsRestored) {
-    DEVMODEA mode{};
-    mode.dmSize = sizeof mode;
-    mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT | DM_BITSPERPEL;
-    mode.dmPelsWidth = 800;
-    mode.dmPelsHeight = 600;
-    mode.dmBitsPerPel = 32;
+    DEVMODEA mode = ModeRequest(800, 600, 32);
     ASSERT_EQ(vyn::ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN), DISP_CHANGE_SUCCESSFUL);
     Create(WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
     EXPECT_TRUE(SDL_GetWindowFlags(Sdl()) & SDL_WINDOW_FULLSCREEN);

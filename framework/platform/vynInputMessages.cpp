@@ -114,6 +114,22 @@ LPARAM PointLParam(int x, int y) {
     return MAKELPARAM(static_cast<WORD>(x & 0xFFFF), static_cast<WORD>(y & 0xFFFF));
 }
 
+bool& ButtonHeld(MouseState& state, MouseButton button) {
+    switch (button) {
+    case MouseButton::Left:
+        return state.Left;
+    case MouseButton::Right:
+        return state.Right;
+    case MouseButton::Middle:
+        return state.Middle;
+    case MouseButton::X1:
+        return state.X1;
+    case MouseButton::X2:
+        break;
+    }
+    return state.X2;
+}
+
 WPARAM MouseKeyFlags(const MouseState& state) {
     WPARAM flags = 0;
     const std::pair<bool, WPARAM> bits[] = {

@@ -61,6 +61,8 @@ struct MouseState {
 
 // MAKELPARAM(x, y) with each coordinate wrapped to 16 bits, as WM_MOVE and mouse messages carry it.
 LPARAM PointLParam(int x, int y);
+// The flag of `button` in `state`.
+bool& ButtonHeld(MouseState& state, MouseButton button);
 WPARAM MouseKeyFlags(const MouseState& state);
 // WM_MOUSEMOVE at client (x, y) with the buttons and modifiers of `state`.
 InputMessage MouseMoveMessage(int x, int y, const MouseState& state);

@@ -201,10 +201,7 @@ WindowRecord* WindowSystem::FindByDeviceContext(HDC deviceContext) {
 }
 
 std::vector<HWND> WindowSystem::Windows() const {
-    std::vector<HWND> handles;
-    for (const auto& [handle, record] : Records)
-        handles.push_back(handle);
-    return handles;
+    return KeysOf(Records);
 }
 
 // ---- State changes ----

@@ -71,6 +71,15 @@ RECT ClientRectOfWindow(const RECT& window, DWORD style);
 LONG Width(const RECT& rect);
 LONG Height(const RECT& rect);
 
+// The keys of a map, in order.
+template <typename Map>
+std::vector<typename Map::key_type> KeysOf(const Map& map) {
+    std::vector<typename Map::key_type> keys;
+    for (const auto& entry : map)
+        keys.push_back(entry.first);
+    return keys;
+}
+
 class WindowSystem {
   public:
     WindowSystem();

@@ -218,22 +218,6 @@ bool ButtonOf(Uint8 sdlButton, MouseButton& button) {
     }
 }
 
-bool& Held(MouseState& state, MouseButton button) {
-    switch (button) {
-    case MouseButton::Left:
-        return state.Left;
-    case MouseButton::Right:
-        return state.Right;
-    case MouseButton::Middle:
-        return state.Middle;
-    case MouseButton::X1:
-        return state.X1;
-    case MouseButton::X2:
-        break;
-    }
-    return state.X2;
-}
-
 bool WantsDoubleClicks(HWND window) {
     const WindowRecord* record = Sdl().System.Find(window);
     const WNDCLASSEXA* windowClass =
@@ -248,7 +232,7 @@ void TranslateButton(const SDL_MouseButtonEvent& event) {
         return;
     MouseState& state = Sdl().Mouse;
     const bool down = event.type == SDL_MOUSEBUTTONDOWN;
-    Held(state, button) = down;
+    ButtonHeld(state, button) = down;
     TakeModifiers(state);
     InputMessage message = MouseButtonMessage(button, down, event.x, event.y, state);
     // Each *BUTTONDBLCLK message follows its *BUTTONDOWN by two.

@@ -105,8 +105,8 @@ TEST(RealWindow, OpensWithThePresetsThenShowsTheFrameRateAndClosesCleanly) {
     IdleRoutine = WatchCaptionThenClose;
     LoopStart = std::chrono::steady_clock::now();
     EXPECT_TRUE(RunMainLoop());
-    EXPECT_TRUE(std::regex_match(SeenCaption, std::regex(R"(vynSingleWindow \[[1-9][0-9]* FPS\])")))
-        << SeenCaption;
+    EXPECT_TRUE(ShowsFrames(SeenCaption)) << SeenCaption;
+    << SeenCaption;
     EXPECT_FALSE(Framework.ContextReady);
     EXPECT_EQ(Framework.WindowHandle.load(), nullptr);
     EXPECT_EQ(SdlWindowOf(made), nullptr);

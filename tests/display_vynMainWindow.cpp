@@ -106,7 +106,6 @@ TEST(RealWindow, OpensWithThePresetsThenShowsTheFrameRateAndClosesCleanly) {
     LoopStart = std::chrono::steady_clock::now();
     EXPECT_TRUE(RunMainLoop());
     EXPECT_TRUE(ShowsFrames(SeenCaption)) << SeenCaption;
-    << SeenCaption;
     EXPECT_FALSE(Framework.ContextReady);
     EXPECT_EQ(Framework.WindowHandle.load(), nullptr);
     EXPECT_EQ(SdlWindowOf(made), nullptr);

@@ -1,19 +1,55 @@
-// The landscape demo's module: for now its texture loader.
+// The landscape demo's module: the demo's main routine, its tilt handlers and its texture loader.
 //
-// LoadTexture turns a bitmap file into a GL texture with the texture module's current settings.
-// Main thread only, with the GL context current.
+// LandscapeMain loads "pv.cppa2", "pt.cppa2" and "Ground.bmp" from the working directory, builds
+// one draw pack under one material, binds the left and right arrows to a tilt about X and runs
+// the framework's loop until the window is closed. A file that cannot be used, a window or
+// context that cannot be made, or a material that cannot be added throws std::runtime_error with
+// one line naming the file or the step; the program's entry prints it and exits with status 1.
+//
+// Main thread only; LoadTexture and the tilt handlers need the GL context current.
 #pragma once
 
 #include "framework/gl/vynGL.h"
+#include "framework/render/vynDrawLineU.h"
+#include "framework/resources/OpenGLBufferArrays.h"
 
+#include <memory>
 #include <string>
 
 namespace vyn {
+
+inline constexpr const char* VertexFileName = "pv.cppa2";
+inline constexpr const char* TexCoordFileName = "pt.cppa2";
+inline constexpr const char* GroundFileName = "Ground.bmp";
+inline constexpr const char* LandscapeName = "Ландшафт";
+inline constexpr const char* LandscapeMaterialName = "Поверхность ландшафта";
+inline constexpr const char* AddPackFailedMessage = "Не удалось добавить риовальную упаковку";
+inline constexpr GLfloat TiltDegrees = 1.5f;
+
+// The mesh and the pack that draws it; they live until the process ends, since the pack points
+// into the files' payloads for every frame.
+extern std::unique_ptr<TMyCPPArray> VertexFile;
+extern std::unique_ptr<TMyCPPArray> TexCoordFile;
+extern std::unique_ptr<TMyPackPA_VT> LandscapePack;
 
 // Reads the bitmap, scales it to the texture sizes and uploads it; returns the texture name, or
 // 0 (no texture, no GL call) for a file that is not a bitmap (no "BM"). A missing or faulty
 // bitmap throws std::runtime_error naming the file. A failed rescale is not an error: the buffer
 // it leaves is uploaded.
 GLuint LoadTexture(const std::string& fileName);
+
+// Loads both array files and checks that each holds Count elements (three and two floats).
+void LoadLandscapeMesh();
+// The pack of the landscape mesh: texture coordinates, vertices, GL_QUADS over Count vertices.
+void FillLandscapePack(TMyPackPA_VT& pack);
+// Adds the landscape pack to the material; tells the user when the material cannot take it.
+void AddLandscapePack(TMyGLMaterial& material);
+
+// Key-down handlers: rotate the model-view matrix by ∓1.5° about X.
+void TiltLeft();
+void TiltRight();
+
+// The demo from start to the end of the loop.
+void LandscapeMain();
 
 } // namespace vyn

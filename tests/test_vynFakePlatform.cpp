@@ -1,5 +1,6 @@
 #include "framework/platform/fake/vynFakePlatform.h"
 #include "framework/platform/vynPixelFormats.h"
+#include "support/vynPlatformTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -9,39 +10,14 @@
 #include <thread>
 
 using namespace vyn;
+using namespace vyn::test;
 
 namespace {
-
-struct Seen {
-    HWND Window;
-    UINT Message;
-    WPARAM WParam;
-    LPARAM LParam;
-    bool operator==(const Seen&) const = default;
-};
-
-std::vector<Seen> Received;
-LRESULT CreateAnswer = 0;
-
-// Records every message and leaves the rest to the default procedure, as a real one would.
-LRESULT VYN_WINAPI TestProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    Received.push_back(Seen{window, message, wParam, lParam});
-    if (message == WM_CREATE)
-        return CreateAnswer;
-    return vyn::DefWindowProcA(window, message, wParam, lParam);
-}
-
-std::vector<UINT> MessagesOf(const std::vector<Seen>& seen) {
-    std::vector<UINT> messages;
-    for (const Seen& one : seen)
-        messages.push_back(one.Message);
-    return messages;
-}
 
 WNDCLASSEXA TestClass(const char* name = "vynTest") {
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof(WNDCLASSEXA);
-    windowClass.lpfnWndProc = TestProc;
+    windowClass.lpfnWndProc = RecordingWindowProc;
     windowClass.lpszClassName = name;
     return windowClass;
 }
@@ -71,10 +47,7 @@ class FakePlatformTest : public ::testing::Test {
         const HWND window = MakeWindow();
         vyn::ShowWindow(window, SW_SHOW);
         const HDC dc = vyn::GetDC(window);
-        PIXELFORMATDESCRIPTOR wanted{};
-        wanted.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
-        wanted.cColorBits = 32;
-        wanted.cDepthBits = 24;
+        const PIXELFORMATDESCRIPTOR wanted = PixelRequest(32, 24, 0);
         vyn::SetPixelFormat(dc, vyn::ChoosePixelFormat(dc, &wanted), &wanted);
         vyn::wglMakeCurrent(dc, vyn::wglCreateContext(dc));
         PAINTSTRUCT paint{};
@@ -117,7 +90,7 @@ TEST_F(FakePlatformTest, LogsEveryCallWithItsArgumentsInOrder) {
     vyn::Sleep(50);
     vyn::MessageBoxA(nullptr, "text", "Message", MB_OK);
     const std::vector<CallRecord> expected = {
-        Call("GetModuleHandleA", nullptr),
+        Call("GetModuleHandleA", std::string()), // no module name
         Call("LoadCursorA", HINSTANCE{}, 32512),
         Call("Sleep", 50),
         Call("MessageBoxA", HWND{}, std::string("text"), std::string("Message"), MB_OK),
@@ -192,7 +165,7 @@ TEST_F(FakePlatformTest, CreationFailsForAnUnknownClassOrARefusedCreate) {
 
     CreateAnswer = -1;
     EXPECT_EQ(MakeWindow(), nullptr);
-    EXPECT_EQ(MessagesOf(Received), (std::vector<UINT>{WM_CREATE, WM_DESTROY}));
+    EXPECT_EQ(MessageKinds(Received), (std::vector<UINT>{WM_CREATE, WM_DESTROY}));
     EXPECT_TRUE(Fake.Windows().Windows().empty());
 }
 
@@ -200,8 +173,8 @@ TEST_F(FakePlatformTest, ShowingReportsPreviousVisibilityAndActivatesOnce) {
     const HWND window = MakeWindow();
     Received.clear();
     EXPECT_FALSE(vyn::ShowWindow(window, SW_SHOW));
-    EXPECT_EQ(MessagesOf(Received), (std::vector<UINT>{WM_SHOWWINDOW, WM_ACTIVATE, WM_SETFOCUS}));
-    EXPECT_EQ(Received[1].WParam, WA_ACTIVE);
+    EXPECT_EQ(MessageKinds(Received), (std::vector<UINT>{WM_SHOWWINDOW, WM_ACTIVATE, WM_SETFOCUS}));
+    EXPECT_EQ(Received[1].wParam, WA_ACTIVE);
     EXPECT_TRUE(Fake.IsFocused(window));
     EXPECT_TRUE(Fake.IsActive(window));
 
@@ -280,7 +253,7 @@ TEST_F(FakePlatformTest, PaintIsSynthesisedWhileAVisibleWindowIsInvalid) {
     EXPECT_EQ(Fake.Window(window)->UpdateRect.bottom, 4);
     Received.clear();
     EXPECT_TRUE(vyn::UpdateWindow(window));
-    EXPECT_EQ(MessagesOf(Received), std::vector<UINT>{WM_PAINT});
+    EXPECT_EQ(MessageKinds(Received), std::vector<UINT>{WM_PAINT});
     EXPECT_FALSE(Fake.Window(window)->Invalid);
 }
 
@@ -288,15 +261,23 @@ TEST_F(FakePlatformTest, DefaultProcedureClosesDestroysAndSetsText) {
     const HWND window = MakeReadyWindow();
     Fake.Post(window, WM_USER, 0, 0);
     vyn::SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-    EXPECT_EQ(MessagesOf(Received),
+    EXPECT_EQ(MessageKinds(Received),
               (std::vector<UINT>{WM_SYSCOMMAND, WM_CLOSE, WM_ACTIVATE, WM_KILLFOCUS, WM_DESTROY}));
-    EXPECT_EQ(Received[2].WParam, WA_INACTIVE);
+    EXPECT_EQ(Received[2].wParam, WA_INACTIVE);
     EXPECT_EQ(Fake.Window(window), nullptr);
     MSG message{};
     EXPECT_FALSE(vyn::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE));
     EXPECT_FALSE(vyn::DestroyWindow(window));
 
     const HWND second = MakeWindow();
+    Received.clear();
+    Log.Clear();
+    Fake.Fail("DestroyWindow");
+    vyn::SendMessageA(second, WM_SYSKEYDOWN, VK_F1 + 3, 0x203E0001);
+    EXPECT_EQ(MessageKinds(Received), (std::vector<UINT>{WM_SYSKEYDOWN, WM_SYSCOMMAND, WM_CLOSE}));
+    EXPECT_EQ(Log.Names().back(), "DestroyWindow");
+    EXPECT_NE(Fake.Window(second), nullptr) << "the failing DestroyWindow left the window";
+    Fake.Succeed("DestroyWindow");
     EXPECT_TRUE(vyn::SetWindowTextA(second, "new caption"));
     EXPECT_EQ(Fake.Window(second)->Caption, "new caption");
     EXPECT_EQ(vyn::DefWindowProcA(second, WM_ERASEBKGND, 0, 0), 1);
@@ -313,7 +294,7 @@ TEST_F(FakePlatformTest, CaptionFromAnotherThreadWaitsForTheMainThread) {
     vyn::PeekMessageA(&message, window, 0, 0, PM_REMOVE);
     EXPECT_EQ(Fake.Window(window)->Caption, "from the timer");
     ASSERT_FALSE(Received.empty());
-    EXPECT_EQ(Received[0].Message, WM_SETTEXT);
+    EXPECT_EQ(Received[0].message, WM_SETTEXT);
 
     std::thread([&] { result = vyn::SetWindowTextA(nullptr, "nowhere"); }).join();
     EXPECT_FALSE(result);
@@ -463,12 +444,7 @@ TEST_F(FakePlatformTest, PixelFormatIsTheClosestOfferedAndSetOnce) {
     const HWND window = MakeWindow();
     const HDC dc = vyn::GetDC(window);
     EXPECT_EQ(vyn::GetDC(window), dc);
-    PIXELFORMATDESCRIPTOR wanted{};
-    wanted.nSize = sizeof wanted;
-    wanted.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
-    wanted.cColorBits = 32;
-    wanted.cDepthBits = 32;
-    wanted.cStencilBits = 32;
+    const PIXELFORMATDESCRIPTOR wanted = PixelRequest(32, 32, 32);
     const int format = vyn::ChoosePixelFormat(dc, &wanted);
     ASSERT_GT(format, 0);
     EXPECT_EQ(Fake.ChosenFrom.cStencilBits, 32);
@@ -511,12 +487,7 @@ TEST_F(FakePlatformTest, ContextsAreMadeCurrentAndDeleted) {
 }
 
 TEST_F(FakePlatformTest, DisplayModeChangesToExistingModesAndRestores) {
-    DEVMODEA mode{};
-    mode.dmSize = sizeof mode;
-    mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT | DM_BITSPERPEL;
-    mode.dmPelsWidth = 800;
-    mode.dmPelsHeight = 600;
-    mode.dmBitsPerPel = 32;
+    DEVMODEA mode = ModeRequest(800, 600, 32);
     EXPECT_EQ(vyn::ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN), DISP_CHANGE_SUCCESSFUL);
     EXPECT_EQ(Fake.CurrentMode.dmPelsWidth, 800u);
     EXPECT_EQ(Fake.CurrentMode.dmDisplayFrequency, 60u);
@@ -553,15 +524,6 @@ struct Ready {
 
 void NoTimer(UINT, UINT, DWORD_PTR, DWORD_PTR, DWORD_PTR) {}
 
-PIXELFORMATDESCRIPTOR DoubleBuffered() {
-    PIXELFORMATDESCRIPTOR wanted{};
-    wanted.nSize = sizeof wanted;
-    wanted.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
-    wanted.cColorBits = 32;
-    wanted.cDepthBits = 24;
-    return wanted;
-}
-
 Ready MakeReady() {
     Ready ready;
     const WNDCLASSEXA windowClass = TestClass();
@@ -575,7 +537,7 @@ Ready MakeReady() {
     vyn::ShowWindow(ready.Window, SW_SHOW);
     ready.Dc = vyn::GetDC(ready.Window);
     ready.SpareDc = vyn::GetDC(ready.Spare);
-    const PIXELFORMATDESCRIPTOR wanted = DoubleBuffered();
+    const PIXELFORMATDESCRIPTOR wanted = PixelRequest(32, 24, 0);
     vyn::SetPixelFormat(ready.Dc, vyn::ChoosePixelFormat(ready.Dc, &wanted), &wanted);
     ready.Context = vyn::wglCreateContext(ready.Dc);
     vyn::wglMakeCurrent(ready.Dc, ready.Context);
@@ -713,12 +675,12 @@ const std::map<std::string, FailureCheck>& FailureCases() {
          }},
         {"ChoosePixelFormat",
          [](FakePlatform&, const Ready& ready) {
-             const PIXELFORMATDESCRIPTOR wanted = DoubleBuffered();
+             const PIXELFORMATDESCRIPTOR wanted = PixelRequest(32, 24, 0);
              return vyn::ChoosePixelFormat(ready.SpareDc, &wanted) == 0;
          }},
         {"SetPixelFormat",
          [](FakePlatform& fake, const Ready& ready) {
-             const PIXELFORMATDESCRIPTOR wanted = DoubleBuffered();
+             const PIXELFORMATDESCRIPTOR wanted = PixelRequest(32, 24, 0);
              return !vyn::SetPixelFormat(ready.SpareDc, 1, &wanted) &&
                     fake.Window(ready.Spare)->PixelFormat == 0;
          }},
@@ -757,11 +719,7 @@ const std::map<std::string, FailureCheck>& FailureCases() {
          }},
         {"ChangeDisplaySettingsA",
          [](FakePlatform& fake, const Ready&) {
-             DEVMODEA mode{};
-             mode.dmSize = sizeof mode;
-             mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
-             mode.dmPelsWidth = 800;
-             mode.dmPelsHeight = 600;
+             DEVMODEA mode = ModeRequest(800, 600, 32);
              return vyn::ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN) == DISP_CHANGE_FAILED &&
                     fake.CurrentMode.dmPelsWidth == 1024;
          }},

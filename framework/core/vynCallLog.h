@@ -23,11 +23,13 @@ template <typename T>
 CallArg ToCallArg(const T& value) {
     if constexpr (std::is_same_v<T, std::string>)
         return value;
+    else if constexpr (std::is_null_pointer_v<T>)
+        return static_cast<const void*>(nullptr);
     else if constexpr (std::is_array_v<T> && std::is_convertible_v<T, const char*>)
         return std::string(value);
     else if constexpr (std::is_convertible_v<T, const char*>)
         return std::string(value ? static_cast<const char*>(value) : "");
-    else if constexpr (std::is_pointer_v<T> || std::is_null_pointer_v<T>)
+    else if constexpr (std::is_pointer_v<T>)
         return static_cast<const void*>(value);
     else if constexpr (std::is_floating_point_v<T>)
         return static_cast<double>(value);

@@ -94,7 +94,8 @@ InputMessage KeyMessage(const KeyEvent& event) {
         message.Message = system ? WM_SYSKEYUP : WM_KEYUP;
     message.WParam = event.VirtualKey;
 
-    const ScanCode scan = ScanCodeOfVirtualKey(event.VirtualKey);
+    const ScanCode scan =
+        event.Scan.Code != 0 ? event.Scan : ScanCodeOfVirtualKey(event.VirtualKey);
     LPARAM lParam = 1 | (LPARAM{scan.Code} << 16);
     if (scan.Extended)
         lParam |= Bit(24);
@@ -111,6 +112,22 @@ InputMessage KeyMessage(const KeyEvent& event) {
 
 LPARAM PointLParam(int x, int y) {
     return MAKELPARAM(static_cast<WORD>(x & 0xFFFF), static_cast<WORD>(y & 0xFFFF));
+}
+
+bool& ButtonHeld(MouseState& state, MouseButton button) {
+    switch (button) {
+    case MouseButton::Left:
+        return state.Left;
+    case MouseButton::Right:
+        return state.Right;
+    case MouseButton::Middle:
+        return state.Middle;
+    case MouseButton::X1:
+        return state.X1;
+    case MouseButton::X2:
+        break;
+    }
+    return state.X2;
 }
 
 WPARAM MouseKeyFlags(const MouseState& state) {

@@ -34,6 +34,9 @@ struct KeyEvent {
     bool Repeat = false;
     // Modifiers held when the event happens (for the Alt key's own release, Alt is no longer held).
     KeyModifiers Held;
+    // The key's scan code when it differs from the virtual key's usual one (right Shift); a zero
+    // code means the usual one.
+    ScanCode Scan;
 };
 
 struct InputMessage {
@@ -58,6 +61,8 @@ struct MouseState {
 
 // MAKELPARAM(x, y) with each coordinate wrapped to 16 bits, as WM_MOVE and mouse messages carry it.
 LPARAM PointLParam(int x, int y);
+// The flag of `button` in `state`.
+bool& ButtonHeld(MouseState& state, MouseButton button);
 WPARAM MouseKeyFlags(const MouseState& state);
 // WM_MOUSEMOVE at client (x, y) with the buttons and modifiers of `state`.
 InputMessage MouseMoveMessage(int x, int y, const MouseState& state);

@@ -57,12 +57,19 @@ std::tuple<int, int> Closeness(int offered, int wanted) {
     return offered >= wanted ? std::tuple{0, offered - wanted} : std::tuple{1, wanted - offered};
 }
 
+// A depth or stencil buffer that was asked for and is missing altogether.
+int LostBuffers(const PIXELFORMATDESCRIPTOR& offered, const PIXELFORMATDESCRIPTOR& wanted) {
+    return (wanted.cDepthBits > 0 && offered.cDepthBits == 0 ? 1 : 0) +
+           (wanted.cStencilBits > 0 && offered.cStencilBits == 0 ? 1 : 0);
+}
+
 auto RankKey(const PIXELFORMATDESCRIPTOR& offered, const PIXELFORMATDESCRIPTOR& wanted) {
     const bool bufferingDiffers =
         (offered.dwFlags & PFD_DOUBLEBUFFER) != (wanted.dwFlags & PFD_DOUBLEBUFFER);
-    return std::tuple{bufferingDiffers, Closeness(offered.cDepthBits, wanted.cDepthBits),
-                      Closeness(offered.cStencilBits, wanted.cStencilBits),
-                      Closeness(offered.cColorBits, wanted.cColorBits)};
+    return std::tuple{bufferingDiffers, LostBuffers(offered, wanted),
+                      Closeness(offered.cColorBits, wanted.cColorBits),
+                      Closeness(offered.cDepthBits, wanted.cDepthBits),
+                      Closeness(offered.cStencilBits, wanted.cStencilBits)};
 }
 
 bool CanServe(const PIXELFORMATDESCRIPTOR& wanted) {

@@ -29,10 +29,12 @@ PIXELFORMATDESCRIPTOR PixelFormatAt(int index);
 // descriptor only asks for the count).
 int DescribePixelFormatOfTable(int index, UINT size, PIXELFORMATDESCRIPTOR* descriptor);
 
-// The formats that can serve `wanted`, closest first: double buffering as asked, then depth, then
-// stencil, then colour bits, each preferring an exact match, then the nearest larger, then the
-// nearest smaller. Empty when `wanted` asks for something no entry has (colour-index pixels,
-// drawing to a bitmap).
+// The formats that can serve `wanted`, closest first: double buffering as asked; then every
+// depth or stencil buffer asked for present at all; then colour, depth and stencil bits, in that
+// order, each preferring an exact match, then the nearest larger, then the nearest smaller. So
+// 32-bit colour with 32 depth and 32 stencil bits goes 32/8, 24/8, 16/8 at 32-bit colour, then
+// the same at 24- and 16-bit colour, and only then formats without a stencil buffer. Empty when
+// `wanted` asks for something no entry has (colour-index pixels, drawing to a bitmap).
 std::vector<int> RankPixelFormats(const PIXELFORMATDESCRIPTOR& wanted);
 
 } // namespace vyn

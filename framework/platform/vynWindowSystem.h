@@ -63,11 +63,22 @@ inline constexpr LONG MenuHeight = 20;
 
 // The frame around the client area for a style: left, top, right and bottom widths.
 RECT FrameInsets(DWORD style, bool menu);
+// AdjustWindowRectEx: grows a client rectangle by the frame; FALSE for no rectangle.
+BOOL AdjustRectForFrame(RECT* rect, DWORD style, BOOL menu);
 // The window rectangle around a client rectangle, and back.
 RECT WindowRectOfClient(const RECT& client, DWORD style);
 RECT ClientRectOfWindow(const RECT& window, DWORD style);
 LONG Width(const RECT& rect);
 LONG Height(const RECT& rect);
+
+// The keys of a map, in order.
+template <typename Map>
+std::vector<typename Map::key_type> KeysOf(const Map& map) {
+    std::vector<typename Map::key_type> keys;
+    for (const auto& entry : map)
+        keys.push_back(entry.first);
+    return keys;
+}
 
 class WindowSystem {
   public:
@@ -105,10 +116,17 @@ class WindowSystem {
     void Deactivate(HWND window, Delivery how);
     // ShowWindow: the previous visibility; `screen` is the area a maximised window fills.
     BOOL Show(HWND window, int command, const RECT& screen);
-    // SetFocus: the window that had the focus.
+    // SetForegroundWindow: activates the window.
+    BOOL Foreground(HWND window);
+    // SetFocus: the window that had the focus; null (nothing changed) for an unknown window.
     HWND SetFocus(HWND window);
     BOOL Invalidate(HWND window, const RECT* rect);
     void Validate(HWND window);
+    // UpdateWindow: sends WM_PAINT at once when the window has an update region.
+    BOOL Update(HWND window);
+    // BeginPaint validates the update region it reports; EndPaint closes the bracket.
+    HDC BeginPaint(HWND window, PAINTSTRUCT* paint);
+    BOOL EndPaint(HWND window, const PAINTSTRUCT* paint);
 
     // Device contexts: one per window, made on first request.
     HDC DeviceContextOf(HWND window);
@@ -124,6 +142,10 @@ class WindowSystem {
     BOOL Peek(MSG* message, HWND window, UINT filterMin, UINT filterMax, UINT removeFlags);
     // Whether Peek would find anything for `window` (null: any).
     bool HasMessage(HWND window);
+    // TranslateMessage: character messages are not generated; a key press counts as translated.
+    static BOOL Translate(const MSG* message);
+    // DispatchMessageA: the message to its window's procedure (thread messages go nowhere).
+    LRESULT Dispatch(const MSG* message);
     // DefWindowProcA: the defaults of the few messages whose effect the framework can see.
     LRESULT DefaultProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

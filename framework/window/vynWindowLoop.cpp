@@ -17,8 +17,6 @@ namespace {
 constexpr double FieldOfViewDegrees = 45.0;
 constexpr double NearPlane = 1.0;
 constexpr double FarPlane = 100.0;
-constexpr int32_t KeyDownTable = 1;
-constexpr int32_t KeyUpTable = 0;
 
 void EndLoop() {
     Framework.Active = false;
@@ -40,7 +38,7 @@ void OnMouseMove(LPARAM lParam) {
     CurrentMouse->Y = HIWORD(static_cast<uintptr_t>(lParam));
     CurrentMouse->GLX = CurrentMouse->X;
     CurrentMouse->GLY = Framework.Height - CurrentMouse->Y;
-    CurrentMouse->Fire(14);
+    CurrentMouse->Fire(MouseMoveSlot);
 }
 
 void OnMouseButton(int button, bool down, int32_t slot) {
@@ -137,11 +135,13 @@ LRESULT VYN_WINAPI MainWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
         return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
-        OnMouseButton(0, message == WM_LBUTTONDOWN, message == WM_LBUTTONDOWN ? 0 : 1);
+        OnMouseButton(0, message == WM_LBUTTONDOWN,
+                      message == WM_LBUTTONDOWN ? MouseLeftDownSlot : MouseLeftUpSlot);
         return 0;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONUP:
-        OnMouseButton(1, message == WM_RBUTTONDOWN, message == WM_RBUTTONDOWN ? 4 : 5);
+        OnMouseButton(1, message == WM_RBUTTONDOWN,
+                      message == WM_RBUTTONDOWN ? MouseRightDownSlot : MouseRightUpSlot);
         return 0;
     default:
         return PassOn(window, message, wParam, lParam);

@@ -1,2 +1,2 @@
 # The landscape generator's suite calls the generator library directly.
-target_link_libraries(test_makeLandscape PRIVATE vynlandscape)
+target_link_libraries(test_makeLandscape PRIVATE vynlandscapegen)

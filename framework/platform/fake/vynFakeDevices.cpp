@@ -168,10 +168,7 @@ BOOL FakePlatform::wglDeleteContext(HGLRC context) {
 }
 
 std::vector<HGLRC> FakePlatform::Contexts() const {
-    std::vector<HGLRC> contexts;
-    for (const auto& [context, format] : ContextTable)
-        contexts.push_back(context);
-    return contexts;
+    return KeysOf(ContextTable);
 }
 
 // ---- Timers ----
@@ -197,10 +194,7 @@ MMRESULT FakePlatform::timeKillEvent(UINT timerId) {
 
 std::vector<UINT> FakePlatform::PendingTimers() const {
     std::lock_guard lock(ScriptMutex);
-    std::vector<UINT> ids;
-    for (const auto& [id, timer] : Timers)
-        ids.push_back(id);
-    return ids;
+    return KeysOf(Timers);
 }
 
 std::optional<FakeTimer> FakePlatform::Timer(UINT id) const {

@@ -24,22 +24,6 @@ bool AnyHeld(const std::set<WPARAM>& keys, Predicate predicate) {
     return false;
 }
 
-bool& ButtonFlag(MouseState& state, MouseButton button) {
-    switch (button) {
-    case MouseButton::Left:
-        return state.Left;
-    case MouseButton::Right:
-        return state.Right;
-    case MouseButton::Middle:
-        return state.Middle;
-    case MouseButton::X1:
-        return state.X1;
-    case MouseButton::X2:
-        break;
-    }
-    return state.X2;
-}
-
 } // namespace
 
 bool FakePlatform::Post(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -94,14 +78,14 @@ void FakePlatform::KeyDown(WPARAM virtualKey, bool repeat, HWND window) {
     const HWND target = Target(window);
     const bool wasDown = !KeysDown.insert(virtualKey).second;
     const KeyModifiers held{AnyHeld(KeysDown, IsAltKey), AnyHeld(KeysDown, IsControlKey)};
-    PostInput(target, KeyMessage(KeyEvent{virtualKey, true, repeat || wasDown, held}));
+    PostInput(target, KeyMessage(KeyEvent{virtualKey, true, repeat || wasDown, held, ScanCode{}}));
 }
 
 void FakePlatform::KeyUp(WPARAM virtualKey, HWND window) {
     const HWND target = Target(window);
     KeysDown.erase(virtualKey);
     const KeyModifiers held{AnyHeld(KeysDown, IsAltKey), AnyHeld(KeysDown, IsControlKey)};
-    PostInput(target, KeyMessage(KeyEvent{virtualKey, false, false, held}));
+    PostInput(target, KeyMessage(KeyEvent{virtualKey, false, false, held, ScanCode{}}));
 }
 
 void FakePlatform::MouseMove(int x, int y, HWND window) {
@@ -115,14 +99,14 @@ void FakePlatform::MouseMove(int x, int y, HWND window) {
 void FakePlatform::ButtonDown(MouseButton button, int x, int y, HWND window) {
     const HWND target = Target(window);
     Cursor = POINT{x, y};
-    ButtonFlag(Mouse, button) = true;
+    ButtonHeld(Mouse, button) = true;
     PostInput(target, MouseButtonMessage(button, true, x, y, Mouse));
 }
 
 void FakePlatform::ButtonUp(MouseButton button, int x, int y, HWND window) {
     const HWND target = Target(window);
     Cursor = POINT{x, y};
-    ButtonFlag(Mouse, button) = false;
+    ButtonHeld(Mouse, button) = false;
     PostInput(target, MouseButtonMessage(button, false, x, y, Mouse));
 }
 

@@ -213,14 +213,8 @@ BOOL FakePlatform::UnregisterClassA(const char* className, HINSTANCE instance) {
 }
 
 BOOL FakePlatform::AdjustWindowRectEx(RECT* rect, DWORD style, BOOL menu, DWORD exStyle) {
-    return Run(FakeCall("AdjustWindowRectEx", rect, style, menu, exStyle), FALSE, [&] {
-        if (rect == nullptr)
-            return FALSE;
-        const RECT inset = FrameInsets(style, menu != FALSE);
-        *rect = RECT{rect->left - inset.left, rect->top - inset.top, rect->right + inset.right,
-                     rect->bottom + inset.bottom};
-        return TRUE;
-    });
+    return Run(FakeCall("AdjustWindowRectEx", rect, style, menu, exStyle), FALSE,
+               [&] { return AdjustRectForFrame(rect, style, menu); });
 }
 
 HWND FakePlatform::CreateWindowExA(DWORD exStyle, const char* className, const char* windowName,
@@ -253,31 +247,16 @@ BOOL FakePlatform::ShowWindow(HWND window, int command) {
 }
 
 BOOL FakePlatform::SetForegroundWindow(HWND window) {
-    return Run(FakeCall("SetForegroundWindow", window), FALSE, [&] {
-        if (System.Find(window) == nullptr)
-            return FALSE;
-        System.Activate(window, Delivery::Send);
-        return TRUE;
-    });
+    return Run(FakeCall("SetForegroundWindow", window), FALSE,
+               [&] { return System.Foreground(window); });
 }
 
 HWND FakePlatform::SetFocus(HWND window) {
-    return Run(FakeCall("SetFocus", window), HWND{}, [&] {
-        if (window != nullptr && System.Find(window) == nullptr)
-            return HWND{};
-        return System.SetFocus(window);
-    });
+    return Run(FakeCall("SetFocus", window), HWND{}, [&] { return System.SetFocus(window); });
 }
 
 BOOL FakePlatform::UpdateWindow(HWND window) {
-    return Run(FakeCall("UpdateWindow", window), FALSE, [&] {
-        const WindowRecord* record = System.Find(window);
-        if (record == nullptr)
-            return FALSE;
-        if (record->Invalid)
-            System.Send(window, WM_PAINT, 0, 0);
-        return TRUE;
-    });
+    return Run(FakeCall("UpdateWindow", window), FALSE, [&] { return System.Update(window); });
 }
 
 BOOL FakePlatform::InvalidateRect(HWND window, const RECT* rect, BOOL erase) {
@@ -311,21 +290,13 @@ BOOL FakePlatform::PeekMessageA(MSG* message, HWND window, UINT filterMin, UINT 
 }
 
 BOOL FakePlatform::TranslateMessage(const MSG* message) {
-    // Character messages are not generated; a key message counts as translated.
-    return Run(FakeCall("TranslateMessage", message), FALSE, [&] {
-        const bool key = message != nullptr &&
-                         (message->message == WM_KEYDOWN || message->message == WM_SYSKEYDOWN);
-        return key ? TRUE : FALSE;
-    });
+    return Run(FakeCall("TranslateMessage", message), FALSE,
+               [&] { return WindowSystem::Translate(message); });
 }
 
 LRESULT FakePlatform::DispatchMessageA(const MSG* message) {
-    return Run(FakeCall("DispatchMessageA", message), LRESULT{0}, [&] {
-        if (message == nullptr || message->hwnd == nullptr)
-            return LRESULT{0};
-        System.DeliverCaptions();
-        return System.Send(message->hwnd, message->message, message->wParam, message->lParam);
-    });
+    return Run(FakeCall("DispatchMessageA", message), LRESULT{0},
+               [&] { return System.Dispatch(message); });
 }
 
 BOOL FakePlatform::WaitMessage() {
@@ -350,21 +321,13 @@ void FakePlatform::CheckNotIdleForever() {
 // ---- Painting ----
 
 HDC FakePlatform::BeginPaint(HWND window, PAINTSTRUCT* paint) {
-    return Run(FakeCall("BeginPaint", window, paint), HDC{}, [&] {
-        const WindowRecord* record = System.Find(window);
-        if (record == nullptr || paint == nullptr)
-            return HDC{};
-        *paint = PAINTSTRUCT{};
-        paint->hdc = System.DeviceContextOf(window);
-        paint->rcPaint = record->Invalid ? record->UpdateRect : RECT{};
-        System.Validate(window);
-        return paint->hdc;
-    });
+    return Run(FakeCall("BeginPaint", window, paint), HDC{},
+               [&] { return System.BeginPaint(window, paint); });
 }
 
 BOOL FakePlatform::EndPaint(HWND window, const PAINTSTRUCT* paint) {
     return Run(FakeCall("EndPaint", window, paint), FALSE,
-               [&] { return System.Find(window) != nullptr ? TRUE : FALSE; });
+               [&] { return System.EndPaint(window, paint); });
 }
 
 } // namespace vyn

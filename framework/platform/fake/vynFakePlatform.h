@@ -11,6 +11,9 @@
 //   - Fail(name) makes a call report failure the way Windows does (0, null, FALSE or an error
 //     code) and change nothing; every call of the list can be made to fail;
 //   - On(name, action) runs an action after each such call, e.g. to stop a loop after N swaps;
+//   - DefWindowProcA acts through the platform's own calls, as Windows would: WM_CLOSE destroys
+//     the window with DestroyWindow, WM_SYSCOMMAND SC_CLOSE sends WM_CLOSE, Alt+F4 sends SC_CLOSE;
+//     those calls are recorded and can fail like any other;
 //   - user actions (Resize, Minimize, KeyDown, MouseMove, Close, ...) change the window's state
 //     and post what a real window would post; Post queues any message;
 //   - WaitMessage never blocks: it returns at once, and a loop that keeps waiting with nothing to

@@ -1,25 +1,73 @@
-// Interim: the SDL2 backend's table, before its calls exist. Every call reports failure the way
-// Windows does, so that nothing pretends to have made a window.
-#include "framework/platform/vynPlatform.h"
+// The SDL2 backend's table, its state and SDL's start.
+#include "vynSdlState.h"
+
+#include <cstdlib>
 
 namespace vyn {
 
 namespace {
-#pragma GCC diagnostic ignored "-Wunused-parameter"
-#define VYN_SDL_PENDING(ret, name, params, args)                                                   \
-    ret VYN_WINAPI Sdl_##name params {                                                             \
-        return ret();                                                                              \
-    }
-VYN_PLATFORM_CALLS(VYN_SDL_PENDING)
-#undef VYN_SDL_PENDING
 
 #define VYN_SDL_ENTRY(ret, name, params, args) &Sdl_##name,
 const PlatformBackend SdlBackend = {"sdl2", VYN_PLATFORM_CALLS(VYN_SDL_ENTRY)};
 #undef VYN_SDL_ENTRY
+
+constexpr Uint32 NoEvent = static_cast<Uint32>(-1);
+
+void WakeMainThread() {
+    const Uint32 wake = Sdl().WakeEvent;
+    if (wake == 0 || wake == NoEvent)
+        return;
+    SDL_Event event{};
+    event.type = wake;
+    SDL_PushEvent(&event);
+}
+
+void ShowCaption(HWND window, const std::string& caption) {
+    if (SDL_Window* sdlWindow = SdlWindowOf(window))
+        SDL_SetWindowTitle(sdlWindow, caption.c_str());
+}
+
 } // namespace
 
 const PlatformBackend& NativePlatformBackend() {
     return SdlBackend;
+}
+
+SdlState& Sdl() {
+    // Never destroyed: timer threads and exit handlers may still reach it while the process ends.
+    static SdlState* const state = [] {
+        auto* made = new SdlState();
+        made->System.CaptionChanged = ShowCaption;
+        made->System.Wake = WakeMainThread;
+        return made;
+    }();
+    return *state;
+}
+
+bool EnsureSdlVideo() {
+    if (SDL_WasInit(SDL_INIT_VIDEO) != 0)
+        return true;
+    // The screen saver is the backend's to switch: off only while a window is active.
+    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
+        return false;
+    // SDL_Quit at exit closes the windows and puts a changed display mode back.
+    static const bool quitAtExit = std::atexit(SDL_Quit) == 0;
+    (void)quitAtExit;
+    Sdl().WakeEvent = SDL_RegisterEvents(1);
+    return true;
+}
+
+SDL_Window* SdlWindowOf(HWND window) {
+    const auto found = Sdl().Windows.find(window);
+    return found == Sdl().Windows.end() ? nullptr : found->second.Window;
+}
+
+HWND WindowOfSdlId(Uint32 windowId) {
+    for (const auto& [window, sdlWindow] : Sdl().Windows)
+        if (sdlWindow.Window != nullptr && SDL_GetWindowID(sdlWindow.Window) == windowId)
+            return window;
+    return nullptr;
 }
 
 } // namespace vyn

@@ -4,13 +4,16 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: run test build deps-run deps-test clean
+.PHONY: run test test-windows build deps-run deps-test deps-windows clean
 
 deps-run:
 	@tools/install-deps.sh run
 
 deps-test:
 	@tools/install-deps.sh test
+
+deps-windows:
+	@tools/install-deps.sh windows
 
 build:
 	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
@@ -21,7 +24,8 @@ run: deps-run
 	cd $(BUILD)/app && ./landscape
 
 # Every suite plain and under AddressSanitizer with UndefinedBehaviorSanitizer; the suites of
-# the window, the loop and the timers (label "threads") also under ThreadSanitizer.
+# the window, the loop and the timers (label "threads") also under ThreadSanitizer; then the
+# Windows build and its tests under Wine.
 test: deps-test
 	@$(MAKE) --no-print-directory build CMAKE_FLAGS="-DVYN_BUILD_TESTS=ON"
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
@@ -29,6 +33,15 @@ test: deps-test
 	ctest --test-dir build-asan --output-on-failure -j $(JOBS) -LE unsanitized
 	@$(MAKE) --no-print-directory build BUILD=build-tsan CMAKE_FLAGS="-DVYN_BUILD_TESTS=ON -DVYN_SANITIZE=thread"
 	ctest --test-dir build-tsan --output-on-failure -j $(JOBS) -L threads
+	@$(MAKE) --no-print-directory test-windows
+
+# The Windows build, cross-compiled with mingw-w64, and every suite of it run under Wine, all in
+# one X server (cmake/vynWindowsTests.cmake says why). Release: static Windows executables with
+# debug information take far longer to link.
+WINDOWS_BUILD ?= build-windows
+test-windows: deps-windows
+	@$(MAKE) --no-print-directory build BUILD=$(WINDOWS_BUILD) CMAKE_FLAGS="-DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release -DVYN_BUILD_TESTS=ON"
+	xvfb-run -a -s "-screen 0 1024x768x24" ctest --test-dir $(WINDOWS_BUILD) --output-on-failure -j $(JOBS)
 
 clean:
 	rm -rf build build-*

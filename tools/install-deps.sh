@@ -2,17 +2,21 @@
 # Installs the Debian packages a goal needs, and only those that are missing.
 #   tools/install-deps.sh run    what building and running the demo needs
 #   tools/install-deps.sh test   what building and running every test needs
+#   tools/install-deps.sh windows   and what the Windows build and its tests under Wine need
 set -euo pipefail
 
 run_packages=(g++ make cmake pkg-config libsdl2-dev libgl1-mesa-dri libgl1-mesa-dev
               libglu1-mesa-dev)
 test_packages=("${run_packages[@]}" libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
                xdotool x11-utils imagemagick clang libclang-rt-14-dev valgrind libstb-dev)
+# mingw-w64 with POSIX threads (std::thread), GoogleTest's sources to cross-build, 64-bit Wine.
+windows_packages=("${test_packages[@]}" g++-mingw-w64-x86-64-posix googletest wine64)
 
 case "${1:-test}" in
     run) wanted=("${run_packages[@]}") ;;
     test) wanted=("${test_packages[@]}") ;;
-    *) echo "usage: $0 run|test" >&2; exit 2 ;;
+    windows) wanted=("${windows_packages[@]}") ;;
+    *) echo "usage: $0 run|test|windows" >&2; exit 2 ;;
 esac
 
 missing=()

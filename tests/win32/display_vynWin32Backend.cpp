@@ -236,6 +236,24 @@ TEST(Win32Timers, AThrowingCallbackIsContainedAndOneShotsFireOnce) {
     EXPECT_EQ(vyn::timeSetEvent(1, 0, nullptr, 0, vyn::TIME_PERIODIC), 0u);
 }
 
+TEST(Win32DisplayModes, TheModeRecordReachesWindowsIntact) {
+    DEVMODEW current{};
+    current.dmSize = sizeof current;
+    ASSERT_TRUE(EnumDisplaySettingsW(nullptr, ENUM_CURRENT_SETTINGS, &current));
+    // The framework's record, filled as ChangeDisplayMode fills it, for the mode in effect.
+    vyn::DEVMODEA mode{};
+    mode.dmSize = sizeof mode;
+    mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+    mode.dmPelsWidth = current.dmPelsWidth;
+    mode.dmPelsHeight = current.dmPelsHeight;
+    EXPECT_EQ(vyn::ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN), DISP_CHANGE_SUCCESSFUL);
+    // A size no display offers is refused, not rounded to something else.
+    mode.dmPelsWidth = 123;
+    mode.dmPelsHeight = 45;
+    EXPECT_NE(vyn::ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN), DISP_CHANGE_SUCCESSFUL);
+    EXPECT_EQ(vyn::ChangeDisplaySettingsA(nullptr, 0), DISP_CHANGE_SUCCESSFUL);
+}
+
 TEST(Win32MessageBox, ShowsUtf8TextUnderItsCaptionAndReturnsWhenClosed) {
     // "Не удалось добавить" in UTF-8 and UTF-16.
     const char* text = "\xD0\x9D\xD0\xB5 \xD1\x83\xD0\xB4\xD0\xB0\xD0\xBB\xD0\xBE\xD1\x81\xD1\x8C "

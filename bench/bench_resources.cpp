@@ -58,7 +58,7 @@ class BenchFiles {
                                           static_cast<uint8_t>(x ^ y)};
         };
         test::WriteBytes(Dir / "big.bmp",
-                         test::MakeBitmap(test::Spec(BitmapSide, BitmapSide),
+                         test::MakeBitmap(test::Fields(BitmapSide, BitmapSide),
                                           test::Rows24(BitmapSide, BitmapSide, pattern)));
     }
 

@@ -6,8 +6,8 @@
 #include "framework/resources/OpenGLBufferArrays.h"
 
 #include <cstdlib>
-#include <stdexcept>
 #include <cstring>
+#include <stdexcept>
 
 #include <sys/mman.h>
 #include <unistd.h>

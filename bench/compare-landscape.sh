@@ -53,7 +53,9 @@ if [[ -z ${VYN_COMPARE_UNDER_XVFB:-} ]]; then
 fi
 
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+running=
+# An error or an interruption leaves no program behind.
+trap '[[ -z $running ]] || kill -KILL "$running" 2> /dev/null; rm -rf "$work"' EXIT
 "$maker" "$work/data" > "$work/make-landscape.log" 2>&1 ||
     die "make-landscape failed: $(tail -n 1 "$work/make-landscape.log")"
 
@@ -82,7 +84,7 @@ close_program() {
 }
 
 # run_program NAME ROUND COMMAND...: one run from the data folder; leaves the probe's report in
-# $work/NAME-ROUND.report and, for the demo, its caption's count in $work/NAME-ROUND.caption.
+# $work/NAME-ROUND.report and the count its caption showed ("-" for none) in NAME-ROUND.caption.
 run_program() {
     local name=$1 round=$2
     shift 2
@@ -92,10 +94,12 @@ run_program() {
         VYN_PROBE_REPORT=$report VYN_PROBE_LAUNCH=$EPOCHREALTIME LD_PRELOAD=$probe exec "$@"
     ) > "$log" 2>&1 &
     local pid=$!
+    running=$pid
     sleep "$seconds"
     kill -0 "$pid" 2> /dev/null || { close_program "$name" "$pid" "$log"; die "$name ended early"; }
     caption_fps > "$work/$name-$round.caption"
     close_program "$name" "$pid" "$log"
+    running=
     [[ -s $report ]] || die "$name left no probe report; is $probe loadable?"
 }
 

@@ -1,9 +1,10 @@
 // baseline-landscape: the landscape demo's scene drawn by a plain SDL2 + OpenGL program, written
 // the way one would without the framework, as a yardstick for the demo's frame rate.
 //
-// It loads pv.cppa2, pt.cppa2 and Ground.bmp, sets the same fixed-function state in the same order
-// of effect, uploads the texture halved to a power of two (compressed, mipmapped), and draws the
-// mesh with client arrays as fast as the driver lets it; the arrow keys tilt the scene.
+// It loads pv.cppa2, pt.cppa2 and Ground.bmp, asks for the framebuffer the demo gets, sets the same
+// fixed-function state in the same order of effect, uploads the texture halved to a power of two
+// (compressed, mipmapped), and draws the mesh with client arrays as fast as the driver lets it;
+// the arrow keys tilt the scene.
 //
 //   baseline-landscape [--data DIR] [--seconds N] [--shot FILE.ppm]
 //     --data DIR      folder with the three files (default: the working directory)
@@ -178,6 +179,18 @@ GLuint UploadTexture(const Image& image) {
     return name;
 }
 
+// The framebuffer the demo's pixel format gets on Mesa (32-bit colour with alpha, 24-bit depth,
+// 8-bit stencil): clearing depth that shares its words with stencil, and writing alpha, are part
+// of every frame's work.
+void RequestDemoFramebuffer() {
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    for (SDL_GLattr channel : {SDL_GL_RED_SIZE, SDL_GL_GREEN_SIZE, SDL_GL_BLUE_SIZE,
+                               SDL_GL_ALPHA_SIZE, SDL_GL_STENCIL_SIZE})
+        SDL_GL_SetAttribute(channel, 8);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
+}
+
 void SetProjection(int width, int height) {
     width = width > 0 ? width : 1;
     height = height > 0 ? height : 1;
@@ -256,9 +269,7 @@ int Run(const Options& options, Clock::time_point started) {
         throw std::runtime_error("pt.cppa2 holds fewer vertices than pv.cppa2");
     if (SDL_Init(SDL_INIT_VIDEO) != 0)
         throw std::runtime_error(std::string("SDL_Init: ") + SDL_GetError());
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
-    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
+    RequestDemoFramebuffer();
     SDL_Window* window = SDL_CreateWindow("baseline", SDL_WINDOWPOS_CENTERED,
                                           SDL_WINDOWPOS_CENTERED, 400, 300, SDL_WINDOW_OPENGL);
     SDL_GLContext context = window ? SDL_GL_CreateContext(window) : nullptr;

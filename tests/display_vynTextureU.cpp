@@ -81,7 +81,7 @@ TEST_F(RealGLTexture, LoadTextureMakesAMipmappedTextureOfTheScaledSize) {
     const auto gradient = [](int x, int y) {
         return std::array<uint8_t, 3>{static_cast<uint8_t>(4 * x), static_cast<uint8_t>(8 * y), 90};
     };
-    WriteBytes(dir / "Ground.bmp", MakeBitmap(Spec(60, 30), Rows24(60, 30, gradient)));
+    WriteBytes(dir / "Ground.bmp", MakeBitmap(Fields(60, 30), Rows24(60, 30, gradient)));
     const GLuint name = LoadTexture((dir / "Ground.bmp").string());
     ASSERT_NE(name, 0u);
     EXPECT_EQ(glGetError(), GL_NO_ERROR);

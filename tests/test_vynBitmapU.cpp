@@ -49,7 +49,7 @@ Rgb PixelAt(const TBitmapImage& image, int x, int y) {
 
 TEST(ReadBMP, Served24BitFileGivesRgbRowsBottomUp) {
     TempDir dir;
-    WriteBytes(dir / "a.bmp", MakeBitmap(Spec(4, 2), Rows24(4, 2, Distinct)));
+    WriteBytes(dir / "a.bmp", MakeBitmap(Fields(4, 2), Rows24(4, 2, Distinct)));
     GLint width = 0, height = 0;
     GLenum format = 0, type = 0;
     std::optional<std::vector<uint8_t>> pixels =
@@ -68,7 +68,7 @@ TEST(ReadBMP, Served24BitFileGivesRgbRowsBottomUp) {
 }
 
 TEST(ReadBMP, PaddedRowsStartOnFourBytesAndKeepTheirPadding) {
-    const TBitmapImage image = Decode(MakeBitmap(Spec(3, 2), Rows24(3, 2, Distinct, 0xAB)));
+    const TBitmapImage image = Decode(MakeBitmap(Fields(3, 2), Rows24(3, 2, Distinct, 0xAB)));
     ASSERT_EQ(image.Pixels.size(), 24u);
     for (int y = 0; y < 2; ++y)
         for (int x = 0; x < 3; ++x)
@@ -114,13 +114,13 @@ TEST(ReadBMP, UnreadableOrShortFilesThrowNamingTheFile) {
 
 TEST(DecodeBMP, HonoursThePixelDataOffsetAndFlipsTopDownFiles) {
     const auto rows = Rows24(5, 3, Distinct);
-    const TBitmapImage gap = Decode(MakeBitmap(Spec(5, 3).Gap(6), rows));
+    const TBitmapImage gap = Decode(MakeBitmap(Fields(5, 3).Gap(6), rows));
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 5; ++x)
             EXPECT_EQ(PixelAt(gap, x, y), Distinct(x, y));
 
     // Stored top row first: the same rows read as the picture upside down.
-    const TBitmapImage topDown = Decode(MakeBitmap(Spec(5, -3), rows));
+    const TBitmapImage topDown = Decode(MakeBitmap(Fields(5, -3), rows));
     EXPECT_EQ(topDown.Height, 3);
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 5; ++x)
@@ -131,55 +131,56 @@ TEST(DecodeBMP, PixelDataMustHoldEveryRow) {
     auto rows = Rows24(3, 4, Distinct, 0x77); // rows of 9 bytes + 3 padding
     // The last row needs its pixels but not its padding.
     rows.resize(rows.size() - 3);
-    const TBitmapImage image = Decode(MakeBitmap(Spec(3, 4), rows));
+    const TBitmapImage image = Decode(MakeBitmap(Fields(3, 4), rows));
     EXPECT_EQ(PixelAt(image, 2, 3), Distinct(2, 3));
     EXPECT_EQ(image.Pixels[33], 0x77);
     EXPECT_EQ(image.Pixels[45], 0) << "padding the file lacks comes out zero";
 
     rows.pop_back();
     EXPECT_THAT(
-        Refusal(MakeBitmap(Spec(3, 4), rows)),
+        Refusal(MakeBitmap(Fields(3, 4), rows)),
         HasSubstr("bad.bmp: pixel data holds 44 bytes, but 3 x 4 pixels of 24 bits need 45"));
     // Sizes far beyond the file, up to the largest a header can give, computed without overflow.
-    EXPECT_THAT(Refusal(MakeBitmap(Spec(3000000, 2000000), rows)),
+    EXPECT_THAT(Refusal(MakeBitmap(Fields(3000000, 2000000), rows)),
                 HasSubstr("need 18000000000000"));
-    EXPECT_THAT(Refusal(MakeBitmap(Spec(INT32_MAX, INT32_MAX).Bits(32), rows)),
+    EXPECT_THAT(Refusal(MakeBitmap(Fields(INT32_MAX, INT32_MAX).Bits(32), rows)),
                 HasSubstr("need 18446744056529682436"));
 }
 
 TEST(DecodeBMP, ZeroAndNegativeSizesAreRefused) {
     const auto rows = Rows24(2, 2, Distinct);
-    EXPECT_THAT(Refusal(MakeBitmap(Spec(0, 2), rows)), HasSubstr("width 0 is not positive"));
-    EXPECT_THAT(Refusal(MakeBitmap(Spec(-2, 2), rows)), HasSubstr("width -2 is not positive"));
-    EXPECT_THAT(Refusal(MakeBitmap(Spec(2, 0), rows)), HasSubstr("height 0 is not"));
-    EXPECT_THAT(Refusal(MakeBitmap(Spec(2, INT32_MIN), rows)),
+    EXPECT_THAT(Refusal(MakeBitmap(Fields(0, 2), rows)), HasSubstr("width 0 is not positive"));
+    EXPECT_THAT(Refusal(MakeBitmap(Fields(-2, 2), rows)), HasSubstr("width -2 is not positive"));
+    EXPECT_THAT(Refusal(MakeBitmap(Fields(2, 0), rows)), HasSubstr("height 0 is not"));
+    EXPECT_THAT(Refusal(MakeBitmap(Fields(2, INT32_MIN), rows)),
                 HasSubstr("height -2147483648 is not"));
 }
 
 TEST(DecodeBMP, KindsNotReadAreRefusedByName) {
     const std::vector<uint8_t> rows(64, 0);
-    EXPECT_THAT(Refusal(MakeBitmap(Spec(2, 2).Bits(16), rows)),
+    EXPECT_THAT(Refusal(MakeBitmap(Fields(2, 2).Bits(16), rows)),
                 HasSubstr("16-bit bitmaps are not read"));
-    EXPECT_THAT(Refusal(MakeBitmap(Spec(2, 2).Bits(8).Compress(1), rows)),
+    EXPECT_THAT(Refusal(MakeBitmap(Fields(2, 2).Bits(8).Compress(1), rows)),
                 HasSubstr("RLE-compressed"));
-    EXPECT_THAT(Refusal(MakeBitmap(Spec(2, 2).Bits(4).Compress(2), rows)),
+    EXPECT_THAT(Refusal(MakeBitmap(Fields(2, 2).Bits(4).Compress(2), rows)),
                 HasSubstr("RLE-compressed"));
-    EXPECT_THAT(Refusal(MakeBitmap(Spec(2, 2).Bits(0).Compress(4), rows)), HasSubstr("JPEG"));
-    EXPECT_THAT(Refusal(MakeBitmap(Spec(2, 2).Bits(0).Compress(5), rows)), HasSubstr("PNG"));
-    EXPECT_THAT(Refusal(MakeBitmap(Spec(2, 2).Compress(11), rows)),
+    EXPECT_THAT(Refusal(MakeBitmap(Fields(2, 2).Bits(0).Compress(4), rows)), HasSubstr("JPEG"));
+    EXPECT_THAT(Refusal(MakeBitmap(Fields(2, 2).Bits(0).Compress(5), rows)), HasSubstr("PNG"));
+    EXPECT_THAT(Refusal(MakeBitmap(Fields(2, 2).Compress(11), rows)),
                 HasSubstr("compression 11 is not read"));
-    EXPECT_THAT(Refusal(MakeBitmap(Spec(2, 2).Bits(30000), rows)),
+    EXPECT_THAT(Refusal(MakeBitmap(Fields(2, 2).Bits(30000), rows)),
                 HasSubstr("30000 bits per pixel"));
-    EXPECT_THAT(Refusal(MakeBitmap(Spec(2, 2).Compress(3).MasksOf({0xFF, 0xFF00, 0xFF0000}), rows)),
-                HasSubstr("bit-field masks with 24 bits per pixel"));
+    EXPECT_THAT(
+        Refusal(MakeBitmap(Fields(2, 2).Compress(3).MasksOf({0xFF, 0xFF00, 0xFF0000}), rows)),
+        HasSubstr("bit-field masks with 24 bits per pixel"));
 }
 
 TEST(DecodeBMP, HeadersThatDoNotFitAreRefused) {
     const std::vector<uint8_t> rows(64, 0);
-    EXPECT_THAT(Refusal(MakeBitmap(Spec(2, 2).Header(16), rows)),
+    EXPECT_THAT(Refusal(MakeBitmap(Fields(2, 2).Header(16), rows)),
                 HasSubstr("info header of 16 bytes is not read"));
 
-    auto file = MakeBitmap(Spec(2, 2), rows);
+    auto file = MakeBitmap(Fields(2, 2), rows);
     PutLE(file, 14, 4000, 4);
     EXPECT_THAT(Refusal(file), HasSubstr("info header of 4000 bytes runs past the end"));
     PutLE(file, 14, 40, 4);
@@ -192,10 +193,10 @@ TEST(DecodeBMP, HeadersThatDoNotFitAreRefused) {
 TEST(DecodeBMP, LargerInfoHeadersAndTheCoreHeaderAreRead) {
     const auto rows = Rows24(3, 2, Distinct);
     for (uint32_t headerSize : {40u, 52u, 56u, 64u, 108u, 124u}) {
-        const TBitmapImage image = Decode(MakeBitmap(Spec(3, 2).Header(headerSize), rows));
+        const TBitmapImage image = Decode(MakeBitmap(Fields(3, 2).Header(headerSize), rows));
         EXPECT_EQ(PixelAt(image, 2, 1), Distinct(2, 1)) << headerSize;
     }
-    const TBitmapImage core = Decode(MakeBitmap(Spec(3, 2).Header(12).Gap(8), rows));
+    const TBitmapImage core = Decode(MakeBitmap(Fields(3, 2).Header(12).Gap(8), rows));
     EXPECT_EQ(core.Width, 3);
     EXPECT_EQ(PixelAt(core, 2, 1), Distinct(2, 1));
 }
@@ -203,7 +204,7 @@ TEST(DecodeBMP, LargerInfoHeadersAndTheCoreHeaderAreRead) {
 TEST(DecodeBMP, ThirtyTwoBitFilesGiveRgba) {
     // Plain: blue, green, red and an unused byte that does not become alpha.
     const std::vector<uint8_t> plainRows = {1, 2, 3, 0, 4, 5, 6, 99};
-    const TBitmapImage plain = Decode(MakeBitmap(Spec(2, 1).Bits(32), plainRows));
+    const TBitmapImage plain = Decode(MakeBitmap(Fields(2, 1).Bits(32), plainRows));
     EXPECT_EQ(plain.Format, GL_RGBA);
     EXPECT_EQ(plain.Pixels, (std::vector<uint8_t>{3, 2, 1, 255, 6, 5, 4, 255}));
 
@@ -215,24 +216,24 @@ TEST(DecodeBMP, ThirtyTwoBitFilesGiveRgba) {
     for (uint32_t headerSize : {40u, 56u, 108u}) {
         // A 40-byte header needs the alpha-bit-fields kind to carry a fourth mask.
         const uint32_t compression = headerSize == 40 ? 6 : 3;
-        const TBitmapImage image = Decode(
-            MakeBitmap(Spec(1, 1).Bits(32).Header(headerSize).Compress(compression).MasksOf(masks),
-                       maskedRows));
+        const TBitmapImage image = Decode(MakeBitmap(
+            Fields(1, 1).Bits(32).Header(headerSize).Compress(compression).MasksOf(masks),
+            maskedRows));
         EXPECT_EQ(image.Pixels, (std::vector<uint8_t>{255, 128, 0, 85})) << headerSize;
     }
     // Three masks only: no alpha, so opaque.
     const TBitmapImage opaque = Decode(MakeBitmap(
-        Spec(1, 1).Bits(32).Compress(3).MasksOf({0x3FF, 0xFFC00, 0x3FF00000}), maskedRows));
+        Fields(1, 1).Bits(32).Compress(3).MasksOf({0x3FF, 0xFFC00, 0x3FF00000}), maskedRows));
     EXPECT_EQ(opaque.Pixels, (std::vector<uint8_t>{255, 128, 0, 255}));
 }
 
 TEST(DecodeBMP, BrokenBitFieldMasksAreRefused) {
     const std::vector<uint8_t> rows(4, 0);
     EXPECT_THAT(Refusal(MakeBitmap(
-                    Spec(1, 1).Bits(32).Compress(3).MasksOf({0xF0F, 0xF000, 0xF0000}), rows)),
+                    Fields(1, 1).Bits(32).Compress(3).MasksOf({0xF0F, 0xF000, 0xF0000}), rows)),
                 HasSubstr("mask 3855 is not one run of bits"));
     // Masks that the file ends before.
-    const auto file = MakeBitmap(Spec(1, 1).Bits(32).Compress(3), rows);
+    const auto file = MakeBitmap(Fields(1, 1).Bits(32).Compress(3), rows);
     EXPECT_THAT(Refusal(file), HasSubstr("masks run past the end of the file"));
 }
 
@@ -248,7 +249,7 @@ TEST(DecodeBMP, PaletteFilesOfEveryDepthGiveRgb) {
     for (const auto& [bits, row] : depths) {
         const int width = bits == 1 ? 4 : bits == 2 ? 4 : 5;
         const TBitmapImage image = Decode(MakeBitmap(
-            Spec(width, 1).Bits(bits).PaletteOf(
+            Fields(width, 1).Bits(bits).PaletteOf(
                 {palette.begin(), palette.begin() + std::min<size_t>(5, size_t(1) << bits)}),
             row));
         EXPECT_EQ(image.Format, GL_RGB);
@@ -262,16 +263,16 @@ TEST(DecodeBMP, PaletteFilesOfEveryDepthGiveRgb) {
 TEST(DecodeBMP, PaletteIndexesBeyondTheTableReadBlack) {
     // Two entries, pixels use index 2 and 255; the table ends where the pixel data starts.
     const TBitmapImage image = Decode(MakeBitmap(
-        Spec(3, 1).Bits(8).Colours(200).PaletteOf({{1, 2, 3}, {4, 5, 6}}), {1, 2, 255, 0}));
+        Fields(3, 1).Bits(8).Colours(200).PaletteOf({{1, 2, 3}, {4, 5, 6}}), {1, 2, 255, 0}));
     EXPECT_EQ(PixelAt(image, 0, 0), (Rgb{4, 5, 6}));
     EXPECT_EQ(PixelAt(image, 1, 0), (Rgb{0, 0, 0}));
     EXPECT_EQ(PixelAt(image, 2, 0), (Rgb{0, 0, 0}));
     // The core header's table has three-byte entries.
     const TBitmapImage core = Decode(MakeBitmap(
-        Spec(2, 1).Bits(8).Header(12).PaletteOf({{1, 2, 3}, {4, 5, 6}}).Gap(20), {1, 0, 0, 0}));
+        Fields(2, 1).Bits(8).Header(12).PaletteOf({{1, 2, 3}, {4, 5, 6}}).Gap(20), {1, 0, 0, 0}));
     EXPECT_EQ(PixelAt(core, 0, 0), (Rgb{4, 5, 6}));
     EXPECT_EQ(PixelAt(core, 1, 0), (Rgb{1, 2, 3}));
 
-    EXPECT_THAT(Refusal(MakeBitmap(Spec(3, 1).Bits(8), {1, 2, 3, 0})),
+    EXPECT_THAT(Refusal(MakeBitmap(Fields(3, 1).Bits(8), {1, 2, 3, 0})),
                 HasSubstr("8-bit bitmap without a colour table"));
 }

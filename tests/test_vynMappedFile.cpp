@@ -63,3 +63,24 @@ TEST(MappedFile, LargePageAdviceKeepsContent) {
     AdviseLargePages(buffer.data(), 10); // too small to matter: ignored
     EXPECT_EQ(std::count(buffer.begin(), buffer.end(), 0x3C), static_cast<long>(buffer.size()));
 }
+
+TEST(MappedFile, CopyOutCopiesARangeAndReportsAFileShortenedMeanwhile) {
+    TempDir dir;
+    std::vector<uint8_t> content(size_t(3) << 20);
+    for (size_t i = 0; i < content.size(); ++i)
+        content[i] = static_cast<uint8_t>(i / 4096 + i);
+    WriteBytes(dir / "data.bin", content);
+    const std::string name = (dir / "data.bin").string();
+    const MappedFile file(name);
+    std::vector<uint8_t> copy(content.size() - 100);
+    file.CopyOut(100, copy.size(), copy.data());
+    EXPECT_TRUE(std::equal(copy.begin(), copy.end(), content.begin() + 100));
+    EXPECT_THROW(file.CopyOut(100, content.size(), copy.data()), std::out_of_range);
+    EXPECT_THROW(file.CopyOut(content.size() + 1, 0, copy.data()), std::out_of_range);
+
+    // Another program cuts the file short: an error, not SIGBUS.
+    std::filesystem::resize_file(dir / "data.bin", 4096);
+    EXPECT_THAT(
+        [&] { file.CopyOut(0, copy.size(), copy.data()); },
+        ThrowsMessage<std::runtime_error>(HasSubstr(name + ": file changed while it was read")));
+}

@@ -283,7 +283,7 @@ class LoadTextureFile : public Texture {
 
 TEST_F(LoadTextureFile, ReadsScalesAndUploads) {
     const auto grey = [](int, int) { return std::array<uint8_t, 3>{50, 60, 70}; };
-    const std::string name = Bitmap("Ground.bmp", MakeBitmap(Spec(6, 4), Rows24(6, 4, grey)));
+    const std::string name = Bitmap("Ground.bmp", MakeBitmap(Fields(6, 4), Rows24(6, 4, grey)));
     EXPECT_EQ(LoadTexture(name), 1u);
     EXPECT_THAT(Log.Names(),
                 ElementsAre("glGetIntegerv", "gluScaleImage", "glGenTextures", "glBindTexture",
@@ -298,7 +298,7 @@ TEST_F(LoadTextureFile, ReadsScalesAndUploads) {
 
 TEST_F(LoadTextureFile, ThirtyTwoBitFilesBecomeRgbaTextures) {
     const std::string name =
-        Bitmap("a.bmp", MakeBitmap(Spec(2, 2).Bits(32), std::vector<uint8_t>(16, 0x40)));
+        Bitmap("a.bmp", MakeBitmap(Fields(2, 2).Bits(32), std::vector<uint8_t>(16, 0x40)));
     EXPECT_EQ(LoadTexture(name), 1u);
     EXPECT_EQ(Log.Only({"glTexImage2D"}).front().Args[2],
               CallArg(static_cast<long long>(GL_COMPRESSED_RGBA)));
@@ -307,7 +307,7 @@ TEST_F(LoadTextureFile, ThirtyTwoBitFilesBecomeRgbaTextures) {
 TEST_F(LoadTextureFile, FailedRescaleStillUploadsItsBuffer) {
     Recorder.ScaleImageResult = GluInvalidEnum;
     const std::string name =
-        Bitmap("g.bmp", MakeBitmap(Spec(8, 8), std::vector<uint8_t>(8 * 24, 1)));
+        Bitmap("g.bmp", MakeBitmap(Fields(8, 8), std::vector<uint8_t>(8 * 24, 1)));
     EXPECT_EQ(LoadTexture(name), 1u);
     const CallRecord upload = Log.Only({"glTexImage2D"}).front();
     EXPECT_EQ(upload.Args[3], CallArg(4LL));
@@ -326,7 +326,7 @@ TEST_F(LoadTextureFile, NonBitmapGivesNoTextureAndFaultsPassUp) {
                 ::testing::ThrowsMessage<std::runtime_error>(
                     ::testing::StartsWith(missing + ": cannot open")));
     const std::string truncated =
-        Bitmap("t.bmp", MakeBitmap(Spec(8, 8), std::vector<uint8_t>(100, 1)));
+        Bitmap("t.bmp", MakeBitmap(Fields(8, 8), std::vector<uint8_t>(100, 1)));
     EXPECT_THROW(LoadTexture(truncated), std::runtime_error);
     EXPECT_TRUE(Log.Calls().empty());
 }

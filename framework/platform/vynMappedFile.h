@@ -7,8 +7,9 @@
 // never blocks or streams forever. A file that cannot be opened, sized or mapped makes the
 // constructor throw std::runtime_error whose message names the file and the reason.
 //
-// One caveat of every mapping: a file truncated by another process while its view is being read
-// raises SIGBUS. The loaders keep views only for the moment they copy or decode them.
+// A file truncated by another process while its view is read through Bytes() raises SIGBUS, as
+// with every mapping; CopyOut reports it as an error instead. The loaders keep views only for the
+// moment they copy or decode them.
 //
 // Any thread; an object is not shared between threads.
 #pragma once
@@ -30,7 +31,15 @@ class MappedFile {
     // The whole file; empty for an empty file.
     std::span<const uint8_t> Bytes() const { return {View, Length}; }
 
+    // Copies `size` bytes of the view from `offset` into `target`. The kernel does the copy where
+    // the system allows it: a file shortened meanwhile then throws std::runtime_error rather than
+    // raising SIGBUS, and the view's pages are not first touched one by one from here (on a
+    // virtual machine each such touch can cost a trap to the host). A range outside the view
+    // throws std::out_of_range.
+    void CopyOut(size_t offset, size_t size, void* target) const;
+
   private:
+    std::string Name;
     const uint8_t* View = nullptr;
     size_t Length = 0;
 };

@@ -4,7 +4,6 @@
 #include "framework/platform/vynMappedFile.h"
 #include "framework/resources/vynByteReader.h"
 
-#include <cstring>
 #include <stdexcept>
 
 namespace vyn {
@@ -39,7 +38,7 @@ TMyCPPArray::TMyCPPArray(const std::string& fileName) {
     // A payload length of zero or below loads nothing but is kept as read.
     if (size > 0) {
         Payload = AllocatePayload(static_cast<size_t>(size));
-        std::memcpy(Payload.get(), bytes.data() + HeaderBytes, static_cast<size_t>(size));
+        file.CopyOut(HeaderBytes, static_cast<size_t>(size), Payload.get());
     }
     FirstHeaderValue = header0;
     PayloadSize = size;

@@ -3,6 +3,7 @@
 #include "framework/gl/vynGL.h"
 #include "framework/input/vynKeyBoardU.h"
 #include "framework/input/vynMouseU.h"
+#include "framework/platform/vynHeapPolicy.h"
 #include "framework/render/vynDrawLineU.h"
 #include "vynHelpersU.h"
 #include "vynMainWindow.h"
@@ -152,6 +153,8 @@ bool RunMainLoop() {
     if (Framework.LoopRunning)
         return true;
     Framework.LoopRunning = true;
+    // The driver's per-frame scratch stays in the heap from one frame to the next.
+    KeepHeapForFrames();
     try {
         while (Framework.LoopRunning) {
             if (PeekMessageA(&MessageRecord, Framework.WindowHandle, 0, 0, PM_REMOVE)) {

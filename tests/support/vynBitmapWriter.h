@@ -15,7 +15,7 @@
 
 namespace vyn::test {
 
-struct BitmapSpec {
+struct BitmapFields {
     int32_t Width = 1;
     int32_t Height = 1; // negative: stored top-down
     uint16_t BitsPerPixel = 24;
@@ -27,29 +27,29 @@ struct BitmapSpec {
     std::vector<std::array<uint8_t, 3>> Palette; // red, green, blue
     uint32_t GapBeforePixels = 0;
 
-    BitmapSpec& Bits(uint16_t bits) { return Set(BitsPerPixel, bits); }
-    BitmapSpec& Header(uint32_t size) { return Set(HeaderSize, size); }
-    BitmapSpec& Compress(uint32_t kind) { return Set(Compression, kind); }
-    BitmapSpec& Colours(uint32_t used) { return Set(ColoursUsed, used); }
-    BitmapSpec& MasksOf(std::vector<uint32_t> masks) { return Set(Masks, std::move(masks)); }
-    BitmapSpec& PaletteOf(std::vector<std::array<uint8_t, 3>> table) {
+    BitmapFields& Bits(uint16_t bits) { return Set(BitsPerPixel, bits); }
+    BitmapFields& Header(uint32_t size) { return Set(HeaderSize, size); }
+    BitmapFields& Compress(uint32_t kind) { return Set(Compression, kind); }
+    BitmapFields& Colours(uint32_t used) { return Set(ColoursUsed, used); }
+    BitmapFields& MasksOf(std::vector<uint32_t> masks) { return Set(Masks, std::move(masks)); }
+    BitmapFields& PaletteOf(std::vector<std::array<uint8_t, 3>> table) {
         return Set(Palette, std::move(table));
     }
-    BitmapSpec& Gap(uint32_t bytes) { return Set(GapBeforePixels, bytes); }
+    BitmapFields& Gap(uint32_t bytes) { return Set(GapBeforePixels, bytes); }
 
   private:
     template <typename Field, typename Value>
-    BitmapSpec& Set(Field& field, Value value) {
+    BitmapFields& Set(Field& field, Value value) {
         field = std::move(value);
         return *this;
     }
 };
 
-inline BitmapSpec Spec(int32_t width, int32_t height) {
-    BitmapSpec spec;
-    spec.Width = width;
-    spec.Height = height;
-    return spec;
+inline BitmapFields Fields(int32_t width, int32_t height) {
+    BitmapFields fields;
+    fields.Width = width;
+    fields.Height = height;
+    return fields;
 }
 
 inline void PutLE(std::vector<uint8_t>& bytes, size_t offset, uint64_t value, size_t width) {
@@ -59,35 +59,36 @@ inline void PutLE(std::vector<uint8_t>& bytes, size_t offset, uint64_t value, si
         bytes[offset + i] = static_cast<uint8_t>(value >> (8 * i));
 }
 
-inline std::vector<uint8_t> MakeBitmap(const BitmapSpec& spec, const std::vector<uint8_t>& rows) {
-    const bool core = spec.HeaderSize == 12;
-    std::vector<uint8_t> file(14 + std::max<uint32_t>(spec.HeaderSize, 12), 0);
+inline std::vector<uint8_t> MakeBitmap(const BitmapFields& fields,
+                                       const std::vector<uint8_t>& rows) {
+    const bool core = fields.HeaderSize == 12;
+    std::vector<uint8_t> file(14 + std::max<uint32_t>(fields.HeaderSize, 12), 0);
     file[0] = 'B';
     file[1] = 'M';
-    PutLE(file, 14, spec.HeaderSize, 4);
+    PutLE(file, 14, fields.HeaderSize, 4);
     if (core) {
-        PutLE(file, 18, static_cast<uint16_t>(spec.Width), 2);
-        PutLE(file, 20, static_cast<uint16_t>(spec.Height), 2);
+        PutLE(file, 18, static_cast<uint16_t>(fields.Width), 2);
+        PutLE(file, 20, static_cast<uint16_t>(fields.Height), 2);
         PutLE(file, 22, 1, 2);
-        PutLE(file, 24, spec.BitsPerPixel, 2);
+        PutLE(file, 24, fields.BitsPerPixel, 2);
     } else {
-        PutLE(file, 18, static_cast<uint32_t>(spec.Width), 4);
-        PutLE(file, 22, static_cast<uint32_t>(spec.Height), 4);
+        PutLE(file, 18, static_cast<uint32_t>(fields.Width), 4);
+        PutLE(file, 22, static_cast<uint32_t>(fields.Height), 4);
         PutLE(file, 26, 1, 2);
-        PutLE(file, 28, spec.BitsPerPixel, 2);
-        PutLE(file, 30, spec.Compression, 4);
-        PutLE(file, 46, spec.ColoursUsed, 4);
+        PutLE(file, 28, fields.BitsPerPixel, 2);
+        PutLE(file, 30, fields.Compression, 4);
+        PutLE(file, 46, fields.ColoursUsed, 4);
     }
-    file.resize(14 + spec.HeaderSize);
-    const size_t maskStart = spec.HeaderSize >= 52 ? 54 : file.size();
-    for (size_t i = 0; i < spec.Masks.size(); ++i)
-        PutLE(file, maskStart + 4 * i, spec.Masks[i], 4);
-    for (const auto& entry : spec.Palette) {
+    file.resize(14 + fields.HeaderSize);
+    const size_t maskStart = fields.HeaderSize >= 52 ? 54 : file.size();
+    for (size_t i = 0; i < fields.Masks.size(); ++i)
+        PutLE(file, maskStart + 4 * i, fields.Masks[i], 4);
+    for (const auto& entry : fields.Palette) {
         file.insert(file.end(), {entry[2], entry[1], entry[0]});
         if (!core)
             file.push_back(0);
     }
-    file.resize(file.size() + spec.GapBeforePixels, 0x5A);
+    file.resize(file.size() + fields.GapBeforePixels, 0x5A);
     PutLE(file, 10, file.size(), 4);
     file.insert(file.end(), rows.begin(), rows.end());
     PutLE(file, 2, file.size(), 4);

@@ -1,0 +1,89 @@
+// The figures the swap probe keeps about one program run: when its first frame was presented
+// (measured from the launch), how many frames it presented, its frame rate after a warm-up, and
+// the framebuffer it drew into; and the report it writes at exit, one "key value" line each.
+//
+// Header-only, free of GL and SDL, so that tests can drive it with made-up clocks. Not locked:
+// one thread presents the frames, and the report is written after the last of them.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <string>
+
+namespace vyn {
+
+// What the framebuffer holds, read once with the context current at the first swap.
+struct FramebufferBits {
+    int Red = 0, Green = 0, Blue = 0, Alpha = 0, Depth = 0, Stencil = 0;
+    int ViewportWidth = 0, ViewportHeight = 0;
+    std::string Renderer;
+};
+
+class SwapTally {
+  public:
+    // Frames presented within this long after the first one are not counted in the frame rate:
+    // the first frames pay for compiling the driver's shaders and for the texture's first use.
+    static constexpr double WarmUpSeconds = 1.0;
+
+    // launchSeconds: when the program was started, on the same clock as the swap times.
+    explicit SwapTally(double launchSeconds) : Launch(launchSeconds) {}
+
+    // A frame has been presented at `seconds`.
+    void Swapped(double seconds) {
+        ++Swaps;
+        if (Swaps == 1)
+            First = seconds;
+        if (!WarmStart && seconds - First >= WarmUpSeconds) {
+            WarmStart = seconds;
+            WarmSwaps = Swaps;
+        }
+        Last = seconds;
+    }
+
+    std::int64_t SwapCount() const { return Swaps; }
+    // Milliseconds from the launch to the first presented frame; none before it.
+    std::optional<double> FirstFrameMs() const {
+        if (Swaps == 0)
+            return std::nullopt;
+        return (First - Launch) * 1000.0;
+    }
+    // Frames per second between the first frame after the warm-up and the last one; none until
+    // the run has gone on past the warm-up and shown at least one more frame.
+    std::optional<double> FramesPerSecond() const {
+        if (!WarmStart || Last <= *WarmStart)
+            return std::nullopt;
+        return static_cast<double>(Swaps - WarmSwaps) / (Last - *WarmStart);
+    }
+
+    // The report: figures that are not known yet are left out, so a reader can tell.
+    void Write(std::ostream& out, const std::optional<FramebufferBits>& framebuffer,
+               long peakResidentKiB) const {
+        out << "swaps " << Swaps << '\n';
+        if (const auto first = FirstFrameMs())
+            out << "first_frame_ms " << *first << '\n';
+        if (const auto fps = FramesPerSecond())
+            out << "fps " << *fps << '\n';
+        if (peakResidentKiB > 0)
+            out << "peak_rss_kib " << peakResidentKiB << '\n';
+        if (framebuffer)
+            WriteFramebuffer(out, *framebuffer);
+    }
+
+  private:
+    static void WriteFramebuffer(std::ostream& out, const FramebufferBits& bits) {
+        out << "framebuffer r" << bits.Red << "g" << bits.Green << "b" << bits.Blue << "a"
+            << bits.Alpha << "/depth" << bits.Depth << "/stencil" << bits.Stencil << '\n';
+        out << "viewport " << bits.ViewportWidth << 'x' << bits.ViewportHeight << '\n';
+        out << "renderer " << bits.Renderer << '\n';
+    }
+
+    double Launch;
+    std::int64_t Swaps = 0;
+    double First = 0;
+    double Last = 0;
+    std::optional<double> WarmStart;
+    std::int64_t WarmSwaps = 0;
+};
+
+} // namespace vyn

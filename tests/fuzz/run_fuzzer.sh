@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Builds one libFuzzer target with clang++ (fuzzer, address and undefined sanitizers) from the
+# framework sources it needs, then fuzzes it for a bounded time from its seed corpus.
+#
+#   run_fuzzer.sh <ReadBMP|ArrayFile> <work folder> <seconds> [libFuzzer options...]
+#
+# The work folder (inside the build folder) keeps the binary, the seeds, the growing corpus and
+# any crashing input under artifacts/. Exits non-zero when the fuzzer finds a fault.
+set -euo pipefail
+
+target=$1
+work=$2
+seconds=$3
+shift 3
+repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+shared=${VYN_SHARED_DIR:-$repo/../shared}
+
+case "$target" in
+    ReadBMP) sources=(framework/resources/vynBitmapU.cpp framework/platform/posix/vynMappedFile.cpp) ;;
+    ArrayFile) sources=(framework/resources/OpenGLBufferArrays.cpp
+                        framework/platform/posix/vynMappedFile.cpp framework/core/vynAllocation.cpp) ;;
+    *) echo "unknown fuzz target: $target" >&2; exit 2 ;;
+esac
+
+mkdir -p "$work"
+binary=$work/fuzz_$target
+if [[ ! -x $binary ]] || [[ -n $(find "$repo/framework" "$repo/tests/fuzz" -newer "$binary" -print -quit) ]]; then
+    (cd "$repo" && clang++ -std=c++20 -g -O1 -fno-omit-frame-pointer \
+        -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -I"$repo" \
+        "tests/fuzz/fuzz_$target.cpp" "${sources[@]}" -o "$binary")
+fi
+
+seeds=$work/seeds_$target
+corpus=$work/corpus_$target
+mkdir -p "$seeds" "$corpus" "$work/artifacts_$target"
+case "$target" in
+    ReadBMP)
+        cp "$shared"/testdata/bmpsuite/[gqb]/*.bmp "$seeds"/ ;;
+    ArrayFile)
+        # Header0, Size, Count (little-endian) and a payload: exact, short, long, empty, negative.
+        printf '\x01\0\0\0\x08\0\0\0\x02\0\0\0ABCDEFGH' > "$seeds/exact.cppa2"
+        printf '\0\0\0\0\x10\0\0\0\x01\0\0\0ABCD' > "$seeds/short.cppa2"
+        printf '\0\0\0\0\x02\0\0\0\x01\0\0\0ABCDEF' > "$seeds/trailing.cppa2"
+        printf '\0\0\0\0\0\0\0\0\x05\0\0\0' > "$seeds/empty.cppa2"
+        printf '\0\0\0\0\xf0\xff\xff\xff\0\0\0\0xyz' > "$seeds/negative.cppa2"
+        printf '\x07\0\0' > "$seeds/header.cppa2" ;;
+esac
+
+exec "$binary" -max_total_time="$seconds" -print_final_stats=1 -timeout=10 \
+    -artifact_prefix="$work/artifacts_$target/" "$@" "$corpus" "$seeds"

@@ -1,0 +1,72 @@
+// The swap probe's tally: first frame from the launch, frame rate after the warm-up, and the
+// report it writes, driven with made-up times.
+#include "bench/vynSwapTally.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace vyn {
+namespace {
+
+std::string ReportOf(const SwapTally& tally, const std::optional<FramebufferBits>& bits = {},
+                     long peakKiB = 0) {
+    std::ostringstream out;
+    tally.Write(out, bits, peakKiB);
+    return out.str();
+}
+
+TEST(SwapTally, KnowsNothingBeforeTheFirstFrame) {
+    const SwapTally tally(100.0);
+    EXPECT_EQ(tally.SwapCount(), 0);
+    EXPECT_FALSE(tally.FirstFrameMs());
+    EXPECT_FALSE(tally.FramesPerSecond());
+    EXPECT_EQ(ReportOf(tally), "swaps 0\n");
+}
+
+TEST(SwapTally, TimesTheFirstFrameFromTheLaunch) {
+    SwapTally tally(100.0);
+    tally.Swapped(101.25);
+    tally.Swapped(101.5);
+    ASSERT_TRUE(tally.FirstFrameMs());
+    EXPECT_DOUBLE_EQ(*tally.FirstFrameMs(), 1250.0);
+    EXPECT_EQ(tally.SwapCount(), 2);
+}
+
+TEST(SwapTally, CountsTheFrameRateOnlyAfterTheWarmUp) {
+    SwapTally tally(0.0);
+    // Slow first frames: the driver compiles its shaders and first touches the texture.
+    tally.Swapped(10.0);
+    tally.Swapped(10.6);
+    EXPECT_FALSE(tally.FramesPerSecond());
+    tally.Swapped(11.0); // the warm-up ends here: the rate is counted from this frame on
+    EXPECT_FALSE(tally.FramesPerSecond());
+    for (int frame = 1; frame <= 20; ++frame)
+        tally.Swapped(11.0 + frame * 0.1);
+    ASSERT_TRUE(tally.FramesPerSecond());
+    EXPECT_NEAR(*tally.FramesPerSecond(), 10.0, 1e-9);
+}
+
+TEST(SwapTally, ReportsEveryKnownFigureOnALineOfItsOwn) {
+    SwapTally tally(50.0);
+    tally.Swapped(51.0);
+    tally.Swapped(52.0);
+    tally.Swapped(54.0);
+    FramebufferBits bits{8, 8, 8, 8, 24, 8, 400, 300, "llvmpipe (LLVM 15.0.6, 256 bits)"};
+    EXPECT_EQ(ReportOf(tally, bits, 135000), "swaps 3\n"
+                                             "first_frame_ms 1000\n"
+                                             "fps 0.5\n"
+                                             "peak_rss_kib 135000\n"
+                                             "framebuffer r8g8b8a8/depth24/stencil8\n"
+                                             "viewport 400x300\n"
+                                             "renderer llvmpipe (LLVM 15.0.6, 256 bits)\n");
+}
+
+TEST(SwapTally, LeavesOutWhatCouldNotBeRead) {
+    SwapTally tally(0.0);
+    tally.Swapped(0.5);
+    EXPECT_EQ(ReportOf(tally, std::nullopt, 0), "swaps 1\nfirst_frame_ms 500\n");
+}
+
+} // namespace
+} // namespace vyn

@@ -2,6 +2,9 @@
 # the targets keep compiling and a fault that shows within that time fails the suite. They carry
 # their own sanitizers, so the sanitizer builds skip them (label "unsanitized"). Longer runs:
 #   tests/fuzz/run_fuzzer.sh ReadBMP <build>/fuzz 600
+if(WIN32)
+  return() # the fuzzers build and run on the host; a Windows build adds nothing to them
+endif()
 find_program(VYN_CLANGXX clang++)
 if(VYN_CLANGXX)
   foreach(target ReadBMP ArrayFile)

@@ -9,6 +9,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using ::testing::HasSubstr;
 using ::testing::ThrowsMessage;
 using vyn::MappedFile;
@@ -58,6 +60,31 @@ TEST(Win32MappedFile, ViewsTheWholeFileAndKeepsNoHandle) {
     EXPECT_EQ(std::vector<uint8_t>(file.Bytes().begin(), file.Bytes().end()), content);
     // The exclusive open ended with the constructor: others may open the file again.
     EXPECT_TRUE(HeldFile(dir / "data.bin", GENERIC_READ, FILE_SHARE_READ).IsOpen());
+}
+
+TEST(Win32MappedFile, CopyOutCopiesARangeOfAFileThatCannotShrinkMeanwhile) {
+    TempDir dir;
+    std::vector<uint8_t> content(size_t(3) << 20);
+    for (size_t i = 0; i < content.size(); ++i)
+        content[i] = static_cast<uint8_t>(i / 4096 + i);
+    WriteBytes(dir / "data.bin", content);
+    const std::string name = (dir / "data.bin").string();
+    const MappedFile file(name);
+    std::vector<uint8_t> copy(content.size() - 100);
+    file.CopyOut(100, copy.size(), copy.data());
+    EXPECT_TRUE(std::equal(copy.begin(), copy.end(), content.begin() + 100));
+    file.CopyOut(content.size(), 0, copy.data());
+    EXPECT_THAT([&] { file.CopyOut(100, content.size(), copy.data()); },
+                ThrowsMessage<std::out_of_range>(HasSubstr(name + ": copy outside the file")));
+    EXPECT_THROW(file.CopyOut(content.size() + 1, 0, copy.data()), std::out_of_range);
+
+    // Another program may not cut the file short while the view lives.
+    std::error_code refused;
+    std::filesystem::resize_file(dir / "data.bin", 4096, refused);
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(std::filesystem::file_size(dir / "data.bin"), content.size());
+    file.CopyOut(0, copy.size(), copy.data());
+    EXPECT_TRUE(std::equal(copy.begin(), copy.end(), content.begin()));
 }
 
 TEST(Win32MappedFile, Utf8NamesReachTheWideCall) {

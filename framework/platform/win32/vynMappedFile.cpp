@@ -1,6 +1,9 @@
 // MappedFile on Windows: CreateFileW without sharing (share mode 0, so a file another program
 // holds open is refused rather than read while it changes), one read-only view of the whole file,
-// and both handles closed at once; the view keeps the file's data alive by itself.
+// and both handles closed at once; the view keeps the file's data alive by itself, and Windows
+// refuses to shorten a file while a view of it exists. CopyOut has the kernel copy
+// (ReadProcessMemory), which reports a page that cannot be read in as an error rather than
+// raising an exception in the reader.
 #include "framework/platform/vynMappedFile.h"
 
 #include "vynWin32Native.h"
@@ -32,7 +35,7 @@ class OwnedHandle {
 
 } // namespace
 
-MappedFile::MappedFile(const std::string& fileName) {
+MappedFile::MappedFile(const std::string& fileName) : Name(fileName) {
     const std::wstring wideName = win32::Widen(fileName);
     const HANDLE handle = CreateFileW(wideName.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -64,6 +67,17 @@ MappedFile::MappedFile(const std::string& fileName) {
 MappedFile::~MappedFile() {
     if (View)
         UnmapViewOfFile(View);
+}
+
+void MappedFile::CopyOut(size_t offset, size_t size, void* target) const {
+    if (offset > Length || size > Length - offset)
+        throw std::out_of_range(Name + ": copy outside the file");
+    if (size == 0)
+        return;
+    SIZE_T copied = 0;
+    if (!ReadProcessMemory(GetCurrentProcess(), View + offset, target, size, &copied) ||
+        copied != size)
+        ThrowFileError(Name, "file changed while it was read");
 }
 
 void AdviseLargePages(void* address, size_t size) {

@@ -19,7 +19,6 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
-#include <regex>
 #include <thread>
 
 using namespace vyn::test;
@@ -53,7 +52,7 @@ std::vector<std::string> Repeated(const std::string& key, int times) {
 // Waits until the caption shows a frame rate above 0; returns the last caption read.
 std::string AwaitFrameRateCaption(const DemoWindow& window, Clock::time_point deadline) {
     std::string caption = window.Caption();
-    while (CaptionFrameRate(caption).value_or(0) <= 0 && Clock::now() < deadline) {
+    while (CaptionFrameRate(caption, WindowName).value_or(0) <= 0 && Clock::now() < deadline) {
         std::this_thread::sleep_for(CaptionPollInterval);
         caption = window.Caption();
     }
@@ -89,6 +88,15 @@ void SaveForTheReadme(const Picture& picture) {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
+// Under AddressSanitizer the demo still stops at the first memory error, but leaves its leaks to
+// the in-process suites: at exit SDL's D-Bus connection leaves blocks whose stacks run through a
+// library without frame pointers, so no suppression can name them. Other builds ignore this.
+std::string WithoutLeakCheck() {
+    const char* options = std::getenv("ASAN_OPTIONS");
+    return std::string("ASAN_OPTIONS=") + (options ? std::string(options) + ":" : "") +
+           "detect_leaks=0";
+}
+
 // A fresh folder holding the generated files for each test, the demo started in it, and the
 // demo killed when the test ends if it is still running.
 class LandscapeDemo : public ::testing::Test {
@@ -112,6 +120,7 @@ class LandscapeDemo : public ::testing::Test {
         SpawnOptions options;
         options.Folder = Folder();
         options.ErrorFile = ErrorLog();
+        options.Environment = {WithoutLeakCheck()};
         Demo.emplace(std::vector<std::string>{VYN_LANDSCAPE}, options);
     }
 
@@ -140,11 +149,12 @@ TEST_F(LandscapeDemo, OpensA400By300WindowOnTheFoggedLandscapeWithTheFrameRateIn
     StartDemo();
     const DemoWindow window = AwaitWindow();
     const Clock::time_point appeared = Clock::now();
-    EXPECT_TRUE(
-        std::regex_match(window.Caption(), std::regex(R"(vynSingleWindow( \[\d+ FPS\])?)")));
+    const std::string firstCaption = window.Caption();
+    EXPECT_TRUE(firstCaption == WindowName || CaptionFrameRate(firstCaption, WindowName))
+        << firstCaption;
 
     const std::string caption = AwaitFrameRateCaption(window, appeared + CaptionTimeout);
-    EXPECT_TRUE(std::regex_match(caption, std::regex(R"(vynSingleWindow \[[1-9]\d* FPS\])")))
+    EXPECT_GT(CaptionFrameRate(caption, WindowName).value_or(0), 0)
         << "caption two seconds after the window appeared: " << caption;
 
     const Picture picture = window.CaptureSettled(SettleTimeout);

@@ -10,6 +10,7 @@
 #include <signal.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 
@@ -97,13 +98,18 @@ TEST(PictureMeasures, CompareCountsPixelsBeyondTheToleranceAndTheLargestStep) {
     EXPECT_EQ(resized.PixelsOverTolerance, 9u);
 }
 
-TEST(CaptionFrameRate, ReadsTheCountOnlyFromAWholeFrameRateCaption) {
-    EXPECT_EQ(CaptionFrameRate("vynSingleWindow [60 FPS]"), 60);
-    EXPECT_EQ(CaptionFrameRate("vynSingleWindow [0 FPS]"), 0);
-    EXPECT_EQ(CaptionFrameRate("vynSingleWindow"), std::nullopt);
-    EXPECT_EQ(CaptionFrameRate("vynSingleWindow [60 FPS] "), std::nullopt);
-    EXPECT_EQ(CaptionFrameRate("vynSingleWindow [x FPS]"), std::nullopt);
-    EXPECT_EQ(CaptionFrameRate("vynSingleWindow [99999999999 FPS]"), std::nullopt);
+TEST(CaptionFrameRate, ReadsTheCountOnlyFromAWholeFrameRateCaptionOfTheWindow) {
+    const std::string name = "vynSingleWindow";
+    EXPECT_EQ(CaptionFrameRate("vynSingleWindow [60 FPS]", name), 60);
+    EXPECT_EQ(CaptionFrameRate("vynSingleWindow [0 FPS]", name), 0);
+    EXPECT_EQ(CaptionFrameRate("vynSingleWindow [999999999 FPS]", name), 999999999);
+    for (const char* other :
+         {"vynSingleWindow", "vynSingleWindow []", "vynSingleWindow [ FPS]",
+          "vynSingleWindow [FPS]", "vynSingleWindow [60 FPS] ", " vynSingleWindow [60 FPS]",
+          "otherWindow [60 FPS]", "vynSingleWindow [x FPS]", "vynSingleWindow [-1 FPS]",
+          "vynSingleWindow [06 FPS]", "vynSingleWindow [6 0 FPS]",
+          "vynSingleWindow [1234567890 FPS]", ""})
+        EXPECT_EQ(CaptionFrameRate(other, name), std::nullopt) << other;
 }
 
 TEST(ChildProcess, RunsInItsFolderWithItsStreamsRedirected) {
@@ -120,6 +126,20 @@ TEST(ChildProcess, RunsInItsFolderWithItsStreamsRedirected) {
     EXPECT_TRUE(ExitedWith(*status, 3)) << DescribeWaitStatus(*status);
     EXPECT_EQ(DescribeWaitStatus(*status), "exit status 3");
     EXPECT_EQ(ReadWholeFile(folder / "errors.txt"), "oops\n");
+}
+
+TEST(ChildProcess, GetsTheCallersEnvironmentWithTheGivenChanges) {
+    setenv("VYN_E2E_KEPT", "kept", 1);
+    setenv("VYN_E2E_REPLACED", "old", 1);
+    SpawnOptions options;
+    options.CaptureOutput = true;
+    options.Environment = {"VYN_E2E_REPLACED=new", "VYN_E2E_ADDED=a=b"};
+    ChildProcess child({"sh", "-c", "echo $VYN_E2E_KEPT $VYN_E2E_REPLACED $VYN_E2E_ADDED; env"},
+                       options);
+    const std::string output = child.ReadOutput(Clock::now() + 10s);
+    EXPECT_EQ(output.substr(0, output.find('\n')), "kept new a=b");
+    EXPECT_EQ(output.find("VYN_E2E_REPLACED=old"), std::string::npos) << output;
+    EXPECT_TRUE(child.WaitFor(10s));
 }
 
 TEST(ChildProcess, WaitsNoLongerThanToldAndKillsWhatIsStillRunningWhenItGoes) {

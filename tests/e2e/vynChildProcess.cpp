@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <stdexcept>
@@ -56,6 +57,33 @@ void SendToFile(FileActions& actions, int fd, const std::filesystem::path& path)
           "cannot redirect a stream");
 }
 
+std::string VariableName(const std::string& entry) {
+    return entry.substr(0, entry.find('='));
+}
+
+// The caller's environment with `changes` replacing the variables they name or added to it.
+std::vector<std::string> MergedEnvironment(const std::vector<std::string>& changes) {
+    std::vector<std::string> merged;
+    for (char** entry = environ; *entry; ++entry) {
+        const std::string name = VariableName(*entry);
+        const bool replaced = std::any_of(changes.begin(), changes.end(), [&](const auto& change) {
+            return VariableName(change) == name;
+        });
+        if (!replaced)
+            merged.emplace_back(*entry);
+    }
+    merged.insert(merged.end(), changes.begin(), changes.end());
+    return merged;
+}
+
+std::vector<char*> PointersTo(std::vector<std::string>& words) {
+    std::vector<char*> pointers;
+    for (std::string& word : words)
+        pointers.push_back(word.data());
+    pointers.push_back(nullptr);
+    return pointers;
+}
+
 } // namespace
 
 ChildProcess::ChildProcess(const std::vector<std::string>& command, const SpawnOptions& options) {
@@ -78,11 +106,11 @@ ChildProcess::ChildProcess(const std::vector<std::string>& command, const SpawnO
         Check(posix_spawn_file_actions_addchdir_np(actions.Get(), options.Folder.c_str()),
               "cannot set the working folder");
 
-    std::vector<char*> argv;
-    for (const std::string& word : command)
-        argv.push_back(const_cast<char*>(word.c_str()));
-    argv.push_back(nullptr);
-    const int error = posix_spawnp(&Id, argv[0], actions.Get(), nullptr, argv.data(), environ);
+    std::vector<std::string> words = command;
+    std::vector<std::string> variables = MergedEnvironment(options.Environment);
+    const std::vector<char*> argv = PointersTo(words);
+    const std::vector<char*> envp = PointersTo(variables);
+    const int error = posix_spawnp(&Id, argv[0], actions.Get(), nullptr, argv.data(), envp.data());
     if (pipeEnds[1] >= 0)
         close(pipeEnds[1]); // the child holds the writing end now; EOF comes when it ends
     if (error != 0) {

@@ -21,6 +21,8 @@ struct SpawnOptions {
     std::filesystem::path Folder;    // working folder; empty: the caller's
     std::filesystem::path ErrorFile; // standard error goes there; empty: inherited
     bool CaptureOutput = false;      // standard output into a pipe that ReadOutput drains
+    // "NAME=value" entries that replace or add to the caller's environment.
+    std::vector<std::string> Environment;
 };
 
 class ChildProcess {

@@ -1,8 +1,9 @@
 #include "vynDemoWindow.h"
 
 #include <algorithm>
-#include <regex>
+#include <charconv>
 #include <stdexcept>
+#include <string_view>
 #include <thread>
 
 namespace vyn::test {
@@ -25,12 +26,22 @@ std::string FirstLine(const std::string& text) {
 
 } // namespace
 
-std::optional<int> CaptionFrameRate(const std::string& caption) {
-    static const std::regex pattern(R"(.* \[([0-9]{1,9}) FPS\])");
-    std::smatch match;
-    if (!std::regex_match(caption, match, pattern))
+std::optional<int> CaptionFrameRate(const std::string& caption, const std::string& name) {
+    const std::string opening = name + " [";
+    constexpr std::string_view closing = " FPS]";
+    if (!caption.starts_with(opening) || !caption.ends_with(closing) ||
+        caption.size() < opening.size() + closing.size())
         return std::nullopt;
-    return std::stoi(match[1].str());
+    const std::string_view digits = std::string_view(caption).substr(
+        opening.size(), caption.size() - opening.size() - closing.size());
+    const bool plainDecimal =
+        !digits.empty() && digits.size() <= 9 && (digits.size() == 1 || digits[0] != '0') &&
+        std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (!plainDecimal)
+        return std::nullopt;
+    int rate = 0;
+    std::from_chars(digits.data(), digits.data() + digits.size(), rate);
+    return rate;
 }
 
 std::optional<DemoWindow> DemoWindow::Await(pid_t pid, const std::string& name,
@@ -43,7 +54,7 @@ std::optional<DemoWindow> DemoWindow::Await(pid_t pid, const std::string& name,
                                          ToolTimeout);
         const std::string id = FirstLine(found.Output);
         if (ExitedWith(found.Status, 0) && !id.empty())
-            return DemoWindow(id);
+            return DemoWindow(id, name);
         std::this_thread::sleep_for(SearchInterval);
     } while (Clock::now() < deadline);
     return std::nullopt;
@@ -59,7 +70,7 @@ Picture DemoWindow::Capture() const {
 }
 
 Clock::duration DemoWindow::FramePeriodEstimate() const {
-    const std::optional<int> rate = CaptionFrameRate(Caption());
+    const std::optional<int> rate = CaptionFrameRate(Caption(), WindowName);
     if (!rate || *rate <= 0)
         return 1s;
     return std::chrono::duration_cast<Clock::duration>(1s) / *rate;

@@ -9,12 +9,14 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vyn::test {
 
-// The frame count of a caption "<name> [N FPS]"; none for any other caption.
-std::optional<int> CaptionFrameRate(const std::string& caption);
+// N of a caption that reads exactly "<name> [N FPS]" (N in plain decimal, at most nine digits);
+// none for any other caption.
+std::optional<int> CaptionFrameRate(const std::string& caption, const std::string& name);
 
 class DemoWindow {
   public:
@@ -40,10 +42,12 @@ class DemoWindow {
     void Close(const std::string& closeTool) const;
 
   private:
-    explicit DemoWindow(std::string id) : WindowId(std::move(id)) {}
+    DemoWindow(std::string id, std::string name)
+        : WindowId(std::move(id)), WindowName(std::move(name)) {}
     Clock::duration FramePeriodEstimate() const;
 
     std::string WindowId;
+    std::string WindowName;
 };
 
 } // namespace vyn::test

@@ -174,6 +174,7 @@ TEST_F(LandscapeDemo, OpensA400By300WindowOnTheFoggedLandscapeWithTheFrameRateIn
 // already changes about half the pixels, since every row of ground moves with the horizon.
 constexpr int RoundTripLevels = 1;
 constexpr double RoundTripPixelShare = 0.005;
+// A tilt must change a quarter of the pixels by more than two levels.
 constexpr int TiltLevels = 2;
 constexpr double TiltedPixelShare = 0.25;
 

@@ -67,9 +67,11 @@ GLuint LoadTexture(const std::string& fileName) {
 void LoadLandscapeMesh() {
     VertexFile = LoadArrayFile(VertexFileName);
     TexCoordFile = LoadArrayFile(TexCoordFileName);
-    const int32_t count = VertexFile->Count();
-    CheckHoldsCount(*VertexFile, VertexFileName, count, 3);
-    CheckHoldsCount(*TexCoordFile, TexCoordFileName, count, 2);
+    // Only the vertex file's count is drawn, but a file whose own count overruns its payload is
+    // corrupt either way; and the coordinates must cover every vertex drawn.
+    CheckHoldsCount(*VertexFile, VertexFileName, VertexFile->Count(), 3);
+    CheckHoldsCount(*TexCoordFile, TexCoordFileName, TexCoordFile->Count(), 2);
+    CheckHoldsCount(*TexCoordFile, TexCoordFileName, VertexFile->Count(), 2);
 }
 
 void FillLandscapePack(TMyPackPA_VT& pack) {

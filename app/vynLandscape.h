@@ -38,7 +38,8 @@ extern std::unique_ptr<TMyPackPA_VT> LandscapePack;
 // it leaves is uploaded.
 GLuint LoadTexture(const std::string& fileName);
 
-// Loads both array files and checks that each holds Count elements (three and two floats).
+// Loads both array files and checks that each holds its own Count elements (three and two
+// floats each) and that the texture coordinates cover the vertex file's Count.
 void LoadLandscapeMesh();
 // The pack of the landscape mesh: texture coordinates, vertices, GL_QUADS over Count vertices.
 void FillLandscapePack(TMyPackPA_VT& pack);

@@ -135,8 +135,10 @@ TEST_F(Demo, AMaterialThatCannotTakeThePackTellsTheUser) {
 TEST_F(Demo, MeshFilesThatCannotBeDrawnAreRefusedNamingTheFile) {
     WriteMesh(2, 9); // pv.cppa2 claims more vertices than it holds
     EXPECT_NE(FailureOf(LoadLandscapeMesh).find("pv.cppa2"), std::string::npos);
+    WriteMesh(2, 8, 9); // pt.cppa2 claims more than it holds, though only pv's count is drawn
+    EXPECT_NE(FailureOf(LoadLandscapeMesh).find("pt.cppa2"), std::string::npos);
     WriteMesh(2, 8, 8);
-    WriteBytes(Folder / "pt.cppa2", EncodeArrayFile(2, 8, std::vector<float>(10, 0.5f)));
+    WriteBytes(Folder / "pt.cppa2", EncodeArrayFile(2, 4, std::vector<float>(10, 0.5f)));
     EXPECT_NE(FailureOf(LoadLandscapeMesh).find("pt.cppa2"), std::string::npos);
     WriteBytes(Folder / "pv.cppa2", EncodeArrayFile(3, -4, std::vector<float>(24, 1.0f)));
     EXPECT_NE(FailureOf(LoadLandscapeMesh).find("negative"), std::string::npos);

@@ -1,0 +1,22 @@
+# End-to-end tests of the landscape demo: the built demo is started in a fresh folder of generated
+# files under Xvfb and driven from outside with xdotool, ImageMagick's import and vyn-xclose.
+find_package(X11 REQUIRED)
+
+# Sends a window the close request a window manager would (Xvfb runs without one).
+add_executable(vyn-xclose ${CMAKE_CURRENT_SOURCE_DIR}/tools/vyn-xclose.cpp)
+target_link_libraries(vyn-xclose PRIVATE X11::X11)
+
+file(GLOB VYN_E2E_SUPPORT CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/e2e/*.cpp)
+add_library(vyne2esupport STATIC ${VYN_E2E_SUPPORT})
+target_include_directories(vyne2esupport PUBLIC ${PROJECT_SOURCE_DIR})
+
+target_link_libraries(test_vynEndToEndSupport PRIVATE vyne2esupport)
+
+target_link_libraries(display_landscape PRIVATE vyne2esupport)
+add_dependencies(display_landscape landscape make-landscape vyn-xclose)
+target_compile_definitions(display_landscape PRIVATE
+  VYN_LANDSCAPE="$<TARGET_FILE:landscape>"
+  VYN_MAKE_LANDSCAPE="$<TARGET_FILE:make-landscape>"
+  VYN_XCLOSE="$<TARGET_FILE:vyn-xclose>")
+# Starts the demo about fifteen times; slow under the sanitizers on a loaded machine.
+set_tests_properties(display_landscape PROPERTIES TIMEOUT 600)

@@ -1,0 +1,113 @@
+#include "vynDemoWindow.h"
+
+#include <algorithm>
+#include <charconv>
+#include <stdexcept>
+#include <string_view>
+#include <thread>
+
+namespace vyn::test {
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// Long enough for a tool on a loaded machine; a hung tool is killed then and fails the test.
+constexpr auto ToolTimeout = 15s;
+constexpr auto SearchInterval = 100ms;
+// A frame period is guessed from the caption's rate; settled captures lie a few of them apart.
+constexpr int FramesBetweenCaptures = 3;
+constexpr auto ShortestCaptureGap = 200ms;
+constexpr auto LongestCaptureGap = 3s;
+
+std::string FirstLine(const std::string& text) {
+    return text.substr(0, text.find('\n'));
+}
+
+} // namespace
+
+std::optional<int> CaptionFrameRate(const std::string& caption, const std::string& name) {
+    const std::string opening = name + " [";
+    constexpr std::string_view closing = " FPS]";
+    if (!caption.starts_with(opening) || !caption.ends_with(closing) ||
+        caption.size() < opening.size() + closing.size())
+        return std::nullopt;
+    const std::string_view digits = std::string_view(caption).substr(
+        opening.size(), caption.size() - opening.size() - closing.size());
+    const bool plainDecimal =
+        !digits.empty() && digits.size() <= 9 && (digits.size() == 1 || digits[0] != '0') &&
+        std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (!plainDecimal)
+        return std::nullopt;
+    int rate = 0;
+    std::from_chars(digits.data(), digits.data() + digits.size(), rate);
+    return rate;
+}
+
+std::optional<DemoWindow> DemoWindow::Await(pid_t pid, const std::string& name,
+                                            Clock::duration timeout) {
+    const Clock::time_point deadline = Clock::now() + timeout;
+    do {
+        // Exit status 1 means none found yet.
+        const ToolResult found = RunTool({"xdotool", "search", "--all", "--onlyvisible", "--pid",
+                                          std::to_string(pid), "--name", "^" + name},
+                                         ToolTimeout);
+        const std::string id = FirstLine(found.Output);
+        if (ExitedWith(found.Status, 0) && !id.empty())
+            return DemoWindow(id, name);
+        std::this_thread::sleep_for(SearchInterval);
+    } while (Clock::now() < deadline);
+    return std::nullopt;
+}
+
+std::string DemoWindow::Caption() const {
+    return FirstLine(ToolOutput({"xdotool", "getwindowname", WindowId}, ToolTimeout));
+}
+
+Picture DemoWindow::Capture() const {
+    return ParsePpm(
+        ToolOutput({"import", "-window", WindowId, "-depth", "8", "ppm:-"}, ToolTimeout));
+}
+
+Clock::duration DemoWindow::FramePeriodEstimate() const {
+    const std::optional<int> rate = CaptionFrameRate(Caption(), WindowName);
+    if (!rate || *rate <= 0)
+        return 1s;
+    return std::chrono::duration_cast<Clock::duration>(1s) / *rate;
+}
+
+Picture DemoWindow::CaptureSettled(Clock::duration timeout) const {
+    const Clock::time_point deadline = Clock::now() + timeout;
+    Picture previous = Capture();
+    while (Clock::now() < deadline) {
+        const Clock::duration gap = std::clamp<Clock::duration>(
+            FramePeriodEstimate() * FramesBetweenCaptures, ShortestCaptureGap, LongestCaptureGap);
+        std::this_thread::sleep_for(gap);
+        Picture current = Capture();
+        if (current == previous)
+            return current;
+        previous = std::move(current);
+    }
+    throw std::runtime_error("the picture of window " + WindowId + " did not settle");
+}
+
+void DemoWindow::Focus() const {
+    ToolOutput({"xdotool", "windowfocus", "--sync", WindowId}, ToolTimeout);
+}
+
+void DemoWindow::Press(const std::vector<std::string>& keys) const {
+    std::vector<std::string> command{"xdotool", "key", "--clearmodifiers"};
+    command.insert(command.end(), keys.begin(), keys.end());
+    ToolOutput(command, ToolTimeout);
+}
+
+void DemoWindow::Resize(int width, int height) const {
+    ToolOutput({"xdotool", "windowsize", WindowId, std::to_string(width), std::to_string(height)},
+               ToolTimeout);
+}
+
+void DemoWindow::Close(const std::string& closeTool) const {
+    ToolOutput({closeTool, WindowId}, ToolTimeout);
+}
+
+} // namespace vyn::test

@@ -1,0 +1,181 @@
+// The end-to-end driver's own parts, without a display: child processes with deadlines, the
+// PPM reader and picture measures that decide pass or fail, and the caption's frame rate.
+#include "tests/e2e/vynChildProcess.h"
+#include "tests/e2e/vynDemoWindow.h"
+#include "tests/e2e/vynPicture.h"
+#include "tests/support/vynTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <signal.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+using namespace vyn::test;
+using namespace std::chrono_literals;
+
+namespace {
+
+std::string ParseFailure(std::string_view bytes) {
+    try {
+        ParsePpm(bytes);
+    } catch (const std::runtime_error& error) {
+        return error.what();
+    }
+    return "parsed";
+}
+
+// Rows: black, dark grey, white; two pixels each.
+Picture ThreeBands() {
+    Picture picture{2, 3, {}};
+    for (uint8_t level : {0, 10, 255})
+        picture.Rgb.insert(picture.Rgb.end(), 6, level);
+    return picture;
+}
+
+std::string ReadWholeFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(PpmReading, TakesWhatItWritesAndHeadersWithCommentsAndAnyWhitespace) {
+    const Picture bands = ThreeBands();
+    EXPECT_EQ(ParsePpm(EncodePpm(bands)), bands);
+
+    const Picture read = ParsePpm(std::string("P6 # made by hand\n2\t1\n# level\n255\n") +
+                                  "\x01\x02\x03\xfd\xfe\xff" + "trailing");
+    EXPECT_EQ(read.Width, 2);
+    EXPECT_EQ(read.Height, 1);
+    EXPECT_EQ(read.Rgb, (std::vector<uint8_t>{1, 2, 3, 253, 254, 255}));
+}
+
+TEST(PpmReading, RefusesWhatItCannotReadSayingWhy) {
+    EXPECT_NE(ParseFailure("P3 1 1 255\n0 0 0").find("P6"), std::string::npos);
+    EXPECT_NE(ParseFailure("").find("P6"), std::string::npos);
+    EXPECT_NE(ParseFailure("P6 1 1 65535\n012345").find("maximum value"), std::string::npos);
+    EXPECT_NE(ParseFailure("P6 0 1 255\n").find("empty"), std::string::npos);
+    EXPECT_NE(ParseFailure("P6 20000 1 255\n").find("too large"), std::string::npos);
+    EXPECT_NE(ParseFailure("P6 1 x 255\n012").find("height"), std::string::npos);
+    EXPECT_NE(ParseFailure("P6 2 2 255\n012345").find("12 needed"), std::string::npos);
+    EXPECT_NE(ParseFailure("P6 1 1 255").find("whitespace"), std::string::npos);
+}
+
+TEST(PictureMeasures, CountColoursLitPixelsAndBandBrightness) {
+    const Picture bands = ThreeBands();
+    EXPECT_EQ(DistinctColours(bands), 3u);
+    EXPECT_DOUBLE_EQ(LitShare(bands, 8), 4.0 / 6.0);
+    EXPECT_DOUBLE_EQ(LitShare(bands, 10), 2.0 / 6.0);
+    EXPECT_EQ(FirstLitRow(bands, 8), 1);
+    EXPECT_EQ(FirstLitRow(bands, 255), 3);
+    EXPECT_NEAR(MeanLuminance(bands, 2, 3), 255.0, 1e-9);
+    EXPECT_NEAR(MeanLuminance(bands, -5, 99), (0.0 + 10.0 + 255.0) / 3.0, 1e-9);
+    EXPECT_EQ(MeanLuminance(bands, 2, 2), 0.0);
+    EXPECT_EQ(LitShare(Picture{}, 0), 0.0);
+}
+
+TEST(PictureMeasures, CompareCountsPixelsBeyondTheToleranceAndTheLargestStep) {
+    const Picture bands = ThreeBands();
+    Picture shifted = bands;
+    shifted.Rgb[7] += 3; // green of the second row's second pixel
+    shifted.Rgb[1] += 1;
+
+    const PictureDifference same = Compare(bands, bands, 0);
+    EXPECT_TRUE(same.SameSize);
+    EXPECT_EQ(same.PixelsOverTolerance, 0u);
+    EXPECT_EQ(same.LargestChannelStep, 0);
+
+    const PictureDifference strict = Compare(bands, shifted, 0);
+    EXPECT_EQ(strict.PixelsOverTolerance, 2u);
+    EXPECT_EQ(strict.LargestChannelStep, 3);
+    EXPECT_EQ(Compare(shifted, bands, 2).PixelsOverTolerance, 1u);
+    EXPECT_EQ(Compare(bands, shifted, 3).PixelsOverTolerance, 0u);
+
+    const PictureDifference resized = Compare(bands, Picture{3, 3, std::vector<uint8_t>(27)}, 255);
+    EXPECT_FALSE(resized.SameSize);
+    EXPECT_EQ(resized.PixelsOverTolerance, 9u);
+}
+
+TEST(CaptionFrameRate, ReadsTheCountOnlyFromAWholeFrameRateCaptionOfTheWindow) {
+    const std::string name = "vynSingleWindow";
+    EXPECT_EQ(CaptionFrameRate("vynSingleWindow [60 FPS]", name), 60);
+    EXPECT_EQ(CaptionFrameRate("vynSingleWindow [0 FPS]", name), 0);
+    EXPECT_EQ(CaptionFrameRate("vynSingleWindow [999999999 FPS]", name), 999999999);
+    for (const char* other :
+         {"vynSingleWindow", "vynSingleWindow []", "vynSingleWindow [ FPS]",
+          "vynSingleWindow [FPS]", "vynSingleWindow [60 FPS] ", " vynSingleWindow [60 FPS]",
+          "otherWindow [60 FPS]", "vynSingleWindow [x FPS]", "vynSingleWindow [-1 FPS]",
+          "vynSingleWindow [06 FPS]", "vynSingleWindow [6 0 FPS]",
+          "vynSingleWindow [1234567890 FPS]", ""})
+        EXPECT_EQ(CaptionFrameRate(other, name), std::nullopt) << other;
+}
+
+TEST(ChildProcess, RunsInItsFolderWithItsStreamsRedirected) {
+    TempDir folder;
+    SpawnOptions options;
+    options.Folder = folder.Path();
+    options.ErrorFile = folder / "errors.txt";
+    options.CaptureOutput = true;
+    ChildProcess child({"sh", "-c", "pwd -P; cat; echo oops >&2; exit 3"}, options);
+    EXPECT_EQ(child.ReadOutput(Clock::now() + 10s),
+              std::filesystem::canonical(folder.Path()).string() + "\n");
+    const std::optional<int> status = child.WaitFor(10s);
+    ASSERT_TRUE(status);
+    EXPECT_TRUE(ExitedWith(*status, 3)) << DescribeWaitStatus(*status);
+    EXPECT_EQ(DescribeWaitStatus(*status), "exit status 3");
+    EXPECT_EQ(ReadWholeFile(folder / "errors.txt"), "oops\n");
+}
+
+TEST(ChildProcess, GetsTheCallersEnvironmentWithTheGivenChanges) {
+    setenv("VYN_E2E_KEPT", "kept", 1);
+    setenv("VYN_E2E_REPLACED", "old", 1);
+    SpawnOptions options;
+    options.CaptureOutput = true;
+    options.Environment = {"VYN_E2E_REPLACED=new", "VYN_E2E_ADDED=a=b"};
+    ChildProcess child({"sh", "-c", "echo $VYN_E2E_KEPT $VYN_E2E_REPLACED $VYN_E2E_ADDED; env"},
+                       options);
+    const std::string output = child.ReadOutput(Clock::now() + 10s);
+    EXPECT_EQ(output.substr(0, output.find('\n')), "kept new a=b");
+    EXPECT_EQ(output.find("VYN_E2E_REPLACED=old"), std::string::npos) << output;
+    EXPECT_TRUE(child.WaitFor(10s));
+}
+
+TEST(ChildProcess, WaitsNoLongerThanToldAndKillsWhatIsStillRunningWhenItGoes) {
+    const Clock::time_point start = Clock::now();
+    pid_t pid = 0;
+    {
+        ChildProcess sleeper({"sleep", "30"}, SpawnOptions{});
+        pid = sleeper.Pid();
+        EXPECT_EQ(sleeper.WaitFor(100ms), std::nullopt);
+        EXPECT_EQ(sleeper.ReadOutput(Clock::now() + 10s), ""); // nothing captured: no wait
+    }
+    EXPECT_LT(Clock::now() - start, 5s);
+    errno = 0;
+    EXPECT_EQ(kill(pid, 0), -1) << "the child outlived its object";
+    EXPECT_EQ(errno, ESRCH);
+}
+
+TEST(RunTool, GivesOutputAndStatusAndFailsLoudlyOnHangsAndMissingPrograms) {
+    const ToolResult printed = RunTool({"printf", "%s-%s", "a", "b"}, 10s);
+    EXPECT_TRUE(ExitedWith(printed.Status, 0));
+    EXPECT_EQ(printed.Output, "a-b");
+    EXPECT_EQ(ToolOutput({"echo", "fine"}, 10s), "fine\n");
+
+    const ToolResult killed = RunTool({"sh", "-c", "kill -9 $$"}, 10s);
+    EXPECT_EQ(DescribeWaitStatus(killed.Status), "killed by signal 9");
+
+    const Clock::time_point start = Clock::now();
+    EXPECT_THROW(RunTool({"sleep", "30"}, 200ms), std::runtime_error);
+    EXPECT_LT(Clock::now() - start, 5s);
+    EXPECT_THROW(RunTool({"/nonexistent/vyn-tool"}, 10s), std::runtime_error);
+    try {
+        ToolOutput({"false"}, 10s);
+        ADD_FAILURE() << "a failing command passed";
+    } catch (const std::runtime_error& error) {
+        EXPECT_STREQ(error.what(), "false: exit status 1");
+    }
+}
+
+} // namespace

@@ -11,7 +11,9 @@
 #   test_vynMappedFile.cpp: POSIX files (descriptors in /proc, unlinking a mapped file, named
 #     pipes, errno texts); tests/win32/test_vynWin32MappedFile.cpp tests the Windows side.
 #   test_vynHeapPolicy.cpp: glibc's heap thresholds and getrusage; elsewhere the policy is a no-op.
-set(VYN_LINUX_ONLY_SUITES test_vynMappedFile.cpp test_vynHeapPolicy.cpp)
+#   test_vynEndToEndSupport.cpp: the end-to-end tests' own helpers (POSIX processes, X tools).
+set(VYN_LINUX_ONLY_SUITES test_vynMappedFile.cpp test_vynHeapPolicy.cpp
+  test_vynEndToEndSupport.cpp)
 
 set(VYN_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources for cross builds")
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <numeric>
 
 using ::testing::HasSubstr;
 using ::testing::ThrowsMessage;
@@ -62,29 +63,32 @@ TEST(Win32MappedFile, ViewsTheWholeFileAndKeepsNoHandle) {
     EXPECT_TRUE(HeldFile(dir / "data.bin", GENERIC_READ, FILE_SHARE_READ).IsOpen());
 }
 
-TEST(Win32MappedFile, CopyOutCopiesARangeOfAFileThatCannotShrinkMeanwhile) {
+TEST(Win32MappedFile, CopyOutCopiesRangesOfAFileThatCannotShrinkMeanwhile) {
     TempDir dir;
-    std::vector<uint8_t> content(size_t(3) << 20);
-    for (size_t i = 0; i < content.size(); ++i)
-        content[i] = static_cast<uint8_t>(i / 4096 + i);
-    WriteBytes(dir / "data.bin", content);
-    const std::string name = (dir / "data.bin").string();
-    const MappedFile file(name);
-    std::vector<uint8_t> copy(content.size() - 100);
-    file.CopyOut(100, copy.size(), copy.data());
-    EXPECT_TRUE(std::equal(copy.begin(), copy.end(), content.begin() + 100));
-    file.CopyOut(content.size(), 0, copy.data());
-    EXPECT_THAT([&] { file.CopyOut(100, content.size(), copy.data()); },
-                ThrowsMessage<std::out_of_range>(HasSubstr(name + ": copy outside the file")));
-    EXPECT_THROW(file.CopyOut(content.size() + 1, 0, copy.data()), std::out_of_range);
+    // Several pages, each byte telling its page and place apart.
+    std::vector<uint8_t> bytes(5 * 4096 + 7);
+    std::iota(bytes.begin(), bytes.end(), uint8_t{1});
+    WriteBytes(dir / "pages.bin", bytes);
+    const MappedFile view((dir / "pages.bin").string());
 
-    // Another program may not cut the file short while the view lives.
+    std::vector<uint8_t> middle(2 * 4096);
+    view.CopyOut(4000, middle.size(), middle.data());
+    EXPECT_TRUE(std::equal(middle.begin(), middle.end(), bytes.begin() + 4000));
+    uint8_t last = 0;
+    view.CopyOut(bytes.size() - 1, 1, &last);
+    EXPECT_EQ(last, bytes.back());
+    view.CopyOut(bytes.size(), 0, nullptr);
+    EXPECT_THAT([&] { view.CopyOut(bytes.size() - 1, 2, middle.data()); },
+                ThrowsMessage<std::out_of_range>(HasSubstr("pages.bin: copy outside the file")));
+
+    // Windows refuses another program that would cut the file short while the view lives.
     std::error_code refused;
-    std::filesystem::resize_file(dir / "data.bin", 4096, refused);
+    std::filesystem::resize_file(dir / "pages.bin", 100, refused);
     EXPECT_TRUE(refused);
-    EXPECT_EQ(std::filesystem::file_size(dir / "data.bin"), content.size());
-    file.CopyOut(0, copy.size(), copy.data());
-    EXPECT_TRUE(std::equal(copy.begin(), copy.end(), content.begin()));
+    EXPECT_EQ(std::filesystem::file_size(dir / "pages.bin"), bytes.size());
+    std::vector<uint8_t> whole(bytes.size());
+    view.CopyOut(0, whole.size(), whole.data());
+    EXPECT_EQ(whole, bytes);
 }
 
 TEST(Win32MappedFile, Utf8NamesReachTheWideCall) {

@@ -154,6 +154,15 @@ TEST_F(Win32Backend, AProcedureFailureReachesTheCallerAndTheWindowGoesOn) {
     EXPECT_EQ(message.message, ThrowingMessage);
     EXPECT_THROW(vyn::DispatchMessageA(&message), std::runtime_error);
     EXPECT_EQ(vyn::SendMessageA(Window, AnsweringMessage, 0, 0), Answer);
+
+    // A failed message gets no default processing either: a WM_CLOSE whose handler failed does
+    // not destroy the window.
+    OnMessage = [](UINT message) {
+        if (message == WM_CLOSE)
+            throw std::runtime_error("close failed");
+    };
+    EXPECT_THROW(vyn::SendMessageA(Window, WM_CLOSE, 0, 0), std::runtime_error);
+    EXPECT_TRUE(IsWindow(Native(Window)));
 }
 
 TEST_F(Win32Backend, AFailureDuringCreationAbortsItAndIsTheLastTheProcedureSees) {

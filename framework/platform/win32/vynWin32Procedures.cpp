@@ -49,12 +49,21 @@ void DropHandedOverCaption(::HWND window) {
     HandedOverCaptions.erase(window);
 }
 
-// What a procedure that failed answers: creation is refused, everything else gets the default.
-::LRESULT RefusalOf(::HWND window, ::UINT message, ::WPARAM wParam, ::LPARAM lParam) {
+// The answer for a message whose handler failed: nothing was done for it, and a creation is
+// refused.
+::LRESULT FailedAnswer(::UINT message) {
     if (message == WM_NCCREATE)
         return FALSE;
     if (message == WM_CREATE)
         return -1;
+    return 0;
+}
+
+// The rest of a call's messages, while its failure waits: the default procedure, but the
+// creation stays refused.
+::LRESULT AnswerWhileFailed(::HWND window, ::UINT message, ::WPARAM wParam, ::LPARAM lParam) {
+    if (message == WM_NCCREATE || message == WM_CREATE)
+        return FailedAnswer(message);
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
@@ -67,7 +76,7 @@ void DropHandedOverCaption(::HWND window) {
     if (message == WM_NCDESTROY)
         DropHandedOverCaption(window);
     if (ProcedureFailure)
-        return RefusalOf(window, message, wParam, lParam);
+        return AnswerWhileFailed(window, message, wParam, lParam);
     const WNDPROC procedure = ProcedureOf(window);
     if (!procedure)
         return DefWindowProcW(window, message, wParam, lParam);
@@ -75,7 +84,7 @@ void DropHandedOverCaption(::HWND window) {
         return procedure(HandleCast<HWND>(window), message, wParam, lParam);
     } catch (...) {
         ProcedureFailure = std::current_exception();
-        return RefusalOf(window, message, wParam, lParam);
+        return FailedAnswer(message);
     }
 }
 

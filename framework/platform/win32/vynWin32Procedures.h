@@ -3,10 +3,11 @@
 // Every class the framework registers is registered with Windows under one trampoline; the
 // framework's own procedure is remembered by class atom and called from it. The trampoline:
 //   - keeps C++ exceptions out of user32: a failure escaping the framework's procedure is caught,
-//     stored, answered as a refusal (a failed WM_NCCREATE or WM_CREATE aborts the creation), and
-//     rethrown by RethrowProcedureFailure once the call that led there (CreateWindowExA,
-//     DispatchMessageA, SendMessageA, ...) is back in the framework's code. Until then, further
-//     messages of that call get the default procedure, as if the failure had unwound through it;
+//     stored, answered with 0 (nothing done; a failed WM_NCCREATE or WM_CREATE aborts the
+//     creation), and rethrown by RethrowProcedureFailure once the call that led there
+//     (CreateWindowExA, DispatchMessageA, SendMessageA, ...) is back in the framework's code.
+//     Until then, further messages of that call bypass the framework's procedure and get the
+//     default one, as if the failure had unwound through it (a creation stays refused);
 //   - applies captions handed over from other threads. SetWindowTextA on Windows sends WM_SETTEXT
 //     to the window's thread and waits for it; a timer thread doing so while the main thread stops
 //     that timer would deadlock. HandOverCaption instead stores the text and posts a private

@@ -31,7 +31,8 @@ test: deps-test
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	@$(MAKE) --no-print-directory build BUILD=build-asan CMAKE_FLAGS="-DVYN_BUILD_TESTS=ON -DVYN_SANITIZE=address,undefined"
 	ctest --test-dir build-asan --output-on-failure -j $(JOBS) -LE unsanitized
-	@$(MAKE) --no-print-directory build BUILD=build-tsan CMAKE_FLAGS="-DVYN_BUILD_TESTS=ON -DVYN_SANITIZE=thread"
+	cmake -S . -B build-tsan -DVYN_BUILD_TESTS=ON -DVYN_SANITIZE=thread
+	cmake --build build-tsan -j $(JOBS) --target thread-suites
 	ctest --test-dir build-tsan --output-on-failure -j $(JOBS) -L threads
 	@$(MAKE) --no-print-directory test-windows
 

@@ -5,8 +5,9 @@
 #   tools/install-deps.sh windows   and what the Windows build and its tests under Wine need
 set -euo pipefail
 
+# xfonts-base: SDL's X11 message box draws its text with the core X fonts.
 run_packages=(g++ make cmake pkg-config libsdl2-dev libgl1-mesa-dri libgl1-mesa-dev
-              libglu1-mesa-dev)
+              libglu1-mesa-dev xfonts-base)
 test_packages=("${run_packages[@]}" libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
                xdotool x11-utils libx11-dev imagemagick clang libclang-rt-14-dev valgrind
                libstb-dev)

@@ -88,15 +88,6 @@ void SaveForTheReadme(const Picture& picture) {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-// Under AddressSanitizer the demo still stops at the first memory error, but leaves its leaks to
-// the in-process suites: at exit SDL's D-Bus connection leaves blocks whose stacks run through a
-// library without frame pointers, so no suppression can name them. Other builds ignore this.
-std::string WithoutLeakCheck() {
-    const char* options = std::getenv("ASAN_OPTIONS");
-    return std::string("ASAN_OPTIONS=") + (options ? std::string(options) + ":" : "") +
-           "detect_leaks=0";
-}
-
 // A fresh folder holding the generated files for each test, the demo started in it, and the
 // demo killed when the test ends if it is still running.
 class LandscapeDemo : public ::testing::Test {
@@ -120,7 +111,6 @@ class LandscapeDemo : public ::testing::Test {
         SpawnOptions options;
         options.Folder = Folder();
         options.ErrorFile = ErrorLog();
-        options.Environment = {WithoutLeakCheck()};
         Demo.emplace(std::vector<std::string>{VYN_LANDSCAPE}, options);
     }
 

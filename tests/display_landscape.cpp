@@ -1,12 +1,14 @@
 // The landscape demo end to end: the built program, started in a fresh folder of generated files
 // as a user starts it, and driven from outside through the X display with the real SDL2 backend
 // and Mesa: its window and picture, the frame-rate caption, the arrow keys, a resize, the close
-// request of a window manager, and the damaged files it must refuse.
+// request of a window manager, what it does while another window has the focus, and the damaged
+// files it must refuse.
 //
 // Set VYN_SCREENSHOT_DIR to keep the first test's capture there as landscape.ppm.
 #include "tests/e2e/vynChildProcess.h"
 #include "tests/e2e/vynDemoWindow.h"
 #include "tests/e2e/vynPicture.h"
+#include "tests/e2e/vynProcessUsage.h"
 #include "tests/support/vynTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -202,6 +204,46 @@ TEST_F(LandscapeDemo, ArrowsTiltTheSceneOtherKeysDoNothingAndAResizeUndoesTheTil
     window.Resize(400, 300);
     ExpectSamePicture(first, window.CaptureSettled(SettleTimeout), "after a tilt and two resizes");
 
+    ExpectClosesCleanly(window);
+}
+
+// Out of focus the loop waits for messages: no frame, next to no processor time. Another client's
+// window takes the focus, as a click on it would; the demo then counts no frames in its caption,
+// which the timer still sets once a second. The second in which the focus left may still count
+// frames drawn before, so the measure starts two seconds later.
+constexpr auto FocusLeftFor = 2s;
+constexpr auto IdleSpan = 5s;
+constexpr double IdleCoreShare = 0.01;
+constexpr auto CaptionSampleInterval = 250ms;
+constexpr const char* FocusThiefName = "vynFocusThief";
+
+TEST_F(LandscapeDemo, OutOfFocusItDrawsNothingAndIdlesAndWithTheFocusBackItDrawsAgain) {
+    StartDemo();
+    const DemoWindow window = AwaitWindow();
+    AwaitFrameRateCaption(window, Clock::now() + StartTimeout);
+    ChildProcess thief({"xmessage", "-title", FocusThiefName, "focus"}, SpawnOptions{});
+    const std::optional<DemoWindow> other = DemoWindow::AwaitAnyOwner(FocusThiefName, StartTimeout);
+    ASSERT_TRUE(other) << "xmessage showed no window";
+    other->Focus();
+    std::this_thread::sleep_for(FocusLeftFor);
+
+    const Clock::time_point start = Clock::now();
+    const std::chrono::microseconds cpuBefore = ProcessCpuTime(Demo->Pid());
+    std::vector<std::string> captions;
+    while (Clock::now() - start < IdleSpan) {
+        captions.push_back(window.Caption());
+        std::this_thread::sleep_for(CaptionSampleInterval);
+    }
+    const std::chrono::microseconds used = ProcessCpuTime(Demo->Pid()) - cpuBefore;
+    const auto span = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start);
+    EXPECT_LT(static_cast<double>(used.count()), IdleCoreShare * static_cast<double>(span.count()))
+        << used.count() << " µs of processor time in " << span.count() << " µs";
+    for (const std::string& caption : captions)
+        EXPECT_EQ(CaptionFrameRate(caption, WindowName), 0) << caption;
+
+    window.Focus();
+    const std::string caption = AwaitFrameRateCaption(window, Clock::now() + 2 * CaptionTimeout);
+    EXPECT_GT(CaptionFrameRate(caption, WindowName).value_or(0), 0) << caption;
     ExpectClosesCleanly(window);
 }
 

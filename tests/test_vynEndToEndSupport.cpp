@@ -1,13 +1,16 @@
 // The end-to-end driver's own parts, without a display: child processes with deadlines, the
-// PPM reader and picture measures that decide pass or fail, and the caption's frame rate.
+// PPM reader and picture measures that decide pass or fail, the caption's frame rate, and what a
+// process uses as /proc tells it.
 #include "tests/e2e/vynChildProcess.h"
 #include "tests/e2e/vynDemoWindow.h"
 #include "tests/e2e/vynPicture.h"
+#include "tests/e2e/vynProcessUsage.h"
 #include "tests/support/vynTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
@@ -176,6 +179,37 @@ TEST(RunTool, GivesOutputAndStatusAndFailsLoudlyOnHangsAndMissingPrograms) {
     } catch (const std::runtime_error& error) {
         EXPECT_STREQ(error.what(), "false: exit status 1");
     }
+}
+
+// Fields 14 and 15 of a stat text; the name holds what a careless split would trip on.
+constexpr const char* SampleStat =
+    "4242 (vyn (x) y) S 1 4242 4242 0 -1 4194304 900 0 0 0 250 130 0 0 20 0 9 0 77 0 0";
+
+TEST(ProcessUsage, ReadsCpuTimeAndResidentMemoryFromProcTexts) {
+    EXPECT_EQ(CpuTimeFromStat(SampleStat, 100), std::chrono::milliseconds(3800));
+    EXPECT_EQ(CpuTimeFromStat(SampleStat, 1000), std::chrono::milliseconds(380));
+    EXPECT_THROW(CpuTimeFromStat("4242 vyn S 1", 100), std::runtime_error);
+    EXPECT_THROW(CpuTimeFromStat("4242 (vyn) S 1 2 3", 100), std::runtime_error);
+    EXPECT_THROW(CpuTimeFromStat(SampleStat, 0), std::runtime_error);
+
+    EXPECT_EQ(ResidentKiBFromStatus("Name:\tvyn\nVmPeak:\t 9000 kB\nVmRSS:\t    1676 kB\n"), 1676u);
+    EXPECT_THROW(ResidentKiBFromStatus("Name:\tvyn\nVmPeak:\t 9000 kB\n"), std::runtime_error);
+    EXPECT_THROW(ResidentKiBFromStatus("Name:\tvyn\nVmRSS:\t kB\n"), std::runtime_error);
+}
+
+TEST(ProcessUsage, SeesALiveProcessUseTimeAndMemoryAndRefusesOneThatIsGone) {
+    const std::chrono::microseconds before = ProcessCpuTime(getpid());
+    const Clock::time_point spinUntil = Clock::now() + 100ms;
+    while (Clock::now() < spinUntil) {
+        // busy: reading the clock is the work
+    }
+    EXPECT_GE(ProcessCpuTime(getpid()) - before, 50ms);
+    EXPECT_GT(ProcessResidentKiB(getpid()), 0u);
+
+    ChildProcess ended({"true"}, SpawnOptions{});
+    ASSERT_TRUE(ended.WaitFor(10s));
+    EXPECT_THROW(ProcessCpuTime(ended.Pid()), std::runtime_error);
+    EXPECT_THROW(ProcessResidentKiB(ended.Pid()), std::runtime_error);
 }
 
 } // namespace

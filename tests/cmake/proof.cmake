@@ -7,3 +7,16 @@ target_link_libraries(display_displayModeGuard PRIVATE vyne2esupport)
 add_dependencies(display_displayModeGuard vyn-fullscreen-child)
 target_compile_definitions(display_displayModeGuard PRIVATE
   VYN_FULLSCREEN_CHILD="$<TARGET_FILE:vyn-fullscreen-child>")
+
+# The demo under valgrind's memcheck: valgrind cannot run a sanitizer build, so the sanitizer
+# builds skip it (label "unsanitized").
+find_program(VYN_VALGRIND valgrind REQUIRED)
+target_link_libraries(display_landscapeMemcheck PRIVATE vyne2esupport)
+add_dependencies(display_landscapeMemcheck landscape make-landscape vyn-xclose)
+target_compile_definitions(display_landscapeMemcheck PRIVATE
+  VYN_LANDSCAPE="$<TARGET_FILE:landscape>"
+  VYN_MAKE_LANDSCAPE="$<TARGET_FILE:make-landscape>"
+  VYN_XCLOSE="$<TARGET_FILE:vyn-xclose>"
+  VYN_VALGRIND_SUPPRESSIONS="${CMAKE_CURRENT_SOURCE_DIR}/sanitizer/valgrind.supp")
+set_property(TEST display_landscapeMemcheck APPEND PROPERTY LABELS unsanitized)
+set_tests_properties(display_landscapeMemcheck PROPERTIES TIMEOUT 600)

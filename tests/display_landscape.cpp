@@ -6,6 +6,7 @@
 //
 // Set VYN_SCREENSHOT_DIR to keep the first test's capture there as landscape.ppm.
 #include "tests/e2e/vynChildProcess.h"
+#include "tests/e2e/vynDamage.h"
 #include "tests/e2e/vynDemoWindow.h"
 #include "tests/e2e/vynPicture.h"
 #include "tests/e2e/vynProcessUsage.h"
@@ -247,48 +248,10 @@ TEST_F(LandscapeDemo, OutOfFocusItDrawsNothingAndIdlesAndWithTheFocusBackItDraws
     ExpectClosesCleanly(window);
 }
 
-enum class Damage { Missing, Empty, Truncated, SizeOverrunsPayload };
-
 struct DamagedFile {
     const char* File;
     Damage Kind;
 };
-
-// The header field that says how much the file holds: an array file's Count, a bitmap's height.
-std::streamoff SizeFieldOffset(const std::filesystem::path& file) {
-    return file.extension() == ".bmp" ? 22 : 8;
-}
-
-void AddOneToSizeField(const std::filesystem::path& file) {
-    std::fstream io(file, std::ios::binary | std::ios::in | std::ios::out);
-    uint8_t bytes[4] = {};
-    io.seekg(SizeFieldOffset(file));
-    io.read(reinterpret_cast<char*>(bytes), 4);
-    uint32_t value = bytes[0] | bytes[1] << 8 | bytes[2] << 16 | uint32_t{bytes[3]} << 24;
-    ++value;
-    for (int i = 0; i < 4; ++i)
-        bytes[i] = static_cast<uint8_t>(value >> (8 * i));
-    io.seekp(SizeFieldOffset(file));
-    io.write(reinterpret_cast<const char*>(bytes), 4);
-    ASSERT_TRUE(io.good()) << "cannot rewrite " << file;
-}
-
-void Spoil(const std::filesystem::path& file, Damage kind) {
-    switch (kind) {
-    case Damage::Missing:
-        std::filesystem::remove(file);
-        break;
-    case Damage::Empty:
-        std::filesystem::resize_file(file, 0);
-        break;
-    case Damage::Truncated:
-        std::filesystem::resize_file(file, std::filesystem::file_size(file) / 2);
-        break;
-    case Damage::SizeOverrunsPayload:
-        AddOneToSizeField(file);
-        break;
-    }
-}
 
 bool HoldsCoreFile(const std::filesystem::path& folder) {
     for (const auto& entry : std::filesystem::directory_iterator(folder))
@@ -301,7 +264,7 @@ class RefusedFile : public LandscapeDemo, public ::testing::WithParamInterface<D
 
 TEST_P(RefusedFile, EndsTheDemoWithStatus1AndOneLineNamingTheFile) {
     const std::string file = GetParam().File;
-    ASSERT_NO_FATAL_FAILURE(Spoil(Folder() / file, GetParam().Kind));
+    ASSERT_NO_THROW(Spoil(Folder() / file, GetParam().Kind));
     StartDemo();
     const std::optional<int> status = Demo->WaitFor(RefusalTimeout);
     ASSERT_TRUE(status) << "still running after " << RefusalTimeout.count() << " s";
@@ -323,11 +286,9 @@ std::vector<DamagedFile> EveryDamageToEveryFile() {
 }
 
 std::string CaseName(const ::testing::TestParamInfo<DamagedFile>& info) {
-    static const char* const damageNames[] = {"Missing", "Empty", "Truncated",
-                                              "SizeOverrunsPayload"};
     std::string name = info.param.File;
     std::replace(name.begin(), name.end(), '.', '_');
-    return name + "_" + damageNames[static_cast<int>(info.param.Kind)];
+    return name + "_" + DamageName(info.param.Kind);
 }
 
 INSTANTIATE_TEST_SUITE_P(DemoFiles, RefusedFile, ::testing::ValuesIn(EveryDamageToEveryFile()),

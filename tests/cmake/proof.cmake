@@ -20,3 +20,7 @@ target_compile_definitions(display_landscapeMemcheck PRIVATE
   VYN_VALGRIND_SUPPRESSIONS="${CMAKE_CURRENT_SOURCE_DIR}/sanitizer/valgrind.supp")
 set_property(TEST display_landscapeMemcheck APPEND PROPERTY LABELS unsanitized)
 set_tests_properties(display_landscapeMemcheck PROPERTIES TIMEOUT 600)
+
+# Damages a data file of the demo for the bad-files run (bench/bad-files-landscape.sh).
+add_executable(vyn-spoil ${CMAKE_CURRENT_SOURCE_DIR}/tools/vyn-spoil.cpp)
+target_link_libraries(vyn-spoil PRIVATE vyne2esupport)

@@ -12,8 +12,9 @@
 #     pipes, errno texts); tests/win32/test_vynWin32MappedFile.cpp tests the Windows side.
 #   test_vynHeapPolicy.cpp: glibc's heap thresholds and getrusage; elsewhere the policy is a no-op.
 #   test_vynEndToEndSupport.cpp: the end-to-end tests' own helpers (POSIX processes, X tools).
+#   test_vynDisplayModeGuard.cpp: POSIX signals; Windows resets a full-screen mode itself.
 set(VYN_LINUX_ONLY_SUITES test_vynMappedFile.cpp test_vynHeapPolicy.cpp
-  test_vynEndToEndSupport.cpp)
+  test_vynEndToEndSupport.cpp test_vynDisplayModeGuard.cpp)
 
 set(VYN_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources for cross builds")
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)

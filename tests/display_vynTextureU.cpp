@@ -2,7 +2,9 @@
 //
 // gluScaleImage reads GL's pixel-store state, so it needs a current context: without one it
 // divides by an alignment of zero. SDL makes the context here directly, which keeps this suite
-// independent of the window module.
+// independent of the window module; SDL is started as the SDL backend starts it, to be quit at
+// exit after the leak check, while the GL driver's caches can still be told from leaks.
+#include "framework/platform/sdl/vynSdlState.h"
 #include "framework/resources/vynTextureU.h"
 
 #include "app/vynLandscape.h"
@@ -20,7 +22,7 @@ namespace {
 class RealGLTexture : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
+        ASSERT_TRUE(EnsureSdlVideo()) << SDL_GetError();
         Window = SDL_CreateWindow("vyn texture test", 0, 0, 64, 64,
                                   SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
         ASSERT_NE(Window, nullptr) << SDL_GetError();
@@ -33,7 +35,6 @@ class RealGLTexture : public ::testing::Test {
         ResetGLDispatch();
         SDL_GL_DeleteContext(Context);
         SDL_DestroyWindow(Window);
-        SDL_Quit();
     }
 
     void SetUp() override { SetDefaultTextureSettings(); }

@@ -1,18 +1,24 @@
 // The end-to-end driver's own parts, without a display: child processes with deadlines, the
-// PPM reader and picture measures that decide pass or fail, and the caption's frame rate.
+// PPM reader and picture measures that decide pass or fail, the caption's frame rate, what a
+// process uses as /proc tells it, and the damage done to data files.
 #include "tests/e2e/vynChildProcess.h"
+#include "tests/e2e/vynDamage.h"
 #include "tests/e2e/vynDemoWindow.h"
 #include "tests/e2e/vynPicture.h"
+#include "tests/e2e/vynProcessUsage.h"
 #include "tests/support/vynTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <set>
 
 using namespace vyn::test;
 using namespace std::chrono_literals;
@@ -176,6 +182,133 @@ TEST(RunTool, GivesOutputAndStatusAndFailsLoudlyOnHangsAndMissingPrograms) {
     } catch (const std::runtime_error& error) {
         EXPECT_STREQ(error.what(), "false: exit status 1");
     }
+}
+
+// Fields 14 and 15 of a stat text; the name holds what a careless split would trip on.
+constexpr const char* SampleStat =
+    "4242 (vyn (x) y) S 1 4242 4242 0 -1 4194304 900 0 0 0 250 130 0 0 20 0 9 0 77 0 0";
+
+TEST(ProcessUsage, ReadsCpuTimeAndResidentMemoryFromProcTexts) {
+    EXPECT_EQ(CpuTimeFromStat(SampleStat, 100), std::chrono::milliseconds(3800));
+    EXPECT_EQ(CpuTimeFromStat(SampleStat, 1000), std::chrono::milliseconds(380));
+    EXPECT_THROW(CpuTimeFromStat("4242 vyn S 1", 100), std::runtime_error);
+    EXPECT_THROW(CpuTimeFromStat("4242 (vyn) S 1 2 3", 100), std::runtime_error);
+    EXPECT_THROW(CpuTimeFromStat(SampleStat, 0), std::runtime_error);
+
+    EXPECT_EQ(ResidentKiBFromStatus("Name:\tvyn\nVmPeak:\t 9000 kB\nVmRSS:\t    1676 kB\n"), 1676u);
+    EXPECT_THROW(ResidentKiBFromStatus("Name:\tvyn\nVmPeak:\t 9000 kB\n"), std::runtime_error);
+    EXPECT_THROW(ResidentKiBFromStatus("Name:\tvyn\nVmRSS:\t kB\n"), std::runtime_error);
+}
+
+TEST(ProcessUsage, SeesALiveProcessUseTimeAndMemoryAndRefusesOneThatIsGone) {
+    const std::chrono::microseconds before = ProcessCpuTime(getpid());
+    const Clock::time_point spinUntil = Clock::now() + 100ms;
+    while (Clock::now() < spinUntil) {
+        // busy: reading the clock is the work
+    }
+    EXPECT_GE(ProcessCpuTime(getpid()) - before, 50ms);
+    EXPECT_GT(ProcessResidentKiB(getpid()), 0u);
+
+    ChildProcess ended({"true"}, SpawnOptions{});
+    ASSERT_TRUE(ended.WaitFor(10s));
+    EXPECT_THROW(ProcessCpuTime(ended.Pid()), std::runtime_error);
+    EXPECT_THROW(ProcessResidentKiB(ended.Pid()), std::runtime_error);
+}
+
+// An array file of `count` floats: Header0 7, Size, Count, then the payload 0, 1, 2, ...
+std::string ArrayFileBytes(uint32_t count) {
+    std::string bytes;
+    for (uint32_t value : {7u, count * 4, count})
+        for (int i = 0; i < 4; ++i)
+            bytes.push_back(static_cast<char>(value >> (8 * i)));
+    for (uint32_t i = 0; i < count * 4; ++i)
+        bytes.push_back(static_cast<char>(i));
+    return bytes;
+}
+
+void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+uint32_t FieldAt(const std::string& bytes, size_t offset) {
+    uint32_t value = 0;
+    for (size_t i = 0; i < 4; ++i)
+        value |= uint32_t{static_cast<uint8_t>(bytes[offset + i])} << (8 * i);
+    return value;
+}
+
+TEST(Damage, NamedDamagesRemoveEmptyHalveOrOverstateTheFile) {
+    TempDir folder;
+    const std::filesystem::path array = folder / "pv.cppa2";
+    const std::filesystem::path bitmap = folder / "Ground.bmp";
+    std::string bitmapBytes(80, '\0');
+    bitmapBytes[22] = 5; // height 5
+
+    WriteFile(array, ArrayFileBytes(10));
+    Spoil(array, Damage::SizeOverrunsPayload);
+    EXPECT_EQ(FieldAt(ReadWholeFile(array), 8), 11u) << "Count";
+    WriteFile(bitmap, bitmapBytes);
+    Spoil(bitmap, Damage::SizeOverrunsPayload);
+    EXPECT_EQ(FieldAt(ReadWholeFile(bitmap), 22), 6u) << "height";
+
+    Spoil(array, Damage::Truncated);
+    EXPECT_EQ(std::filesystem::file_size(array), 26u);
+    Spoil(array, Damage::Empty);
+    EXPECT_EQ(std::filesystem::file_size(array), 0u);
+    EXPECT_THROW(Spoil(array, Damage::SizeOverrunsPayload), std::runtime_error);
+    Spoil(array, Damage::Missing);
+    EXPECT_FALSE(std::filesystem::exists(array));
+    EXPECT_STREQ(DamageName(Damage::SizeOverrunsPayload), "SizeOverrunsPayload");
+}
+
+const std::vector<std::string> DamageKinds = {"cut to", "header field at", "bytes changed at",
+                                              "bytes appended", "replaced by"};
+
+TEST(Damage, ASeedDamagesTheSameWayEveryTimeAndTheSeedsCoverEveryKind) {
+    TempDir folder;
+    const std::string original = ArrayFileBytes(50);
+    const std::filesystem::path first = folder / "a.cppa2";
+    const std::filesystem::path second = folder / "b.cppa2";
+    std::set<std::string> kinds;
+    int changed = 0;
+    for (uint32_t seed = 0; seed < 200; ++seed) {
+        WriteFile(first, original);
+        WriteFile(second, original);
+        const std::string done = SpoilAtRandom(first, seed);
+        EXPECT_EQ(SpoilAtRandom(second, seed), done) << seed;
+        EXPECT_EQ(ReadWholeFile(first), ReadWholeFile(second)) << seed << ": " << done;
+        EXPECT_EQ(done.find('\n'), std::string::npos) << done;
+        changed += ReadWholeFile(first) != original;
+        for (const std::string& kind : DamageKinds)
+            if (done.find(kind) != std::string::npos)
+                kinds.insert(kind);
+    }
+    EXPECT_GE(changed, 190);
+    EXPECT_EQ(kinds, (std::set<std::string>(DamageKinds.begin(), DamageKinds.end())));
+    EXPECT_THROW(SpoilAtRandom(folder / "absent.cppa2", 1), std::runtime_error);
+}
+
+TEST(Damage, AHeaderFieldSetAtRandomChangesThatFieldAndNothingElse) {
+    TempDir folder;
+    const std::string original = ArrayFileBytes(20);
+    const std::filesystem::path file = folder / "pt.cppa2";
+    int fieldsSet = 0;
+    for (uint32_t seed = 0; seed < 100; ++seed) {
+        WriteFile(file, original);
+        const std::string done = SpoilAtRandom(file, seed);
+        unsigned offset = 0;
+        unsigned long long value = 0;
+        if (std::sscanf(done.c_str(), "header field at %u set to %llu", &offset, &value) != 2)
+            continue;
+        ++fieldsSet;
+        const std::string bytes = ReadWholeFile(file);
+        ASSERT_TRUE(offset == 0 || offset == 4 || offset == 8) << done;
+        EXPECT_EQ(FieldAt(bytes, offset), value) << done;
+        std::string rest = bytes;
+        rest.replace(offset, 4, original.substr(offset, 4));
+        EXPECT_EQ(rest, original) << done;
+    }
+    EXPECT_GT(fieldsSet, 20);
 }
 
 } // namespace

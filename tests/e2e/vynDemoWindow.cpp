@@ -46,12 +46,22 @@ std::optional<int> CaptionFrameRate(const std::string& caption, const std::strin
 
 std::optional<DemoWindow> DemoWindow::Await(pid_t pid, const std::string& name,
                                             Clock::duration timeout) {
+    return AwaitFound({"xdotool", "search", "--all", "--onlyvisible", "--pid", std::to_string(pid),
+                       "--name", "^" + name},
+                      name, timeout);
+}
+
+std::optional<DemoWindow> DemoWindow::AwaitAnyOwner(const std::string& name,
+                                                    Clock::duration timeout) {
+    return AwaitFound({"xdotool", "search", "--onlyvisible", "--name", "^" + name}, name, timeout);
+}
+
+std::optional<DemoWindow> DemoWindow::AwaitFound(const std::vector<std::string>& search,
+                                                 const std::string& name, Clock::duration timeout) {
     const Clock::time_point deadline = Clock::now() + timeout;
     do {
         // Exit status 1 means none found yet.
-        const ToolResult found = RunTool({"xdotool", "search", "--all", "--onlyvisible", "--pid",
-                                          std::to_string(pid), "--name", "^" + name},
-                                         ToolTimeout);
+        const ToolResult found = RunTool(search, ToolTimeout);
         const std::string id = FirstLine(found.Output);
         if (ExitedWith(found.Status, 0) && !id.empty())
             return DemoWindow(id, name);

@@ -24,6 +24,10 @@ class DemoWindow {
     // appears; none if it has not appeared within `timeout`.
     static std::optional<DemoWindow> Await(pid_t pid, const std::string& name,
                                            Clock::duration timeout);
+    // The same for a window of any process, for programs that do not tell X their process id
+    // (_NET_WM_PID), as X toolkit programs such as xmessage do not.
+    static std::optional<DemoWindow> AwaitAnyOwner(const std::string& name,
+                                                   Clock::duration timeout);
 
     const std::string& Id() const { return WindowId; }
     std::string Caption() const;
@@ -44,6 +48,8 @@ class DemoWindow {
   private:
     DemoWindow(std::string id, std::string name)
         : WindowId(std::move(id)), WindowName(std::move(name)) {}
+    static std::optional<DemoWindow> AwaitFound(const std::vector<std::string>& search,
+                                                const std::string& name, Clock::duration timeout);
     Clock::duration FramePeriodEstimate() const;
 
     std::string WindowId;

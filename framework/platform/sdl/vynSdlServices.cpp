@@ -4,8 +4,11 @@
 // Timers run on SDL's timer thread. timeKillEvent removes the timer and, unless it is called from
 // the callback itself, waits until a callback that is running has returned, so the caller may
 // free what the callback reads. A display-mode change is SDL full screen, in the closest mode the
-// display has, for popup windows; ChangeDisplaySettingsA(nullptr, 0) leaves it.
+// display has, for popup windows; ChangeDisplaySettingsA(nullptr, 0) leaves it. While a mode is
+// changed, the display-mode guard puts it back should the process end without the teardown.
 #include "vynSdlState.h"
+
+#include "framework/platform/vynDisplayModeGuard.h"
 
 #include <condition_variable>
 #include <mutex>
@@ -110,6 +113,7 @@ LONG ChangeToMode(const DEVMODEA& mode) {
     Sdl().ChangedMode = closest;
     for (HWND window : Sdl().System.Windows())
         ApplyFullScreen(window);
+    GuardDisplayModeChange();
     return DISP_CHANGE_SUCCESSFUL;
 }
 
@@ -217,6 +221,7 @@ LONG VYN_WINAPI Sdl_ChangeDisplaySettingsA(DEVMODEA* mode, DWORD) {
     Sdl().ChangedMode.reset();
     for (HWND window : Sdl().System.Windows())
         ApplyFullScreen(window);
+    EndDisplayModeGuard();
     return DISP_CHANGE_SUCCESSFUL;
 }
 

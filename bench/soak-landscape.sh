@@ -1,0 +1,185 @@
+#!/usr/bin/env bash
+# Soaks the landscape demo: it runs under Xvfb while random user input reaches it: keys (arrows
+# among others, tapped, repeated and held), pointer moves and clicks of both buttons, the focus
+# taken away by another window and given back, resizes, and the window hidden and shown again.
+# Then it is closed as a window manager closes it.
+#
+#   bench/soak-landscape.sh [--build DIR] [--seconds S] [--seed N]
+#     --build DIR   a build holding app/landscape, tools/make-landscape and tests/vyn-xclose
+#                   (default: build beside this folder, as `make test` makes it)
+#     --seconds S   how long the input goes on (default 300; at least 20)
+#     --seed N      seeds the input, so that a run can be repeated step by step (default 1)
+#
+# It passes (exit status 0) when the demo never ends before the close, exits with status 0 after
+# it, and its resident memory (VmRSS) at the end is less than 1 MiB above what it was 10 s after
+# the start. Both readings are taken with the window focused at its first size, and the last one
+# after the demo has drawn for a while, so that the two compare the same drawing. Any other
+# outcome exits 1 with a line saying what happened.
+set -euo pipefail
+export LC_ALL=C
+
+die() {
+    echo "soak-landscape: $*" >&2
+    exit 1
+}
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=$root/build
+seconds=300
+seed=1
+while [[ $# -gt 0 ]]; do
+    [[ $# -ge 2 ]] || die "missing value after $1"
+    case $1 in
+        --build) build=$(cd "$2" && pwd) || die "no folder $2" ;;
+        --seconds) seconds=$2 ;;
+        --seed) seed=$2 ;;
+        *) die "unknown option $1 (options: --build DIR, --seconds S, --seed N)" ;;
+    esac
+    shift 2
+done
+[[ $seconds =~ ^[1-9][0-9]*$ ]] || die "--seconds needs a positive whole number, not $seconds"
+(( seconds >= 20 )) || die "--seconds needs at least 20: memory is first read after 10 s"
+[[ $seed =~ ^[0-9]+$ ]] || die "--seed needs a whole number, not $seed"
+
+demo=$build/app/landscape
+maker=$build/tools/make-landscape
+closer=$build/tests/vyn-xclose
+for needed in "$demo" "$maker" "$closer"; do
+    [[ -x $needed ]] || die "$needed is missing; build first: make test (or cmake --build $build)"
+done
+for tool in xdotool xmessage; do
+    command -v "$tool" > /dev/null || die "$tool is missing: tools/install-deps.sh test"
+done
+
+if [[ -z ${VYN_SOAK_UNDER_XVFB:-} ]]; then
+    command -v xvfb-run > /dev/null || die "xvfb-run is missing (Debian package xvfb)"
+    VYN_SOAK_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" \
+        --build "$build" --seconds "$seconds" --seed "$seed"
+fi
+
+readonly WIDTH=400 HEIGHT=300 MAX_WIDTH=800 MAX_HEIGHT=600 LIMIT_KIB=1024 WARM_UP=10 SETTLE=3
+work=$(mktemp -d)
+demo_pid=
+thief_pid=
+held=
+# An error or an interruption leaves no program behind and no key held down.
+trap '[[ -z $held ]] || xdotool keyup "$held" 2> /dev/null || true
+      for pid in $demo_pid $thief_pid; do kill -KILL "$pid" 2> /dev/null || true; done
+      rm -rf "$work"' EXIT
+
+"$maker" "$work/data" > "$work/make-landscape.log" 2>&1 ||
+    die "make-landscape failed: $(tail -n 1 "$work/make-landscape.log")"
+
+# await_window ARGS...: the first visible window that `xdotool search ARGS` finds within 60 s.
+await_window() {
+    local id
+    for _ in $(seq 600); do
+        id=$(xdotool search --onlyvisible "$@" 2> /dev/null | head -n 1 || true)
+        [[ -n $id ]] && { echo "$id"; return; }
+        sleep 0.1
+    done
+    die "no window for: $*"
+}
+
+alive() {
+    kill -0 "$demo_pid" 2> /dev/null
+}
+
+resident_kib() {
+    awk '$1 == "VmRSS:" { print $2 }' "/proc/$demo_pid/status"
+}
+
+# Before the first reading the window visits the largest size the input gives it: the heap keeps
+# the GL driver's per-frame scratch (vynHeapPolicy.h), and the largest frame's is kept from then
+# on, which the first reading must already hold to tell growth from that.
+visit_largest_size() {
+    xdotool windowsize "$window" "$MAX_WIDTH" "$MAX_HEIGHT"
+    sleep "$SETTLE"
+}
+
+# The window at its first size with the focus, drawing for a few seconds: the state in which
+# memory is read.
+steady() {
+    xdotool windowmap --sync "$window" windowsize "$window" "$WIDTH" "$HEIGHT" \
+        windowfocus --sync "$window"
+    sleep "$SETTLE"
+}
+
+random_below() {
+    echo $(( RANDOM % $1 ))
+}
+
+keys=(Left Right Left Right Up Down space a Return Escape F1 Page_Down shift+Left ctrl+Right)
+
+# One random input; most of them go to whichever window has the focus, as a user's would.
+random_input() {
+    local x y
+    case $(random_below 10) in
+        0|1) xdotool key "${keys[$(random_below ${#keys[@]})]}" ;;
+        2) xdotool key --delay "$(random_below 30)" --repeat "$(( 2 + $(random_below 30) ))" \
+               "${keys[$(random_below 2)]}" ;;
+        3) held=${keys[$(random_below 2)]}
+           xdotool keydown "$held"
+           sleep "0.$(random_below 8)"
+           xdotool keyup "$held"
+           held= ;;
+        4|5) x=$(random_below 500); y=$(random_below 400)
+             xdotool mousemove --window "$window" "$x" "$y" ;;
+        6) xdotool click "$(( 1 + 2 * $(random_below 2) ))" ;;
+        7) if (( $(random_below 2) )); then xdotool windowfocus "$thief"
+           else xdotool windowfocus "$window"; fi ;;
+        8) xdotool windowsize "$window" "$(( 1 + $(random_below MAX_WIDTH) ))" \
+               "$(( 1 + $(random_below MAX_HEIGHT) ))" ;;
+        9) xdotool windowunmap --sync "$window"
+           sleep "0.$(random_below 3)"
+           xdotool windowmap --sync "$window" ;;
+    esac
+}
+
+echo "Soaking the landscape demo: $seconds s of random input (seed $seed) under Xvfb"
+(cd "$work/data" && exec "$demo") > "$work/demo.log" 2>&1 &
+demo_pid=$!
+window=$(await_window --pid "$demo_pid" --name '^vynSingleWindow')
+xmessage -title vynSoakFocus "another window" > /dev/null 2>&1 &
+thief_pid=$!
+thief=$(await_window --name '^vynSoakFocus')
+
+RANDOM=$seed
+start=$SECONDS
+visit_largest_size
+steady
+sleep $(( WARM_UP > SECONDS - start ? WARM_UP - (SECONDS - start) : 0 ))
+alive || die "the demo ended during its first $WARM_UP s: $(tail -n 3 "$work/demo.log")"
+first_kib=$(resident_kib)
+
+inputs=0
+while (( SECONDS - start < seconds )); do
+    random_input
+    inputs=$(( inputs + 1 ))
+    alive || die "the demo ended after $inputs inputs: $(tail -n 3 "$work/demo.log")"
+done
+
+steady
+alive || die "the demo ended after $inputs inputs: $(tail -n 3 "$work/demo.log")"
+last_kib=$(resident_kib)
+"$closer" "$window" || die "vyn-xclose could not ask the window to close"
+for _ in $(seq 100); do
+    alive || break
+    sleep 0.1
+done
+alive && die "the demo did not close within 10 s of the close request"
+status=0
+wait "$demo_pid" || status=$?
+demo_pid=
+[[ $status -eq 0 ]] || die "the demo exited with status $status: $(tail -n 3 "$work/demo.log")"
+
+kill -TERM "$thief_pid" 2> /dev/null || true
+wait "$thief_pid" 2> /dev/null || true
+thief_pid=
+
+growth=$(( last_kib - first_kib ))
+echo "inputs: $inputs in $(( SECONDS - start )) s; exit status 0 after the close"
+echo "resident memory: $first_kib KiB after $WARM_UP s, $last_kib KiB at the end" \
+     "(growth $growth KiB, limit under $LIMIT_KIB KiB)"
+(( growth < LIMIT_KIB )) || die "resident memory grew by $growth KiB"
+echo "passed"

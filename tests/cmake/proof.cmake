@@ -23,7 +23,9 @@ target_compile_definitions(display_landscapeMemcheck PRIVATE
   VYN_XCLOSE="$<TARGET_FILE:vyn-xclose>"
   VYN_VALGRIND_SUPPRESSIONS="${CMAKE_CURRENT_SOURCE_DIR}/sanitizer/valgrind.supp")
 set_property(TEST display_landscapeMemcheck APPEND PROPERTY LABELS unsanitized)
-set_tests_properties(display_landscapeMemcheck PROPERTIES TIMEOUT 600)
+# Alone, it takes about 30 s; beside other heavy suites on two cores valgrind's one-thread-at-a-
+# time scheduling starves it for minutes.
+set_tests_properties(display_landscapeMemcheck PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE)
 
 # Damages a data file of the demo for the bad-files run (bench/bad-files-landscape.sh).
 add_executable(vyn-spoil ${CMAKE_CURRENT_SOURCE_DIR}/tools/vyn-spoil.cpp)

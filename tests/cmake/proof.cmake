@@ -30,3 +30,10 @@ set_tests_properties(display_landscapeMemcheck PROPERTIES TIMEOUT 600 RUN_SERIAL
 # Damages a data file of the demo for the bad-files run (bench/bad-files-landscape.sh).
 add_executable(vyn-spoil ${CMAKE_CURRENT_SOURCE_DIR}/tools/vyn-spoil.cpp)
 target_link_libraries(vyn-spoil PRIVATE vyne2esupport)
+
+# The demo whose X server dies under it.
+target_link_libraries(display_lostDisplay PRIVATE vyne2esupport)
+add_dependencies(display_lostDisplay landscape make-landscape)
+target_compile_definitions(display_lostDisplay PRIVATE
+  VYN_LANDSCAPE="$<TARGET_FILE:landscape>"
+  VYN_MAKE_LANDSCAPE="$<TARGET_FILE:make-landscape>")

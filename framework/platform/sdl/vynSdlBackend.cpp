@@ -1,7 +1,11 @@
 // The SDL2 backend's table, its state and SDL's start.
 #include "vynSdlState.h"
 
+#include <dlfcn.h>
+#include <unistd.h>
+
 #include <cstdlib>
+#include <cstring>
 
 #if defined(__SANITIZE_ADDRESS__)
 #define VYN_LEAK_CHECKED 1
@@ -34,6 +38,31 @@ bool QuitSdlAtExit() {
     std::atexit(__lsan_do_leak_check);
 #endif
     return registered;
+}
+
+// Xlib's default handler for a lost X connection calls exit(), whose handlers then run SDL_Quit,
+// which waits for ever, at full speed, on the dead connection. Nothing is left to put back once
+// the server is gone (windows, contexts and display modes went with it), so the process ends at
+// once with one line. Xlib is SDL's, opened privately: it is reached through the loaded copy.
+int EndOnLostDisplay(void*) {
+    static const char message[] = "vyn: the connection to the X display was lost\n";
+    const ssize_t written = write(STDERR_FILENO, message, sizeof message - 1);
+    (void)written;
+    _exit(1);
+}
+
+void EndAtOnceWhenTheDisplayIsLost() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver == nullptr || std::strcmp(driver, "x11") != 0)
+        return;
+    void* xlib = dlopen("libX11.so.6", RTLD_NOW | RTLD_NOLOAD);
+    if (xlib == nullptr)
+        return;
+    using IOErrorHandler = int (*)(void*);
+    using SetIOErrorHandler = IOErrorHandler (*)(IOErrorHandler);
+    if (auto setHandler = reinterpret_cast<SetIOErrorHandler>(dlsym(xlib, "XSetIOErrorHandler")))
+        setHandler(EndOnLostDisplay);
+    dlclose(xlib); // only the reference this lookup added
 }
 
 void WakeMainThread() {
@@ -76,6 +105,7 @@ bool EnsureSdlVideo() {
         return false;
     static const bool quitAtExit = QuitSdlAtExit();
     (void)quitAtExit;
+    EndAtOnceWhenTheDisplayIsLost();
     Sdl().WakeEvent = SDL_RegisterEvents(1);
     return true;
 }

@@ -14,8 +14,6 @@
 #include <sys/wait.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 using namespace vyn::test;
 using namespace std::chrono_literals;
@@ -61,10 +59,7 @@ class FullScreenChild : public ::testing::Test {
 
     void Send(int signal) const { ASSERT_EQ(kill(Child->Pid(), signal), 0); }
 
-    std::string ErrorOutput() const {
-        std::ifstream in(Scratch / "stderr.txt");
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    std::string ErrorOutput() const { return ReadWholeFile(Scratch / "stderr.txt"); }
 
     TempDir Scratch;
     std::optional<ChildProcess> Child;

@@ -20,7 +20,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <memory>
 #include <thread>
 
@@ -42,11 +41,6 @@ constexpr auto CaptionPollInterval = 50ms;
 
 constexpr int QuarterTurnPresses = 60; // 60 × 1.5°
 constexpr uint8_t DarkLevel = 8;       // fog and the cleared background are black
-
-std::string ReadWholeFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 std::vector<std::string> Repeated(const std::string& key, int times) {
     return std::vector<std::string>(static_cast<size_t>(times), key);

@@ -9,8 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <thread>
 
 using namespace vyn::test;
@@ -26,11 +24,6 @@ constexpr auto DrawingSpan = 5s;
 constexpr auto EndTimeout = 180s;
 constexpr auto CaptionPollInterval = 250ms;
 constexpr int ErrorExitCode = 99;
-
-std::string ReadWholeFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // The memcheck command: every error and every definitely or indirectly lost block counts, the
 // listed ones apart; names of code unloaded before the end (the GL driver) are kept for them.

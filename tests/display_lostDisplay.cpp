@@ -9,8 +9,6 @@
 
 #include <signal.h>
 
-#include <fstream>
-#include <iterator>
 #include <thread>
 
 using namespace vyn::test;
@@ -25,11 +23,6 @@ constexpr auto DrawingTimeout = 120s;
 constexpr auto DrawingCpuTime = 1500ms;
 constexpr auto EndTimeout = 10s;
 constexpr auto PollInterval = 100ms;
-
-std::string ReadWholeFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // The display number that Xvfb writes to `file` once it accepts clients; empty if it has not
 // within the timeout.

@@ -18,7 +18,6 @@
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
-#include <iterator>
 #include <set>
 
 using namespace vyn::test;
@@ -41,11 +40,6 @@ Picture ThreeBands() {
     for (uint8_t level : {0, 10, 255})
         picture.Rgb.insert(picture.Rgb.end(), 6, level);
     return picture;
-}
-
-std::string ReadWholeFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 TEST(PpmReading, TakesWhatItWritesAndHeadersWithCommentsAndAnyWhitespace) {

@@ -1,12 +1,19 @@
 #include "vynTestSupport.h"
 
 #include <atomic>
+#include <fstream>
+#include <iterator>
 #include <unistd.h>
 
 namespace vyn::test {
 
 std::filesystem::path SharedDir() {
     return std::filesystem::path(VYN_SHARED_DIR);
+}
+
+std::string ReadWholeFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 TempDir::TempDir() {

@@ -14,6 +14,9 @@ namespace vyn::test {
 // The folder beside the repository that holds the outside test data.
 std::filesystem::path SharedDir();
 
+// Everything a file holds; empty when it cannot be read.
+std::string ReadWholeFile(const std::filesystem::path& path);
+
 // A fresh temporary folder, removed with everything in it when the object goes.
 class TempDir {
   public:

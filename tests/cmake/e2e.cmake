@@ -16,11 +16,17 @@ target_include_directories(vyne2esupport PUBLIC ${PROJECT_SOURCE_DIR})
 
 target_link_libraries(test_vynEndToEndSupport PRIVATE vyne2esupport)
 
-target_link_libraries(display_landscape PRIVATE vyne2esupport)
-add_dependencies(display_landscape landscape make-landscape vyn-xclose)
-target_compile_definitions(display_landscape PRIVATE
-  VYN_LANDSCAPE="$<TARGET_FILE:landscape>"
-  VYN_MAKE_LANDSCAPE="$<TARGET_FILE:make-landscape>"
-  VYN_XCLOSE="$<TARGET_FILE:vyn-xclose>")
+# vyn_drives_the_demo(suite): the suite starts the built demo on freshly generated files and
+# closes it as a window manager would; it learns where those programs are from its definitions.
+function(vyn_drives_the_demo suite)
+  target_link_libraries(${suite} PRIVATE vyne2esupport)
+  add_dependencies(${suite} landscape make-landscape vyn-xclose)
+  target_compile_definitions(${suite} PRIVATE
+    VYN_LANDSCAPE="$<TARGET_FILE:landscape>"
+    VYN_MAKE_LANDSCAPE="$<TARGET_FILE:make-landscape>"
+    VYN_XCLOSE="$<TARGET_FILE:vyn-xclose>")
+endfunction()
+
+vyn_drives_the_demo(display_landscape)
 # Starts the demo about fifteen times; slow under the sanitizers on a loaded machine.
 set_tests_properties(display_landscape PROPERTIES TIMEOUT 600)

@@ -15,15 +15,11 @@ target_compile_definitions(display_displayModeGuard PRIVATE
 # The demo under valgrind's memcheck: valgrind cannot run a sanitizer build, so the sanitizer
 # builds skip it (label "unsanitized").
 find_program(VYN_VALGRIND valgrind REQUIRED)
-target_link_libraries(display_landscapeMemcheck PRIVATE vyne2esupport)
-add_dependencies(display_landscapeMemcheck landscape make-landscape vyn-xclose)
+vyn_drives_the_demo(display_landscapeMemcheck)
 target_compile_definitions(display_landscapeMemcheck PRIVATE
-  VYN_LANDSCAPE="$<TARGET_FILE:landscape>"
-  VYN_MAKE_LANDSCAPE="$<TARGET_FILE:make-landscape>"
-  VYN_XCLOSE="$<TARGET_FILE:vyn-xclose>"
   VYN_VALGRIND_SUPPRESSIONS="${CMAKE_CURRENT_SOURCE_DIR}/sanitizer/valgrind.supp")
 set_property(TEST display_landscapeMemcheck APPEND PROPERTY LABELS unsanitized)
-# Alone, it takes about 30 s; beside other heavy suites on two cores valgrind's one-thread-at-a-
+# Alone, it takes about 20 s; beside other heavy suites on two cores valgrind's one-thread-at-a-
 # time scheduling starves it for minutes.
 set_tests_properties(display_landscapeMemcheck PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE)
 
@@ -32,8 +28,4 @@ add_executable(vyn-spoil ${CMAKE_CURRENT_SOURCE_DIR}/tools/vyn-spoil.cpp)
 target_link_libraries(vyn-spoil PRIVATE vyne2esupport)
 
 # The demo whose X server dies under it.
-target_link_libraries(display_lostDisplay PRIVATE vyne2esupport)
-add_dependencies(display_lostDisplay landscape make-landscape)
-target_compile_definitions(display_lostDisplay PRIVATE
-  VYN_LANDSCAPE="$<TARGET_FILE:landscape>"
-  VYN_MAKE_LANDSCAPE="$<TARGET_FILE:make-landscape>")
+vyn_drives_the_demo(display_lostDisplay)

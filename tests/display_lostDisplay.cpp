@@ -1,6 +1,8 @@
-// The demo when its X server goes away under it, as when a session ends: it ends at once with
-// status 1 and a line saying why, instead of spinning in its exit handlers on the dead connection.
-// The demo draws on a server of this test's own, which the test then kills.
+// The demo without a display: when its X server goes away under it, as when a session ends, it
+// ends at once with status 1 and a line saying why, instead of spinning in its exit handlers on
+// the dead connection (it draws on a server of this test's own, which the test then kills); and
+// started where no display can be reached, it says so and ends, instead of drawing for ever into
+// a window nobody can see.
 #include "tests/e2e/vynChildProcess.h"
 #include "tests/e2e/vynProcessUsage.h"
 #include "tests/support/vynTestSupport.h"
@@ -74,6 +76,22 @@ TEST(LostDisplay, TheDemoEndsAtOnceWithStatus1AndALineWhenItsXServerDies) {
     EXPECT_NE(
         ReadWholeFile(folder / "demo.txt").find("vyn: the connection to the X display was lost\n"),
         std::string::npos)
+        << ReadWholeFile(folder / "demo.txt");
+}
+
+TEST(LostDisplay, StartedWithoutADisplayTheDemoSaysSoAndEndsWithStatus1) {
+    TempDir folder;
+    ToolOutput({VYN_MAKE_LANDSCAPE, folder.Path().string()}, 120s);
+    SpawnOptions options;
+    options.Folder = folder.Path();
+    options.ErrorFile = folder / "demo.txt";
+    options.Environment = {"DISPLAY=", "WAYLAND_DISPLAY="};
+    ChildProcess demo({VYN_LANDSCAPE}, options);
+    const std::optional<int> status = demo.WaitFor(EndTimeout);
+    ASSERT_TRUE(status) << "still running " << EndTimeout.count() << " s on, with no display";
+    EXPECT_TRUE(ExitedWith(*status, 1)) << DescribeWaitStatus(*status);
+    EXPECT_NE(ReadWholeFile(folder / "demo.txt").find("landscape: cannot create the window"),
+              std::string::npos)
         << ReadWholeFile(folder / "demo.txt");
 }
 

@@ -65,6 +65,17 @@ void EndAtOnceWhenTheDisplayIsLost() {
     dlclose(xlib); // only the reference this lookup added
 }
 
+// With no display to reach, SDL falls back to its offscreen driver: a window there is one nobody
+// can see or close, and a program would draw into it for ever. Only a caller who names that
+// driver in SDL_VIDEODRIVER gets it.
+bool OnlyAnInvisibleDriver() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+    const bool invisible = driver != nullptr && (std::strcmp(driver, "offscreen") == 0 ||
+                                                 std::strcmp(driver, "dummy") == 0);
+    return invisible && (asked == nullptr || *asked == '\0');
+}
+
 void WakeMainThread() {
     const Uint32 wake = Sdl().WakeEvent;
     if (wake == 0 || wake == NoEvent)
@@ -103,6 +114,11 @@ bool EnsureSdlVideo() {
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
         return false;
+    if (OnlyAnInvisibleDriver()) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+        SDL_SetError("no display to open a window on");
+        return false;
+    }
     static const bool quitAtExit = QuitSdlAtExit();
     (void)quitAtExit;
     EndAtOnceWhenTheDisplayIsLost();

@@ -45,7 +45,7 @@ test-windows: deps-windows
 	cmake -S . -B $(BUILD) -DVYN_BUILD_TESTS=ON
 	cmake --build $(BUILD) -j $(JOBS) --target display_landscape
 	@$(MAKE) --no-print-directory build BUILD=$(WINDOWS_BUILD) CMAKE_FLAGS="-DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release -DVYN_BUILD_TESTS=ON -DVYN_HOST_BUILD_DIR=$(CURDIR)/$(BUILD)"
-	xvfb-run -a -s "-screen 0 1024x768x24" ctest --test-dir $(WINDOWS_BUILD) --output-on-failure -j $(JOBS)
+	xvfb-run -a -s "-screen 0 1024x768x24 -noreset" ctest --test-dir $(WINDOWS_BUILD) --output-on-failure -j $(JOBS)
 
 clean:
 	rm -rf build build-*

@@ -48,7 +48,7 @@ command -v xdotool > /dev/null || die "xdotool is missing: tools/install-deps.sh
 
 if [[ -z ${VYN_BAD_FILES_UNDER_XVFB:-} ]]; then
     command -v xvfb-run > /dev/null || die "xvfb-run is missing (Debian package xvfb)"
-    VYN_BAD_FILES_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" \
+    VYN_BAD_FILES_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$0" \
         --build "$build" --runs "$runs"
 fi
 

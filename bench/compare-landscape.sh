@@ -48,7 +48,7 @@ done
 # Everything below runs under one Xvfb, the same for every run.
 if [[ -z ${VYN_COMPARE_UNDER_XVFB:-} ]]; then
     command -v xvfb-run > /dev/null || die "xvfb-run is missing (Debian package xvfb)"
-    VYN_COMPARE_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" \
+    VYN_COMPARE_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$0" \
         --build "$build" --rounds "$rounds" --seconds "$seconds"
 fi
 

@@ -53,7 +53,7 @@ done
 
 if [[ -z ${VYN_SOAK_UNDER_XVFB:-} ]]; then
     command -v xvfb-run > /dev/null || die "xvfb-run is missing (Debian package xvfb)"
-    VYN_SOAK_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" \
+    VYN_SOAK_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$0" \
         --build "$build" --seconds "$seconds" --seed "$seed"
 fi
 

@@ -232,6 +232,9 @@ constexpr auto CaptionSampleInterval = 250ms;
 constexpr const char* FocusThiefName = "vynFocusThief";
 
 TEST_F(LandscapeDemo, OutOfFocusItDrawsNothingAndIdlesAndWithTheFocusBackItDrawsAgain) {
+    // Where the program's platform cannot see the focus leave it, the run says why.
+    if (const char* why = std::getenv("VYN_LANDSCAPE_SKIP_FOCUS"))
+        GTEST_SKIP() << why;
     StartDemo();
     const DemoWindow window = AwaitWindow();
     AwaitFrameRateCaption(window, Clock::now() + StartTimeout);

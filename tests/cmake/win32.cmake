@@ -28,9 +28,12 @@ if(WIN32)
       CONTENT "#!/bin/sh\nexec ${emulator} $<TARGET_FILE:landscape> \"$@\"\n"
       FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE)
     add_test(NAME display_landscape_windows COMMAND ${VYN_HOST_BUILD_DIR}/tests/display_landscape)
-    # Wine waits 2 s for a window manager when it hides a window; Xvfb has none.
+    # Wine waits 2 s for a window manager when it hides a window; Xvfb has none. Nor does Wine,
+    # without a window manager, deactivate its window when another X client takes the focus (the
+    # Windows demo went on drawing at 20 FPS under xmessage's focus): the focus check is skipped.
+    set(skip_focus "VYN_LANDSCAPE_SKIP_FOCUS=Wine without a window manager keeps its window active")
     set_tests_properties(display_landscape_windows PROPERTIES
-      ENVIRONMENT "VYN_LANDSCAPE_PROGRAM=${launcher};VYN_LANDSCAPE_CLOSE_ALLOWANCE_MS=2500"
+      ENVIRONMENT "VYN_LANDSCAPE_PROGRAM=${launcher};VYN_LANDSCAPE_CLOSE_ALLOWANCE_MS=2500;${skip_focus}"
       TIMEOUT 600 LABELS "display;e2e" RESOURCE_LOCK xvfb)
     add_test(NAME same_picture_windows COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/win32/same-picture.sh
       ${VYN_HOST_BUILD_DIR}/tests/display_landscape ${launcher})

@@ -23,11 +23,12 @@ run: deps-run
 	@$(MAKE) --no-print-directory build CMAKE_FLAGS="-DVYN_BUILD_TESTS=OFF"
 	cd $(BUILD)/app && ./landscape
 
-# Every suite plain and under AddressSanitizer with UndefinedBehaviorSanitizer; the suites of
+# Every suite (with the benchmark instruments' own) plain and under AddressSanitizer with
+# UndefinedBehaviorSanitizer; the suites of
 # the window, the loop and the timers (label "threads") also under ThreadSanitizer; then the
 # Windows build and its tests under Wine.
 test: deps-test
-	@$(MAKE) --no-print-directory build CMAKE_FLAGS="-DVYN_BUILD_TESTS=ON"
+	@$(MAKE) --no-print-directory build CMAKE_FLAGS="-DVYN_BUILD_TESTS=ON -DVYN_BUILD_BENCH=ON"
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	@$(MAKE) --no-print-directory build BUILD=build-asan CMAKE_FLAGS="-DVYN_BUILD_TESTS=ON -DVYN_SANITIZE=address,undefined"
 	ctest --test-dir build-asan --output-on-failure -j $(JOBS) -LE unsanitized
@@ -43,7 +44,7 @@ test: deps-test
 WINDOWS_BUILD ?= build-windows
 test-windows: deps-windows
 	cmake -S . -B $(BUILD) -DVYN_BUILD_TESTS=ON
-	cmake --build $(BUILD) -j $(JOBS) --target display_landscape
+	cmake --build $(BUILD) -j $(JOBS) --target e2e_landscape
 	@$(MAKE) --no-print-directory build BUILD=$(WINDOWS_BUILD) CMAKE_FLAGS="-DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release -DVYN_BUILD_TESTS=ON -DVYN_HOST_BUILD_DIR=$(CURDIR)/$(BUILD)"
 	xvfb-run -a -s "-screen 0 1024x768x24 -noreset" ctest --test-dir $(WINDOWS_BUILD) --output-on-failure -j $(JOBS)
 

@@ -9,6 +9,7 @@
 // Main thread only; LoadTexture and the tilt handlers need the GL context current.
 #pragma once
 
+#include "app/vynLandscapeData.h"
 #include "framework/gl/vynGL.h"
 #include "framework/render/vynDrawLineU.h"
 #include "framework/resources/OpenGLBufferArrays.h"
@@ -18,9 +19,6 @@
 
 namespace vyn {
 
-inline constexpr const char* VertexFileName = "pv.cppa2";
-inline constexpr const char* TexCoordFileName = "pt.cppa2";
-inline constexpr const char* GroundFileName = "Ground.bmp";
 inline constexpr const char* LandscapeName = "Ландшафт";
 inline constexpr const char* LandscapeMaterialName = "Поверхность ландшафта";
 inline constexpr const char* AddPackFailedMessage = "Не удалось добавить риовальную упаковку";

@@ -7,15 +7,6 @@
 # xvfb-run): all programs of a prefix share one Wine desktop process, which binds to the display
 # it first sees, so a display per suite, as on Linux, would leave later suites drawing on a
 # display that is gone. Wine's OpenGL draws there through the host's Mesa.
-# Unit suites that test Linux behaviour, not built for Windows:
-#   test_vynMappedFile.cpp: POSIX files (descriptors in /proc, unlinking a mapped file, named
-#     pipes, errno texts); tests/win32/test_vynWin32MappedFile.cpp tests the Windows side.
-#   test_vynHeapPolicy.cpp: glibc's heap thresholds and getrusage; elsewhere the policy is a no-op.
-#   test_vynEndToEndSupport.cpp: the end-to-end tests' own helpers (POSIX processes, X tools).
-#   test_vynDisplayModeGuard.cpp: POSIX signals; Windows resets a full-screen mode itself.
-set(VYN_LINUX_ONLY_SUITES test_vynMappedFile.cpp test_vynHeapPolicy.cpp
-  test_vynEndToEndSupport.cpp test_vynDisplayModeGuard.cpp)
-
 set(VYN_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources for cross builds")
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(${VYN_GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
@@ -41,21 +32,15 @@ add_test(NAME wine-prefix COMMAND sh -c
    ${VYN_WINESERVER_RUN} -k 2>/dev/null; ${VYN_WINE_RUN} wineboot --init && ${VYN_WINESERVER_RUN} -w")
 set_tests_properties(wine-prefix PROPERTIES FIXTURES_SETUP wine-prefix TIMEOUT 300 LABELS windows)
 
-# Once every test of the folder is registered, each of them waits for the prefix. A suite passes
-# only when GoogleTest says so: a program that dies of a stack overflow under Wine may still exit
-# with status 0.
-function(vyn_require_wine_prefix)
-  get_property(tests DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR} PROPERTY TESTS)
-  list(REMOVE_ITEM tests wine-prefix)
-  foreach(test IN LISTS tests)
-    set_tests_properties(${test} PROPERTIES FIXTURES_REQUIRED wine-prefix)
-    set_property(TEST ${test} APPEND PROPERTY LABELS windows)
-    get_test_property(${test} LABELS labels)
-    if("unit" IN_LIST labels OR "display" IN_LIST labels)
-      set_tests_properties(${test} PROPERTIES
-        PASS_REGULAR_EXPRESSION "\\[  PASSED  \\] [0-9]+ test"
-        FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]")
-    endif()
-  endforeach()
+# vyn_run_under_wine(test): the test waits for the prefix. A suite passes only when GoogleTest
+# says so: a program that dies of a stack overflow under Wine may still exit with status 0.
+function(vyn_run_under_wine test)
+  set_tests_properties(${test} PROPERTIES FIXTURES_REQUIRED wine-prefix)
+  set_property(TEST ${test} APPEND PROPERTY LABELS windows)
+  get_test_property(${test} LABELS labels)
+  if("unit" IN_LIST labels OR "display" IN_LIST labels)
+    set_tests_properties(${test} PROPERTIES
+      PASS_REGULAR_EXPRESSION "\\[  PASSED  \\] [0-9]+ test"
+      FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]")
+  endif()
 endfunction()
-cmake_language(DEFER DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR} CALL vyn_require_wine_prefix)

@@ -1,5 +1,7 @@
 #include "tools/vynLandscapeFiles.h"
 
+#include "framework/resources/OpenGLBufferArrays.h"
+
 #include <bit>
 #include <cerrno>
 #include <cstdio>
@@ -13,7 +15,6 @@ namespace vyn {
 
 namespace {
 
-constexpr std::int32_t ArrayHeaderBytes = 12;
 constexpr std::int32_t BmpFileHeaderBytes = 14;
 constexpr std::int32_t BmpInfoHeaderBytes = 40;
 constexpr std::int32_t BmpPixelsPerMetre = 2835; // 72 dots per inch
@@ -69,10 +70,10 @@ void WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t
 std::vector<std::uint8_t> EncodeArrayFile(std::int32_t header0, std::int32_t count,
                                           const std::vector<float>& payload) {
     const std::size_t payloadBytes = payload.size() * sizeof(float);
-    if (payloadBytes > static_cast<std::size_t>(INT32_MAX - ArrayHeaderBytes))
+    if (payloadBytes > static_cast<std::size_t>(INT32_MAX) - TMyCPPArray::HeaderBytes)
         throw std::length_error("array payload does not fit a 32-bit size");
     std::vector<std::uint8_t> bytes;
-    bytes.reserve(ArrayHeaderBytes + payloadBytes);
+    bytes.reserve(TMyCPPArray::HeaderBytes + payloadBytes);
     PutSigned32(bytes, header0);
     PutSigned32(bytes, static_cast<std::int32_t>(payloadBytes));
     PutSigned32(bytes, count);
@@ -125,17 +126,17 @@ void WriteLandscapeFiles(const std::filesystem::path& folder) {
         throw std::runtime_error(Describe(folder, error ? error.message() : "not a folder"));
 
     const LandscapeMesh mesh = BuildLandscapeMesh();
-    WriteFile(folder / LandscapeVertexFile, EncodeArrayFile(3, mesh.VertexCount(), mesh.Positions));
-    WriteFile(folder / LandscapeTexCoordFile,
+    WriteFile(folder / VertexFileName, EncodeArrayFile(3, mesh.VertexCount(), mesh.Positions));
+    WriteFile(folder / TexCoordFileName,
               EncodeArrayFile(2, mesh.VertexCount(), mesh.TexCoords));
-    WriteFile(folder / LandscapePictureFile, EncodeBmp(PaintGroundPicture()));
+    WriteFile(folder / GroundFileName, EncodeBmp(PaintGroundPicture()));
 }
 
 int RunMakeLandscape(int argc, const char* const argv[], std::ostream& errors) {
     const std::string_view program = "make-landscape";
     if (argc != 2 || argv[1][0] == '\0' || argv[1][0] == '-') {
-        errors << "usage: " << program << " OUTDIR (writes " << LandscapeVertexFile << ", "
-               << LandscapeTexCoordFile << " and " << LandscapePictureFile << " into OUTDIR)\n";
+        errors << "usage: " << program << " OUTDIR (writes " << VertexFileName << ", "
+               << TexCoordFileName << " and " << GroundFileName << " into OUTDIR)\n";
         return 1;
     }
     try {

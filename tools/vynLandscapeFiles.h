@@ -8,6 +8,7 @@
 // under the final name. Any thread; files in the output folder are not locked.
 #pragma once
 
+#include "app/vynLandscapeData.h"
 #include "tools/vynLandscapeGenerator.h"
 
 #include <cstdint>
@@ -16,10 +17,6 @@
 #include <vector>
 
 namespace vyn {
-
-inline constexpr const char* LandscapeVertexFile = "pv.cppa2";
-inline constexpr const char* LandscapeTexCoordFile = "pt.cppa2";
-inline constexpr const char* LandscapePictureFile = "Ground.bmp";
 
 std::vector<std::uint8_t> EncodeArrayFile(std::int32_t header0, std::int32_t count,
                                           const std::vector<float>& payload);

@@ -1,4 +1,4 @@
-// Allocation fault injection.
+// Allocation fault injection: the seam through which a test makes the framework's allocations fail.
 //
 // Storage that the framework resizes (the chunked lists, the zeroed blocks of the helpers) asks
 // here before it allocates, so that a test can make the next allocations fail and check that a

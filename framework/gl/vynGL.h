@@ -6,7 +6,7 @@
 // are loaded, or to an entry point the library lacks, throws std::runtime_error naming it.
 //
 // The framework calls vyn::glEnable(...) and friends, thin inline wrappers over the dispatch table.
-// A test replaces the whole table with the recording double (vynGLRecorder.h).
+// A test replaces the whole table with the recording double (framework/testing/vynGLRecorder.h).
 //
 // Main thread only: the table is written by the loader and by the resolvers without a lock.
 #pragma once
@@ -30,7 +30,8 @@ struct GLDispatch {
     bool (*LoadLibraries)(const char* glLibrary, const char* gluLibrary);
 };
 
-// The table every wrapper calls through.
+// The table every wrapper calls through: the seam a test double plugs into (vyntesting's
+// RecordingGL replaces every slot while it lives).
 extern GLDispatch GL;
 
 // Loads (or reloads) the GL and GLU libraries and resets every GL entry point to be resolved on

@@ -2,7 +2,7 @@
 
 #if defined(_WIN32)
 #include "framework/platform/win32/vynWin32Native.h"
-#include "framework/platform/win32/vynWin32Text.h"
+#include "framework/system/win32/vynWin32Text.h"
 #else
 #include <dlfcn.h>
 #endif

@@ -4,7 +4,7 @@
 // each call goes through the table of the backend in use. A backend is one table of those calls:
 //
 //   - the SDL2 backend (framework/platform/sdl/), the native one on Linux and the default;
-//   - the fake backend (framework/platform/fake/), scriptable, for tests;
+//   - the fake backend (framework/testing/, library vyntesting), scriptable, for tests;
 //   - the Win32 backend (framework/platform/win32/), a pass-through to the real calls.
 //
 // Every backend gives each call Windows' meaning and results: messages are delivered to the
@@ -31,7 +31,8 @@ const PlatformBackend& NativePlatformBackend();
 
 // The backend in use; the native one until another is chosen.
 const PlatformBackend& CurrentPlatformBackend();
-// Chooses the backend for every following call; returns the one used before.
+// The seam a test backend plugs into (vyntesting's FakePlatform does, while it lives): chooses
+// the backend for every following call; returns the one used before.
 const PlatformBackend& UsePlatformBackend(const PlatformBackend& backend);
 
 #define VYN_PLATFORM_WRAPPER(ret, name, params, args)                                              \

@@ -4,7 +4,7 @@
 
 namespace vyn {
 
-GLenum CurrentHintMode = GL_NICEST;
+GLenum CurrentHintMode = DefaultHintMode;
 
 void SetStencil(bool on) {
     if (!on) {

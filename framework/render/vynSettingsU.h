@@ -23,6 +23,7 @@ inline constexpr GLfloat MaterialShininess = 15.0f;
 
 // The mode SetHints last sent to the seven hints. Belongs to the module, not to a context: it
 // starts at GL_NICEST and keeps its value across contexts.
+inline constexpr GLenum DefaultHintMode = GL_NICEST;
 extern GLenum CurrentHintMode;
 
 void SetStencil(bool on);

@@ -1,7 +1,7 @@
 #include "OpenGLBufferArrays.h"
 
 #include "framework/core/vynAllocation.h"
-#include "framework/platform/vynMappedFile.h"
+#include "framework/system/vynMappedFile.h"
 #include "framework/resources/vynByteReader.h"
 
 #include <stdexcept>

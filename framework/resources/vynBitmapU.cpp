@@ -1,6 +1,6 @@
 #include "vynBitmapU.h"
 
-#include "framework/platform/vynMappedFile.h"
+#include "framework/system/vynMappedFile.h"
 #include "framework/resources/vynByteReader.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 #include "framework/gl/vynGL.h"
 #include "framework/input/vynKeyBoardU.h"
 #include "framework/input/vynMouseU.h"
-#include "framework/platform/vynFloatingPoint.h"
+#include "framework/system/vynFloatingPoint.h"
 #include "framework/render/vynDrawLineU.h"
 #include "framework/render/vynSettingsU.h"
 #include "framework/resources/vynTextureU.h"

@@ -3,7 +3,7 @@
 #include "framework/gl/vynGL.h"
 #include "framework/input/vynKeyBoardU.h"
 #include "framework/input/vynMouseU.h"
-#include "framework/platform/vynHeapPolicy.h"
+#include "framework/system/vynHeapPolicy.h"
 #include "framework/render/vynDrawLineU.h"
 #include "vynHelpersU.h"
 #include "vynMainWindow.h"

@@ -35,11 +35,11 @@ bool ResetState() {
         Framework.LoopRunning = false;
         Framework.Left = 0;
         Framework.Top = 0;
-        Framework.Width = 800;
-        Framework.Height = 600;
-        Framework.ColorBits = 32;
-        Framework.StencilBits = 32;
-        Framework.DepthBits = 32;
+        Framework.Width = ResetWidth;
+        Framework.Height = ResetHeight;
+        Framework.ColorBits = DefaultBufferBits;
+        Framework.StencilBits = DefaultBufferBits;
+        Framework.DepthBits = DefaultBufferBits;
         Framework.Frequency = 0;
         Framework.Popup = false;
         Framework.FullScreen = false;

@@ -34,29 +34,39 @@ class TSharedText {
 };
 
 inline constexpr const char* DefaultWindowName = "vynSingleWindow";
+// The client size of the first window of a program, and of any window made after a teardown.
+inline constexpr int32_t StartWidth = 400;
+inline constexpr int32_t StartHeight = 300;
+inline constexpr int32_t ResetWidth = 800;
+inline constexpr int32_t ResetHeight = 600;
+// Colour, depth and stencil bits asked of a new window's pixel format.
+inline constexpr int32_t DefaultBufferBits = 32;
+// The caption timer's id before it first runs, and its period in milliseconds.
+inline constexpr UINT StartTimerId = 1;
+inline constexpr int32_t CaptionTimerPeriod = 1000;
 
 struct TFrameworkState {
     std::atomic<HWND> WindowHandle{nullptr};
     HDC DeviceContext = nullptr;
     float GLVersion = 0.0f;
     HGLRC RenderingContext = nullptr;
-    int32_t ColorBits = 32;
-    int32_t StencilBits = 32;
-    int32_t DepthBits = 32;
+    int32_t ColorBits = DefaultBufferBits;
+    int32_t StencilBits = DefaultBufferBits;
+    int32_t DepthBits = DefaultBufferBits;
     std::string GLLibraryName;
     std::string GLULibraryName;
     bool GLLoaded = false;
     int32_t SelectBufferSize = 0;
     uint32_t* SelectBuffer = nullptr;
-    UINT TimerId = 1;
-    int32_t TimerPeriod = 1000;
+    UINT TimerId = StartTimerId;
+    int32_t TimerPeriod = CaptionTimerPeriod;
     std::atomic<int32_t> FrameCount{0};
     bool TimerRunning = false;
     bool LoopRunning = false;
     int32_t Left = 0;
     int32_t Top = 0;
-    int32_t Width = 400;
-    int32_t Height = 300;
+    int32_t Width = StartWidth;
+    int32_t Height = StartHeight;
     int32_t Frequency = 0;
     bool Popup = false;
     bool FullScreen = false;

@@ -13,12 +13,11 @@ work=$2
 seconds=$3
 shift 3
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-shared=${VYN_SHARED_DIR:-$repo/../shared}
 
 case "$target" in
-    ReadBMP) sources=(framework/resources/vynBitmapU.cpp framework/platform/posix/vynMappedFile.cpp) ;;
+    ReadBMP) sources=(framework/resources/vynBitmapU.cpp framework/system/posix/vynMappedFile.cpp) ;;
     ArrayFile) sources=(framework/resources/OpenGLBufferArrays.cpp
-                        framework/platform/posix/vynMappedFile.cpp framework/core/vynAllocation.cpp) ;;
+                        framework/system/posix/vynMappedFile.cpp framework/core/vynAllocation.cpp) ;;
     *) echo "unknown fuzz target: $target" >&2; exit 2 ;;
 esac
 
@@ -35,7 +34,7 @@ corpus=$work/corpus_$target
 mkdir -p "$seeds" "$corpus" "$work/artifacts_$target"
 case "$target" in
     ReadBMP)
-        cp "$shared"/testdata/bmpsuite/[gqb]/*.bmp "$seeds"/ ;;
+        cp "$repo"/tests/data/bmpsuite/[gqb]/*.bmp "$seeds"/ ;;
     ArrayFile)
         # Header0, Size, Count (little-endian) and a payload: exact, short, long, empty, negative.
         printf '\x01\0\0\0\x08\0\0\0\x02\0\0\0ABCDEFGH' > "$seeds/exact.cppa2"

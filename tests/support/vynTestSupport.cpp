@@ -7,8 +7,8 @@
 
 namespace vyn::test {
 
-std::filesystem::path SharedDir() {
-    return std::filesystem::path(VYN_SHARED_DIR);
+std::filesystem::path TestDataDir() {
+    return std::filesystem::path(VYN_TEST_DATA_DIR);
 }
 
 std::string ReadWholeFile(const std::filesystem::path& path) {

@@ -1,8 +1,8 @@
 // Shared helpers of the test suites.
 #pragma once
 
-#include "framework/core/vynCallLog.h"
-#include "framework/gl/vynGLRecorder.h"
+#include "framework/testing/vynCallLog.h"
+#include "framework/testing/vynGLRecorder.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +11,8 @@
 
 namespace vyn::test {
 
-// The folder beside the repository that holds the outside test data.
-std::filesystem::path SharedDir();
+// The suites' data in the repository (tests/data).
+std::filesystem::path TestDataDir();
 
 // Everything a file holds; empty when it cannot be read.
 std::string ReadWholeFile(const std::filesystem::path& path);

@@ -3,28 +3,10 @@
 #include "framework/input/vynKeyBoardU.h"
 #include "framework/input/vynMouseU.h"
 #include "framework/render/vynDrawLineU.h"
-#include "framework/render/vynSettingsU.h"
-#include "framework/window/vynHelpersU.h"
 
 #include <algorithm>
 
 namespace vyn::test {
-
-void RestoreStartValues() {
-    ResetState();
-    FreeZeroed(Framework.SelectBuffer);
-    Framework.SelectBufferSize = 0;
-    Framework.Width = 400;
-    Framework.Height = 300;
-    Framework.GLLoaded = false;
-    Framework.GLVersion = 0.0f;
-    Framework.TimerId = 1;
-    Framework.TimerPeriod = 1000;
-    Framework.TimerRunning = false;
-    Framework.FrameCount = 0;
-    CurrentHintMode = GL_NICEST;
-    ClearHandlers();
-}
 
 void WindowTest::SetUp() {
     RestoreStartValues();

@@ -3,7 +3,8 @@
 // framework's globals made, as an application has them before it creates its window.
 #pragma once
 
-#include "framework/platform/fake/vynFakePlatform.h"
+#include "framework/testing/vynFakePlatform.h"
+#include "framework/testing/vynFrameworkReset.h"
 #include "framework/window/vynMainWindow.h"
 #include "vynTestSupport.h"
 
@@ -11,9 +12,6 @@
 #include <vector>
 
 namespace vyn::test {
-
-// Puts the framework state record back to its program-start values.
-void RestoreStartValues();
 
 class WindowTest : public ::testing::Test {
   protected:

@@ -5,7 +5,7 @@
 //
 // Prints one line saying what it did. Exit status 0 when done; 1 with one line on standard error
 // when the file cannot be changed; 2 on bad usage.
-#include "tests/e2e/vynDamage.h"
+#include "tests/support/e2e/vynDamage.h"
 
 #include <charconv>
 #include <cstdio>

@@ -46,7 +46,7 @@ std::atomic<int> LeftArrowPresses{0};
 class Win32Window : public ::testing::Test {
   protected:
     void SetUp() override {
-        vyn::test::RestoreStartValues();
+        vyn::RestoreStartValues();
         vyn::CreateGlobals();
     }
 

@@ -1,6 +1,6 @@
 // The floating-point control words on Windows x64: the x87 unit's and SSE's MXCSR both mask every
 // exception once the framework masks them, and a guard restores both exactly.
-#include "framework/platform/vynFloatingPoint.h"
+#include "framework/system/vynFloatingPoint.h"
 
 #include <gtest/gtest.h>
 

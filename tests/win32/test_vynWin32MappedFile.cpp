@@ -1,5 +1,5 @@
 // MappedFile on Windows: an exclusive open (share mode 0), one read-only view, no handle kept.
-#include "framework/platform/vynMappedFile.h"
+#include "framework/system/vynMappedFile.h"
 
 #include "tests/support/vynBitmapWriter.h"
 #include "tests/support/vynTestSupport.h"

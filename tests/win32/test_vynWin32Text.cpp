@@ -1,5 +1,5 @@
 // Text at the Win32 boundary: UTF-8 inside, UTF-16 for the wide calls, error texts from Windows.
-#include "framework/platform/win32/vynWin32Text.h"
+#include "framework/system/win32/vynWin32Text.h"
 
 #include <gtest/gtest.h>
 

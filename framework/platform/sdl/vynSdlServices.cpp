@@ -8,7 +8,7 @@
 // changed, the display-mode guard puts it back should the process end without the teardown.
 #include "vynSdlState.h"
 
-#include "framework/platform/vynDisplayModeGuard.h"
+#include "framework/platform/sdl/vynDisplayModeGuard.h"
 
 #include <condition_variable>
 #include <mutex>

@@ -11,9 +11,9 @@
 // SetWindowTextA, timeSetEvent and timeKillEvent.
 #pragma once
 
-#include "framework/platform/vynInputMessages.h"
+#include "framework/platform/emulation/vynInputMessages.h"
 #include "framework/platform/vynPlatform.h"
-#include "framework/platform/vynWindowSystem.h"
+#include "framework/platform/emulation/vynWindowSystem.h"
 
 #include <SDL.h>
 

@@ -7,7 +7,7 @@
 // Contexts are compatibility contexts (the fixed-function pipeline); no swap interval is set.
 #include "vynSdlState.h"
 
-#include "framework/platform/vynPixelFormats.h"
+#include "framework/platform/emulation/vynPixelFormats.h"
 
 #include <algorithm>
 

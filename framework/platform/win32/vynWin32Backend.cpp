@@ -10,7 +10,7 @@
 
 #include "vynWin32Native.h"
 #include "vynWin32Procedures.h"
-#include "vynWin32Text.h"
+#include "framework/system/win32/vynWin32Text.h"
 #include "vynWin32Timers.h"
 
 #include <cstddef>

@@ -10,13 +10,7 @@
 
 #include "framework/platform/vynPlatform.h"
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "framework/system/win32/vynWindowsApi.h"
 
 #include <bit>
 #include <cstddef>

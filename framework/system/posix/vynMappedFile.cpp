@@ -1,0 +1,114 @@
+#include "framework/system/vynMappedFile.h"
+
+#include <cerrno>
+#include <cstring>
+#include <stdexcept>
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <sys/uio.h>
+#include <unistd.h>
+
+namespace vyn {
+
+namespace {
+
+[[noreturn]] void ThrowFileError(const std::string& fileName, const char* what, int error) {
+    throw std::runtime_error(fileName + ": " + what + ": " + std::strerror(error));
+}
+
+// Closes the descriptor however the constructor leaves.
+class Descriptor {
+  public:
+    explicit Descriptor(int fd) : Fd(fd) {}
+    ~Descriptor() { close(Fd); }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int Get() const { return Fd; }
+
+  private:
+    int Fd;
+};
+
+// Prefaulting the whole view in one system call is much cheaper than a fault per page when the
+// caller reads all of it, which every loader here does.
+#ifdef MAP_POPULATE
+constexpr int MapFlags = MAP_PRIVATE | MAP_POPULATE;
+#else
+constexpr int MapFlags = MAP_PRIVATE;
+#endif
+
+constexpr size_t LargePageBytes = size_t(2) << 20;
+
+} // namespace
+
+MappedFile::MappedFile(const std::string& fileName) : Name(fileName) {
+    // O_NONBLOCK: opening a named pipe must not wait for a writer; it is refused below anyway.
+    const int fd = open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        ThrowFileError(fileName, "cannot open", errno);
+    Descriptor file(fd);
+
+    struct stat info {};
+    if (fstat(file.Get(), &info) != 0)
+        ThrowFileError(fileName, "cannot read its size", errno);
+    if (!S_ISREG(info.st_mode))
+        throw std::runtime_error(fileName + ": not a regular file");
+    if (info.st_size == 0)
+        return;
+
+    const size_t length = static_cast<size_t>(info.st_size);
+    void* view = mmap(nullptr, length, PROT_READ, MapFlags, file.Get(), 0);
+    if (view == MAP_FAILED)
+        ThrowFileError(fileName, "cannot map", errno);
+    View = static_cast<const uint8_t*>(view);
+    Length = length;
+}
+
+MappedFile::~MappedFile() {
+    if (View)
+        munmap(const_cast<uint8_t*>(View), Length);
+}
+
+void MappedFile::CopyOut(size_t offset, size_t size, void* target) const {
+    if (offset > Length || size > Length - offset)
+        throw std::out_of_range(Name + ": copy outside the file");
+    auto* to = static_cast<uint8_t*>(target);
+    const uint8_t* from = View + offset;
+    while (size > 0) {
+        iovec local{to, size};
+        iovec remote{const_cast<uint8_t*>(from), size};
+        const ssize_t copied = process_vm_readv(getpid(), &local, 1, &remote, 1, 0);
+        if (copied > 0) {
+            to += copied;
+            from += copied;
+            size -= static_cast<size_t>(copied);
+        } else if (copied < 0 && (errno == ENOSYS || errno == EPERM)) {
+            // A sandbox that refuses the call: copy directly.
+            std::memcpy(to, from, size);
+            return;
+        } else {
+            throw std::runtime_error(Name + ": file changed while it was read");
+        }
+    }
+}
+
+void AdviseLargePages(void* address, size_t size) {
+#ifdef MADV_HUGEPAGE
+    if (size < LargePageBytes)
+        return;
+    // madvise wants a page-aligned start; the pages partly outside the buffer stay as they are.
+    const auto pageBytes = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
+    const auto begin = reinterpret_cast<uintptr_t>(address);
+    const uintptr_t alignedBegin = (begin + pageBytes - 1) & ~(pageBytes - 1);
+    const uintptr_t end = (begin + size) & ~(pageBytes - 1);
+    if (alignedBegin < end)
+        madvise(reinterpret_cast<void*>(alignedBegin), end - alignedBegin, MADV_HUGEPAGE);
+#else
+    (void)address;
+    (void)size;
+#endif
+}
+
+} // namespace vyn

@@ -1,2 +1,0 @@
-# The landscape generator's suite calls the generator library directly.
-target_link_libraries(test_makeLandscape PRIVATE vynlandscapegen)

@@ -1,0 +1,315 @@
+// The landscape demo end to end: the built program, started in a fresh folder of generated files
+// as a user starts it, and driven from outside through the X display with the real SDL2 backend
+// and Mesa: its window and picture, the frame-rate caption, the arrow keys, a resize, the close
+// request of a window manager, what it does while another window has the focus, and the damaged
+// files it must refuse.
+//
+// Set VYN_SCREENSHOT_DIR to keep the first test's capture there as landscape.ppm.
+#include "app/vynLandscapeData.h"
+#include "tests/support/e2e/vynChildProcess.h"
+#include "tests/support/e2e/vynDamage.h"
+#include "tests/support/e2e/vynDemoWindow.h"
+#include "tests/support/e2e/vynPicture.h"
+#include "tests/support/e2e/vynProcessUsage.h"
+#include "tests/support/vynTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <thread>
+
+using namespace vyn::test;
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr const char* DemoFiles[] = {vyn::VertexFileName, vyn::TexCoordFileName,
+                                     vyn::GroundFileName};
+constexpr const char* WindowName = "vynSingleWindow";
+
+// Loading 8 MB and making a mipmapped texture on a software renderer, maybe under a sanitizer.
+constexpr auto StartTimeout = 60s;
+constexpr auto CaptionTimeout = 2s; // what the window promises: a rate once a second
+constexpr auto SettleTimeout = 60s;
+constexpr auto CloseTimeout = 2s;
+constexpr auto RefusalTimeout = 60s;
+constexpr auto CaptionPollInterval = 50ms;
+
+constexpr int QuarterTurnPresses = 60; // 60 × 1.5°
+constexpr uint8_t DarkLevel = 8;       // fog and the cleared background are black
+
+std::vector<std::string> Repeated(const std::string& key, int times) {
+    return std::vector<std::string>(static_cast<size_t>(times), key);
+}
+
+// Waits until the caption shows a frame rate above 0; returns the last caption read.
+std::string AwaitFrameRateCaption(const DemoWindow& window, Clock::time_point deadline) {
+    std::string caption = window.Caption();
+    while (CaptionFrameRate(caption, WindowName).value_or(0) <= 0 && Clock::now() < deadline) {
+        std::this_thread::sleep_for(CaptionPollInterval);
+        caption = window.Caption();
+    }
+    return caption;
+}
+
+void ExpectSamePicture(const Picture& expected, const Picture& actual, const char* when) {
+    const PictureDifference difference = Compare(expected, actual, 0);
+    EXPECT_TRUE(difference.SameSize) << when << ": " << actual.Width << "x" << actual.Height;
+    EXPECT_EQ(difference.PixelsOverTolerance, 0u)
+        << when << ": largest channel step " << difference.LargestChannelStep;
+}
+
+// The textured landscape under exponential fog: many colours, a good part of the window lit,
+// and the near ground at the bottom brighter than the far ground at the horizon.
+void ExpectFoggedLandscape(const Picture& picture) {
+    EXPECT_GT(DistinctColours(picture), 1000u) << "not a textured scene";
+    EXPECT_GT(LitShare(picture, DarkLevel), 0.25) << "mostly blank";
+    const int horizon = FirstLitRow(picture, DarkLevel);
+    ASSERT_LT(horizon, picture.Height) << "nothing drawn";
+    const int band = std::max(1, (picture.Height - horizon) / 10);
+    const double far = MeanLuminance(picture, horizon, horizon + band);
+    const double near = MeanLuminance(picture, picture.Height - band, picture.Height);
+    EXPECT_GT(near, 1.5 * far) << "horizon rows from " << horizon;
+}
+
+// The demo to start: the one built beside this suite, or another build of it named by
+// VYN_LANDSCAPE_PROGRAM (the Windows build runs this suite on its demo through a Wine launcher).
+std::string LandscapeProgram() {
+    const char* other = std::getenv("VYN_LANDSCAPE_PROGRAM");
+    return other && *other ? std::string(other) : std::string(VYN_LANDSCAPE);
+}
+
+// How long the demo may take to end after the close request: CloseTimeout, plus what the
+// program's platform adds on its own, in milliseconds in VYN_LANDSCAPE_CLOSE_ALLOWANCE_MS. Wine
+// hides a window by asking the window manager and waiting up to 2 s for its answer, which never
+// comes under Xvfb, where there is none.
+Clock::duration CloseDeadline() {
+    const char* allowance = std::getenv("VYN_LANDSCAPE_CLOSE_ALLOWANCE_MS");
+    const long extra = allowance ? std::strtol(allowance, nullptr, 10) : 0;
+    return CloseTimeout + std::chrono::milliseconds(std::max(extra, 0L));
+}
+
+void SaveForTheReadme(const Picture& picture) {
+    const char* folder = std::getenv("VYN_SCREENSHOT_DIR");
+    if (!folder)
+        return;
+    std::ofstream out(std::filesystem::path(folder) / "landscape.ppm", std::ios::binary);
+    const std::string bytes = EncodePpm(picture);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// A fresh folder holding the generated files for each test, the demo started in it, and the
+// demo killed when the test ends if it is still running.
+class LandscapeDemo : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        Generated = std::make_unique<TempDir>();
+        ToolOutput({VYN_MAKE_LANDSCAPE, Generated->Path().string()}, 120s);
+    }
+    static void TearDownTestSuite() { Generated.reset(); }
+
+    void SetUp() override {
+        std::filesystem::create_directory(Folder());
+        for (const char* file : DemoFiles)
+            std::filesystem::copy_file(*Generated / file, Folder() / file);
+    }
+
+    std::filesystem::path Folder() const { return Scratch / "demo"; }
+    std::filesystem::path ErrorLog() const { return Scratch / "stderr.txt"; }
+
+    void StartDemo() {
+        SpawnOptions options;
+        options.Folder = Folder();
+        options.ErrorFile = ErrorLog();
+        Demo.emplace(std::vector<std::string>{LandscapeProgram()}, options);
+    }
+
+    DemoWindow AwaitWindow() {
+        std::optional<DemoWindow> window = DemoWindow::Await(Demo->Pid(), WindowName, StartTimeout);
+        if (!window)
+            throw std::runtime_error("no window appeared; the demo said: " +
+                                     ReadWholeFile(ErrorLog()));
+        return *window;
+    }
+
+    void ExpectClosesCleanly(const DemoWindow& window) {
+        window.Close(VYN_XCLOSE);
+        const std::optional<int> status = Demo->WaitFor(CloseDeadline());
+        ASSERT_TRUE(status) << "still running "
+                            << std::chrono::duration<double>(CloseDeadline()).count()
+                            << " s after the close request";
+        EXPECT_TRUE(ExitedWith(*status, 0))
+            << DescribeWaitStatus(*status) << "; the demo said: " << ReadWholeFile(ErrorLog());
+    }
+
+    inline static std::unique_ptr<TempDir> Generated;
+    TempDir Scratch;
+    std::optional<ChildProcess> Demo;
+};
+
+TEST_F(LandscapeDemo, OpensA400By300WindowOnTheFoggedLandscapeWithTheFrameRateInItsCaption) {
+    StartDemo();
+    const DemoWindow window = AwaitWindow();
+    const Clock::time_point appeared = Clock::now();
+    const std::string firstCaption = window.Caption();
+    EXPECT_TRUE(firstCaption == WindowName || CaptionFrameRate(firstCaption, WindowName))
+        << firstCaption;
+
+    const std::string caption = AwaitFrameRateCaption(window, appeared + CaptionTimeout);
+    EXPECT_GT(CaptionFrameRate(caption, WindowName).value_or(0), 0)
+        << "caption two seconds after the window appeared: " << caption;
+
+    const Picture picture = window.CaptureSettled(SettleTimeout);
+    EXPECT_EQ(picture.Width, 400);
+    EXPECT_EQ(picture.Height, 300);
+    ExpectFoggedLandscape(picture);
+    SaveForTheReadme(picture);
+
+    ExpectClosesCleanly(window);
+}
+
+// Exactly the same picture where the model-view matrix is exactly the same (other keys, a resize
+// back to the first size). After 60 presses each way it is the identity only up to the float
+// rounding of 120 rotations, which can flip an edge pixel or shift a shade: allow one level in any
+// channel everywhere and larger steps in at most 0.5% of the pixels. Measured with Mesa's
+// llvmpipe: 186 pixels differ, 4 of them by more than one level (at most 6). A single press
+// already changes about half the pixels, since every row of ground moves with the horizon.
+constexpr int RoundTripLevels = 1;
+constexpr double RoundTripPixelShare = 0.005;
+// A tilt must change a quarter of the pixels by more than two levels.
+constexpr int TiltLevels = 2;
+constexpr double TiltedPixelShare = 0.25;
+
+TEST_F(LandscapeDemo, ArrowsTiltTheSceneOtherKeysDoNothingAndAResizeUndoesTheTilt) {
+    StartDemo();
+    const DemoWindow window = AwaitWindow();
+    AwaitFrameRateCaption(window, Clock::now() + StartTimeout);
+    const Picture first = window.CaptureSettled(SettleTimeout);
+    const double pixels = static_cast<double>(first.Width) * first.Height;
+    window.Focus();
+
+    window.Press({"Up", "Down", "Home", "Page_Down", "a", "space", "Return", "Escape", "F1"});
+    ExpectSamePicture(first, window.CaptureSettled(SettleTimeout), "after other keys");
+
+    window.Press(Repeated("Left", QuarterTurnPresses));
+    const PictureDifference turned =
+        Compare(first, window.CaptureSettled(SettleTimeout), TiltLevels);
+    EXPECT_GT(static_cast<double>(turned.PixelsOverTolerance), TiltedPixelShare * pixels);
+
+    window.Press(Repeated("Right", QuarterTurnPresses));
+    const PictureDifference back =
+        Compare(first, window.CaptureSettled(SettleTimeout), RoundTripLevels);
+    EXPECT_TRUE(back.SameSize);
+    EXPECT_LE(static_cast<double>(back.PixelsOverTolerance), RoundTripPixelShare * pixels)
+        << "largest channel step " << back.LargestChannelStep;
+
+    window.Press(Repeated("Left", 10));
+    const PictureDifference tilted =
+        Compare(first, window.CaptureSettled(SettleTimeout), TiltLevels);
+    EXPECT_GT(static_cast<double>(tilted.PixelsOverTolerance), TiltedPixelShare * pixels);
+    window.Resize(480, 360);
+    const Picture resized = window.CaptureSettled(SettleTimeout);
+    EXPECT_EQ(resized.Width, 480);
+    EXPECT_EQ(resized.Height, 360);
+    window.Resize(400, 300);
+    ExpectSamePicture(first, window.CaptureSettled(SettleTimeout), "after a tilt and two resizes");
+
+    ExpectClosesCleanly(window);
+}
+
+// Out of focus the loop waits for messages: no frame, next to no processor time. Another client's
+// window takes the focus, as a click on it would; the demo then counts no frames in its caption,
+// which the timer still sets once a second. The second in which the focus left may still count
+// frames drawn before, so the measure starts two seconds later.
+constexpr auto FocusLeftFor = 2s;
+constexpr auto IdleSpan = 5s;
+constexpr double IdleCoreShare = 0.01;
+constexpr auto CaptionSampleInterval = 250ms;
+constexpr const char* FocusThiefName = "vynFocusThief";
+
+TEST_F(LandscapeDemo, OutOfFocusItDrawsNothingAndIdlesAndWithTheFocusBackItDrawsAgain) {
+    // Where the program's platform cannot see the focus leave it, the run says why.
+    if (const char* why = std::getenv("VYN_LANDSCAPE_SKIP_FOCUS"))
+        GTEST_SKIP() << why;
+    StartDemo();
+    const DemoWindow window = AwaitWindow();
+    AwaitFrameRateCaption(window, Clock::now() + StartTimeout);
+    ChildProcess thief({"xmessage", "-title", FocusThiefName, "focus"}, SpawnOptions{});
+    const std::optional<DemoWindow> other = DemoWindow::AwaitAnyOwner(FocusThiefName, StartTimeout);
+    ASSERT_TRUE(other) << "xmessage showed no window";
+    other->Focus();
+    std::this_thread::sleep_for(FocusLeftFor);
+
+    const Clock::time_point start = Clock::now();
+    const std::chrono::microseconds cpuBefore = ProcessCpuTime(Demo->Pid());
+    std::vector<std::string> captions;
+    while (Clock::now() - start < IdleSpan) {
+        captions.push_back(window.Caption());
+        std::this_thread::sleep_for(CaptionSampleInterval);
+    }
+    const std::chrono::microseconds used = ProcessCpuTime(Demo->Pid()) - cpuBefore;
+    const auto span = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start);
+    EXPECT_LT(static_cast<double>(used.count()), IdleCoreShare * static_cast<double>(span.count()))
+        << used.count() << " µs of processor time in " << span.count() << " µs";
+    for (const std::string& caption : captions)
+        EXPECT_EQ(CaptionFrameRate(caption, WindowName), 0) << caption;
+
+    window.Focus();
+    const std::string caption = AwaitFrameRateCaption(window, Clock::now() + 2 * CaptionTimeout);
+    EXPECT_GT(CaptionFrameRate(caption, WindowName).value_or(0), 0) << caption;
+    ExpectClosesCleanly(window);
+}
+
+struct DamagedFile {
+    const char* File;
+    Damage Kind;
+};
+
+bool HoldsCoreFile(const std::filesystem::path& folder) {
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        if (entry.path().filename().string().starts_with("core"))
+            return true;
+    return false;
+}
+
+class RefusedFile : public LandscapeDemo, public ::testing::WithParamInterface<DamagedFile> {};
+
+TEST_P(RefusedFile, EndsTheDemoWithStatus1AndOneLineNamingTheFile) {
+    const std::string file = GetParam().File;
+    ASSERT_NO_THROW(Spoil(Folder() / file, GetParam().Kind));
+    StartDemo();
+    const std::optional<int> status = Demo->WaitFor(RefusalTimeout);
+    ASSERT_TRUE(status) << "still running after " << RefusalTimeout.count() << " s";
+    EXPECT_TRUE(ExitedWith(*status, 1)) << DescribeWaitStatus(*status);
+    const std::string errors = ReadWholeFile(ErrorLog());
+    EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
+    EXPECT_TRUE(errors.ends_with("\n")) << errors;
+    EXPECT_NE(errors.find(file), std::string::npos) << errors;
+    EXPECT_FALSE(HoldsCoreFile(Folder()));
+}
+
+std::vector<DamagedFile> EveryDamageToEveryFile() {
+    std::vector<DamagedFile> cases;
+    for (const char* file : DemoFiles)
+        for (Damage kind :
+             {Damage::Missing, Damage::Empty, Damage::Truncated, Damage::SizeOverrunsPayload})
+            cases.push_back({file, kind});
+    return cases;
+}
+
+std::string CaseName(const ::testing::TestParamInfo<DamagedFile>& info) {
+    std::string name = info.param.File;
+    std::replace(name.begin(), name.end(), '.', '_');
+    return name + "_" + DamageName(info.param.Kind);
+}
+
+INSTANTIATE_TEST_SUITE_P(DemoFiles, RefusedFile, ::testing::ValuesIn(EveryDamageToEveryFile()),
+                         CaseName);
+
+} // namespace

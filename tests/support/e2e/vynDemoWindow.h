@@ -1,0 +1,59 @@
+// The demo's window seen from outside, as a user at the X display sees it: found by the process
+// that owns it, its caption read, its picture captured, keys pressed into it, resized and closed,
+// all through xdotool, ImageMagick's import and vyn-xclose (a window manager's close request).
+// Needs DISPLAY set (the suite runs under xvfb-run). The test's main thread only.
+#pragma once
+
+#include "tests/support/e2e/vynChildProcess.h"
+#include "tests/support/e2e/vynPicture.h"
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace vyn::test {
+
+// N of a caption that reads exactly "<name> [N FPS]" (N in plain decimal, at most nine digits);
+// none for any other caption.
+std::optional<int> CaptionFrameRate(const std::string& caption, const std::string& name);
+
+class DemoWindow {
+  public:
+    // The visible window of process `pid` whose caption starts with `name`, polled until it
+    // appears; none if it has not appeared within `timeout`.
+    static std::optional<DemoWindow> Await(pid_t pid, const std::string& name,
+                                           Clock::duration timeout);
+    // The same for a window of any process, for programs that do not tell X their process id
+    // (_NET_WM_PID), as X toolkit programs such as xmessage do not.
+    static std::optional<DemoWindow> AwaitAnyOwner(const std::string& name,
+                                                   Clock::duration timeout);
+
+    const std::string& Id() const { return WindowId; }
+    std::string Caption() const;
+    Picture Capture() const;
+    // A capture once the picture has stopped changing: two captures taken a few frames apart (the
+    // caption's frame rate tells how long a frame takes) that agree. Every event sent before the
+    // call has then been handled and drawn, since the demo handles its queue before each frame.
+    // Throws std::runtime_error if the picture is still changing after `timeout`.
+    Picture CaptureSettled(Clock::duration timeout) const;
+
+    void Focus() const;
+    // Presses and releases each key in turn (xdotool key names) into the focused window.
+    void Press(const std::vector<std::string>& keys) const;
+    void Resize(int width, int height) const;
+    // Asks the window to close as a window manager would (WM_DELETE_WINDOW).
+    void Close(const std::string& closeTool) const;
+
+  private:
+    DemoWindow(std::string id, std::string name)
+        : WindowId(std::move(id)), WindowName(std::move(name)) {}
+    static std::optional<DemoWindow> AwaitFound(const std::vector<std::string>& search,
+                                                const std::string& name, Clock::duration timeout);
+    Clock::duration FramePeriodEstimate() const;
+
+    std::string WindowId;
+    std::string WindowName;
+};
+
+} // namespace vyn::test

@@ -39,23 +39,12 @@ constexpr auto CaptionTimeout = 2s; // what the window promises: a rate once a s
 constexpr auto SettleTimeout = 60s;
 constexpr auto CloseTimeout = 2s;
 constexpr auto RefusalTimeout = 60s;
-constexpr auto CaptionPollInterval = 50ms;
 
 constexpr int QuarterTurnPresses = 60; // 60 × 1.5°
 constexpr uint8_t DarkLevel = 8;       // fog and the cleared background are black
 
 std::vector<std::string> Repeated(const std::string& key, int times) {
     return std::vector<std::string>(static_cast<size_t>(times), key);
-}
-
-// Waits until the caption shows a frame rate above 0; returns the last caption read.
-std::string AwaitFrameRateCaption(const DemoWindow& window, Clock::time_point deadline) {
-    std::string caption = window.Caption();
-    while (CaptionFrameRate(caption, WindowName).value_or(0) <= 0 && Clock::now() < deadline) {
-        std::this_thread::sleep_for(CaptionPollInterval);
-        caption = window.Caption();
-    }
-    return caption;
 }
 
 void ExpectSamePicture(const Picture& expected, const Picture& actual, const char* when) {
@@ -161,7 +150,7 @@ TEST_F(LandscapeDemo, OpensA400By300WindowOnTheFoggedLandscapeWithTheFrameRateIn
     EXPECT_TRUE(firstCaption == WindowName || CaptionFrameRate(firstCaption, WindowName))
         << firstCaption;
 
-    const std::string caption = AwaitFrameRateCaption(window, appeared + CaptionTimeout);
+    const std::string caption = window.AwaitFrameRate(appeared + CaptionTimeout);
     EXPECT_GT(CaptionFrameRate(caption, WindowName).value_or(0), 0)
         << "caption two seconds after the window appeared: " << caption;
 
@@ -189,7 +178,7 @@ constexpr double TiltedPixelShare = 0.25;
 TEST_F(LandscapeDemo, ArrowsTiltTheSceneOtherKeysDoNothingAndAResizeUndoesTheTilt) {
     StartDemo();
     const DemoWindow window = AwaitWindow();
-    AwaitFrameRateCaption(window, Clock::now() + StartTimeout);
+    window.AwaitFrameRate(Clock::now() + StartTimeout);
     const Picture first = window.CaptureSettled(SettleTimeout);
     const double pixels = static_cast<double>(first.Width) * first.Height;
     window.Focus();
@@ -239,7 +228,7 @@ TEST_F(LandscapeDemo, OutOfFocusItDrawsNothingAndIdlesAndWithTheFocusBackItDraws
         GTEST_SKIP() << why;
     StartDemo();
     const DemoWindow window = AwaitWindow();
-    AwaitFrameRateCaption(window, Clock::now() + StartTimeout);
+    window.AwaitFrameRate(Clock::now() + StartTimeout);
     ChildProcess thief({"xmessage", "-title", FocusThiefName, "focus"}, SpawnOptions{});
     const std::optional<DemoWindow> other = DemoWindow::AwaitAnyOwner(FocusThiefName, StartTimeout);
     ASSERT_TRUE(other) << "xmessage showed no window";
@@ -261,7 +250,7 @@ TEST_F(LandscapeDemo, OutOfFocusItDrawsNothingAndIdlesAndWithTheFocusBackItDraws
         EXPECT_EQ(CaptionFrameRate(caption, WindowName), 0) << caption;
 
     window.Focus();
-    const std::string caption = AwaitFrameRateCaption(window, Clock::now() + 2 * CaptionTimeout);
+    const std::string caption = window.AwaitFrameRate(Clock::now() + 2 * CaptionTimeout);
     EXPECT_GT(CaptionFrameRate(caption, WindowName).value_or(0), 0) << caption;
     ExpectClosesCleanly(window);
 }

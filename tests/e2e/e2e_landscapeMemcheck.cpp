@@ -28,7 +28,7 @@ constexpr auto FirstFrameTimeout = 180s;
 constexpr auto DrawingSpan = 5s;
 // The teardown and the leak search of a process that made 200 MB of allocations.
 constexpr auto EndTimeout = 180s;
-constexpr auto CaptionPollInterval = 250ms;
+constexpr auto CaptionSampleInterval = 250ms;
 constexpr int ErrorExitCode = 99;
 constexpr uint32_t KeptVertices = 4 * 1024;
 
@@ -72,15 +72,6 @@ size_t Occurrences(const std::string& text, const std::string& part) {
     return count;
 }
 
-bool AwaitFrames(const DemoWindow& window, Clock::time_point deadline) {
-    while (Clock::now() < deadline) {
-        if (CaptionFrameRate(window.Caption(), WindowName).value_or(0) > 0)
-            return true;
-        std::this_thread::sleep_for(CaptionPollInterval);
-    }
-    return false;
-}
-
 TEST(LandscapeUnderMemcheck, DrawsForFiveSecondsClosesAndLeavesNoMemoryErrorOrLeak) {
     TempDir folder;
     ToolOutput({VYN_MAKE_LANDSCAPE, folder.Path().string()}, 120s);
@@ -100,11 +91,12 @@ TEST(LandscapeUnderMemcheck, DrawsForFiveSecondsClosesAndLeavesNoMemoryErrorOrLe
     const std::optional<DemoWindow> window =
         DemoWindow::Await(demo.Pid(), WindowName, FirstFrameTimeout);
     ASSERT_TRUE(window) << ReadWholeFile(folder / "stderr.txt") << ReadWholeFile(log);
-    ASSERT_TRUE(AwaitFrames(*window, started + FirstFrameTimeout))
-        << "no frame counted; caption: " << window->Caption();
+    const std::string caption = window->AwaitFrameRate(started + FirstFrameTimeout);
+    ASSERT_GT(CaptionFrameRate(caption, WindowName).value_or(0), 0)
+        << "no frame counted; caption: " << caption;
     int highestRate = 0;
     for (const Clock::time_point end = Clock::now() + DrawingSpan; Clock::now() < end;) {
-        std::this_thread::sleep_for(CaptionPollInterval);
+        std::this_thread::sleep_for(CaptionSampleInterval);
         highestRate =
             std::max(highestRate, CaptionFrameRate(window->Caption(), WindowName).value_or(0));
     }

@@ -29,22 +29,19 @@ constexpr auto PollInterval = 100ms;
 // The display number that Xvfb writes to `file` once it accepts clients; empty if it has not
 // within the timeout.
 std::string AwaitDisplayNumber(const std::filesystem::path& file) {
-    for (const Clock::time_point end = Clock::now() + ServerTimeout; Clock::now() < end;) {
-        const std::string text = ReadWholeFile(file);
-        if (text.ends_with('\n'))
-            return text.substr(0, text.size() - 1);
-        std::this_thread::sleep_for(PollInterval);
-    }
-    return {};
+    std::string text;
+    const auto written = [&] {
+        text = ReadWholeFile(file);
+        return text.ends_with('\n');
+    };
+    if (!PollUntil(written, Clock::now() + ServerTimeout, PollInterval))
+        return {};
+    return text.substr(0, text.size() - 1);
 }
 
 bool AwaitCpuTime(pid_t pid, std::chrono::microseconds wanted) {
-    for (const Clock::time_point end = Clock::now() + DrawingTimeout; Clock::now() < end;) {
-        if (ProcessCpuTime(pid) >= wanted)
-            return true;
-        std::this_thread::sleep_for(PollInterval);
-    }
-    return false;
+    return PollUntil([&] { return ProcessCpuTime(pid) >= wanted; }, Clock::now() + DrawingTimeout,
+                     PollInterval);
 }
 
 TEST(LostDisplay, TheDemoEndsAtOnceWithStatus1AndALineWhenItsXServerDies) {

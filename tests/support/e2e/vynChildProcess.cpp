@@ -132,19 +132,16 @@ ChildProcess::~ChildProcess() {
 }
 
 std::optional<int> ChildProcess::WaitFor(Clock::duration timeout) {
-    const Clock::time_point deadline = Clock::now() + timeout;
-    while (!Status) {
+    const auto ended = [this] {
         int status = 0;
-        const pid_t reaped = waitpid(Id, &status, WNOHANG);
-        if (reaped == Id)
-            Status = status;
-        else if (reaped < 0 && errno != EINTR)
+        const pid_t reaped = Status ? Id : waitpid(Id, &status, WNOHANG);
+        if (reaped < 0 && errno != EINTR)
             throw std::runtime_error(std::string("waitpid: ") + std::strerror(errno));
-        else if (Clock::now() >= deadline)
-            break;
-        else
-            std::this_thread::sleep_for(PollInterval);
-    }
+        if (!Status && reaped == Id)
+            Status = status;
+        return Status.has_value();
+    };
+    PollUntil(ended, Clock::now() + timeout, PollInterval);
     return Status;
 }
 

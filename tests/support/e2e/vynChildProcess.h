@@ -5,17 +5,16 @@
 // it printed. An object belongs to the thread that made it (the test's main thread).
 #pragma once
 
+#include "tests/support/e2e/vynPolling.h"
+
 #include <sys/types.h>
 
-#include <chrono>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace vyn::test {
-
-using Clock = std::chrono::steady_clock;
 
 struct SpawnOptions {
     std::filesystem::path Folder;    // working folder; empty: the caller's

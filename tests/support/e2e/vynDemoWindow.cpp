@@ -15,6 +15,7 @@ using namespace std::chrono_literals;
 // Long enough for a tool on a loaded machine; a hung tool is killed then and fails the test.
 constexpr auto ToolTimeout = 15s;
 constexpr auto SearchInterval = 100ms;
+constexpr auto CaptionPollInterval = 50ms;
 // A frame period is guessed from the caption's rate; settled captures lie a few of them apart.
 constexpr int FramesBetweenCaptures = 3;
 constexpr auto ShortestCaptureGap = 200ms;
@@ -58,16 +59,16 @@ std::optional<DemoWindow> DemoWindow::AwaitAnyOwner(const std::string& name,
 
 std::optional<DemoWindow> DemoWindow::AwaitFound(const std::vector<std::string>& search,
                                                  const std::string& name, Clock::duration timeout) {
-    const Clock::time_point deadline = Clock::now() + timeout;
-    do {
+    std::string id;
+    const auto found = [&] {
         // Exit status 1 means none found yet.
-        const ToolResult found = RunTool(search, ToolTimeout);
-        const std::string id = FirstLine(found.Output);
-        if (ExitedWith(found.Status, 0) && !id.empty())
-            return DemoWindow(id, name);
-        std::this_thread::sleep_for(SearchInterval);
-    } while (Clock::now() < deadline);
-    return std::nullopt;
+        const ToolResult result = RunTool(search, ToolTimeout);
+        id = FirstLine(result.Output);
+        return ExitedWith(result.Status, 0) && !id.empty();
+    };
+    if (!PollUntil(found, Clock::now() + timeout, SearchInterval))
+        return std::nullopt;
+    return DemoWindow(id, name);
 }
 
 std::string DemoWindow::Caption() const {
@@ -88,17 +89,29 @@ Clock::duration DemoWindow::FramePeriodEstimate() const {
 
 Picture DemoWindow::CaptureSettled(Clock::duration timeout) const {
     const Clock::time_point deadline = Clock::now() + timeout;
+    const Clock::duration gap = std::clamp<Clock::duration>(
+        FramePeriodEstimate() * FramesBetweenCaptures, ShortestCaptureGap, LongestCaptureGap);
     Picture previous = Capture();
-    while (Clock::now() < deadline) {
-        const Clock::duration gap = std::clamp<Clock::duration>(
-            FramePeriodEstimate() * FramesBetweenCaptures, ShortestCaptureGap, LongestCaptureGap);
-        std::this_thread::sleep_for(gap);
+    std::this_thread::sleep_for(gap);
+    const auto settled = [&] {
         Picture current = Capture();
-        if (current == previous)
-            return current;
+        const bool same = current == previous;
         previous = std::move(current);
-    }
-    throw std::runtime_error("the picture of window " + WindowId + " did not settle");
+        return same;
+    };
+    if (!PollUntil(settled, deadline, gap))
+        throw std::runtime_error("the picture of window " + WindowId + " did not settle");
+    return previous;
+}
+
+std::string DemoWindow::AwaitFrameRate(Clock::time_point deadline) const {
+    std::string caption;
+    const auto drawing = [&] {
+        caption = Caption();
+        return CaptionFrameRate(caption, WindowName).value_or(0) > 0;
+    };
+    PollUntil(drawing, deadline, CaptionPollInterval);
+    return caption;
 }
 
 void DemoWindow::Focus() const {

@@ -37,6 +37,9 @@ class DemoWindow {
     // call has then been handled and drawn, since the demo handles its queue before each frame.
     // Throws std::runtime_error if the picture is still changing after `timeout`.
     Picture CaptureSettled(Clock::duration timeout) const;
+    // Polls the caption until it shows a frame rate above 0 or the deadline passes; returns the
+    // caption read last.
+    std::string AwaitFrameRate(Clock::time_point deadline) const;
 
     void Focus() const;
     // Presses and releases each key in turn (xdotool key names) into the focused window.

@@ -18,39 +18,18 @@
 set -euo pipefail
 export LC_ALL=C
 
-die() {
-    echo "bad-files-landscape: $*" >&2
-    exit 1
-}
-
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build=$root/build
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 runs=200
-while [[ $# -gt 0 ]]; do
-    [[ $# -ge 2 ]] || die "missing value after $1"
-    case $1 in
-        --build) build=$(cd "$2" && pwd) || die "no folder $2" ;;
-        --runs) runs=$2 ;;
-        *) die "unknown option $1 (options: --build DIR, --runs N)" ;;
-    esac
-    shift 2
-done
+parse_options build=build runs=runs -- "$@"
 [[ $runs =~ ^[0-9]+$ ]] || die "--runs needs a whole number, not $runs"
 
 demo=$build/app/landscape
 maker=$build/tools/make-landscape
 closer=$build/tests/vyn-xclose
 spoil=$build/tests/vyn-spoil
-for needed in "$demo" "$maker" "$closer" "$spoil"; do
-    [[ -x $needed ]] || die "$needed is missing; build first: make test (or cmake --build $build)"
-done
-command -v xdotool > /dev/null || die "xdotool is missing: tools/install-deps.sh test"
-
-if [[ -z ${VYN_BAD_FILES_UNDER_XVFB:-} ]]; then
-    command -v xvfb-run > /dev/null || die "xvfb-run is missing (Debian package xvfb)"
-    VYN_BAD_FILES_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$0" \
-        --build "$build" --runs "$runs"
-fi
+require_built "make test (or cmake --build $build)" "$demo" "$maker" "$closer" "$spoil"
+require_commands xdotool
+run_under_xvfb
 
 readonly FILES=(pv.cppa2 pt.cppa2 Ground.bmp) RUN_LIMIT=60 CLOSE_LIMIT=10
 work=$(mktemp -d)

@@ -15,25 +15,11 @@
 set -euo pipefail
 export LC_ALL=C
 
-die() {
-    echo "compare-landscape: $*" >&2
-    exit 1
-}
-
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 build=$root/build-bench
 rounds=5
 seconds=10
-while [[ $# -gt 0 ]]; do
-    [[ $# -ge 2 ]] || die "missing value after $1"
-    case $1 in
-        --build) build=$(cd "$2" && pwd) || die "no folder $2" ;;
-        --rounds) rounds=$2 ;;
-        --seconds) seconds=$2 ;;
-        *) die "unknown option $1 (options: --build DIR, --rounds N, --seconds S)" ;;
-    esac
-    shift 2
-done
+parse_options build=build rounds=rounds seconds=seconds -- "$@"
 [[ $rounds =~ ^[1-9][0-9]*$ ]] || die "--rounds needs a positive whole number, not $rounds"
 [[ $seconds =~ ^[1-9][0-9]*$ ]] || die "--seconds needs a positive whole number, not $seconds"
 (( seconds >= 2 )) || die "--seconds needs at least 2: the first second is the probe's warm-up"
@@ -41,16 +27,10 @@ done
 declare -A program=([demo]=$build/app/landscape [baseline]=$build/bench/baseline-landscape)
 maker=$build/tools/make-landscape
 probe=$build/bench/libvynswapprobe.so
-for needed in "${program[@]}" "$maker" "$probe"; do
-    [[ -e $needed ]] || die "$needed is missing; build it first: make bench"
-done
+require_built "make bench" "${program[@]}" "$maker" "$probe"
 
 # Everything below runs under one Xvfb, the same for every run.
-if [[ -z ${VYN_COMPARE_UNDER_XVFB:-} ]]; then
-    command -v xvfb-run > /dev/null || die "xvfb-run is missing (Debian package xvfb)"
-    VYN_COMPARE_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$0" \
-        --build "$build" --rounds "$rounds" --seconds "$seconds"
-fi
+run_under_xvfb
 
 work=$(mktemp -d)
 running=

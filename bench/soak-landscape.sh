@@ -18,25 +18,10 @@
 set -euo pipefail
 export LC_ALL=C
 
-die() {
-    echo "soak-landscape: $*" >&2
-    exit 1
-}
-
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build=$root/build
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 seconds=300
 seed=1
-while [[ $# -gt 0 ]]; do
-    [[ $# -ge 2 ]] || die "missing value after $1"
-    case $1 in
-        --build) build=$(cd "$2" && pwd) || die "no folder $2" ;;
-        --seconds) seconds=$2 ;;
-        --seed) seed=$2 ;;
-        *) die "unknown option $1 (options: --build DIR, --seconds S, --seed N)" ;;
-    esac
-    shift 2
-done
+parse_options build=build seconds=seconds seed=seed -- "$@"
 [[ $seconds =~ ^[1-9][0-9]*$ ]] || die "--seconds needs a positive whole number, not $seconds"
 (( seconds >= 20 )) || die "--seconds needs at least 20: memory is first read after 10 s"
 [[ $seed =~ ^[0-9]+$ ]] || die "--seed needs a whole number, not $seed"
@@ -44,18 +29,9 @@ done
 demo=$build/app/landscape
 maker=$build/tools/make-landscape
 closer=$build/tests/vyn-xclose
-for needed in "$demo" "$maker" "$closer"; do
-    [[ -x $needed ]] || die "$needed is missing; build first: make test (or cmake --build $build)"
-done
-for tool in xdotool xmessage; do
-    command -v "$tool" > /dev/null || die "$tool is missing: tools/install-deps.sh test"
-done
-
-if [[ -z ${VYN_SOAK_UNDER_XVFB:-} ]]; then
-    command -v xvfb-run > /dev/null || die "xvfb-run is missing (Debian package xvfb)"
-    VYN_SOAK_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$0" \
-        --build "$build" --seconds "$seconds" --seed "$seed"
-fi
+require_built "make test (or cmake --build $build)" "$demo" "$maker" "$closer"
+require_commands xdotool xmessage
+run_under_xvfb
 
 readonly WIDTH=400 HEIGHT=300 MAX_WIDTH=800 MAX_HEIGHT=600 LIMIT_KIB=1024 WARM_UP=10 SETTLE=3
 work=$(mktemp -d)

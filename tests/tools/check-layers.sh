@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Checks that includes run one way only between the framework's layers (docs/architecture.md):
+#   core, system       include nothing of the framework but their own folder
+#   platform           core, system
+#   gl                 core, system, platform
+#   input, render, resources   core, system, platform, gl (not each other)
+#   window             all of the above
+#   testing            anything in the framework
+#   app, examples      anything but testing
+# A folder's subfolders belong to its layer (platform/sdl is platform). Prints each include that
+# breaks the rule; exit status 1 when there is one.
+#
+#   check-layers.sh [REPOSITORY]
+set -euo pipefail
+cd "${1:-$(dirname "${BASH_SOURCE[0]}")/../..}"
+
+declare -A allowed=(
+    [core]="core" [system]="system"
+    [platform]="core system platform"
+    [gl]="core system platform gl"
+    [input]="core system platform gl input"
+    [render]="core system platform gl render"
+    [resources]="core system platform gl resources"
+    [window]="core system platform gl input render resources window"
+    [testing]="core system platform gl input render resources window testing"
+    [app]="core system platform gl input render resources window"
+)
+
+# The layer of a path: framework/<layer>/..., or app for the applications.
+layer_of() {
+    case $1 in
+        framework/*) local rest=${1#framework/}; echo "${rest%%/*}" ;;
+        app/* | examples/*) echo app ;;
+    esac
+}
+
+faults=0
+while IFS= read -r file; do
+    from=$(layer_of "$file")
+    [[ -n $from ]] || continue
+    while IFS= read -r included; do
+        # A bare name is a header of the same folder.
+        [[ $included == */* ]] || continue
+        to=$(layer_of "$included")
+        if [[ -z $to && ( $included == tests/* || $included == bench/* || $included == tools/* ) ]]; then
+            to=$included
+        fi
+        [[ -n $to ]] || continue
+        [[ $to == app && $from == app ]] && continue
+        if [[ " ${allowed[$from]} " != *" $to "* ]]; then
+            echo "$file: includes $included (layer $from may not include $to)"
+            faults=$((faults + 1))
+        fi
+    done < <(sed -n 's/^#include "\([^"]*\)".*/\1/p' "$file")
+done < <(git ls-files -co --exclude-standard -- framework app examples | grep -E '\.(h|cpp)$')
+
+if ((faults > 0)); then
+    echo "$faults include(s) against the layer order"
+    exit 1
+fi
+echo "includes follow the layer order"

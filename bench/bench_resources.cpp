@@ -64,8 +64,9 @@ class BenchFiles {
 
     void WriteArrayFile() const {
         std::ofstream out(Dir / "big.cppa2", std::ios::binary);
-        const auto header = test::MakeArrayFile(0, ArrayPayloadBytes, ArrayPayloadBytes / 12, {});
-        out.write(reinterpret_cast<const char*>(header.data()), 12);
+        const auto header = test::MakeArrayHeader(0, ArrayPayloadBytes, ArrayPayloadBytes / 12);
+        out.write(reinterpret_cast<const char*>(header.data()),
+                  static_cast<std::streamsize>(header.size()));
         std::vector<char> chunk(size_t(1) << 20);
         for (size_t written = 0; written < ArrayPayloadBytes; written += chunk.size()) {
             std::fill(chunk.begin(), chunk.end(), static_cast<char>(written >> 20));

@@ -127,8 +127,7 @@ void WriteLandscapeFiles(const std::filesystem::path& folder) {
 
     const LandscapeMesh mesh = BuildLandscapeMesh();
     WriteFile(folder / VertexFileName, EncodeArrayFile(3, mesh.VertexCount(), mesh.Positions));
-    WriteFile(folder / TexCoordFileName,
-              EncodeArrayFile(2, mesh.VertexCount(), mesh.TexCoords));
+    WriteFile(folder / TexCoordFileName, EncodeArrayFile(2, mesh.VertexCount(), mesh.TexCoords));
     WriteFile(folder / GroundFileName, EncodeBmp(PaintGroundPicture()));
 }
 

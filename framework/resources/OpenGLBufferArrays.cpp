@@ -1,8 +1,8 @@
 #include "OpenGLBufferArrays.h"
 
 #include "framework/core/vynAllocation.h"
-#include "framework/system/vynMappedFile.h"
 #include "framework/resources/vynByteReader.h"
+#include "framework/system/vynMappedFile.h"
 
 #include <stdexcept>
 

@@ -1,7 +1,7 @@
 #include "vynBitmapU.h"
 
-#include "framework/system/vynMappedFile.h"
 #include "framework/resources/vynByteReader.h"
+#include "framework/system/vynMappedFile.h"
 
 #include <algorithm>
 #include <array>

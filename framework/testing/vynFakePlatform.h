@@ -24,10 +24,10 @@
 // SetWindowTextA (handed over to the main thread) and the calls a timer callback makes.
 #pragma once
 
-#include "framework/testing/vynCallLog.h"
 #include "framework/platform/emulation/vynInputMessages.h"
-#include "framework/platform/vynPlatform.h"
 #include "framework/platform/emulation/vynWindowSystem.h"
+#include "framework/platform/vynPlatform.h"
+#include "framework/testing/vynCallLog.h"
 
 #include <functional>
 #include <map>

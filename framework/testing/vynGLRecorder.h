@@ -9,8 +9,8 @@
 // One instance at a time; its destructor puts the real binding back. Main thread only.
 #pragma once
 
-#include "framework/testing/vynCallLog.h"
 #include "framework/gl/vynGL.h"
+#include "framework/testing/vynCallLog.h"
 
 #include <map>
 #include <set>

@@ -3,10 +3,10 @@
 #include "framework/gl/vynGL.h"
 #include "framework/input/vynKeyBoardU.h"
 #include "framework/input/vynMouseU.h"
-#include "framework/system/vynFloatingPoint.h"
 #include "framework/render/vynDrawLineU.h"
 #include "framework/render/vynSettingsU.h"
 #include "framework/resources/vynTextureU.h"
+#include "framework/system/vynFloatingPoint.h"
 #include "vynHelpersU.h"
 
 namespace vyn {

@@ -1,8 +1,8 @@
 // The SDL2 backend against a real X server (Xvfb) and Mesa: windows, pixel formats, contexts,
 // events, captions across threads, the timer, display modes and the screen saver.
 #include "framework/gl/vynGL.h"
-#include "framework/platform/sdl/vynSdlState.h"
 #include "framework/platform/emulation/vynPixelFormats.h"
+#include "framework/platform/sdl/vynSdlState.h"
 #include "tests/support/vynPlatformTestSupport.h"
 
 #include <gtest/gtest.h>

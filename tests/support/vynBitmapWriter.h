@@ -6,6 +6,8 @@
 // that the benchmarks can use it without the test support library.
 #pragma once
 
+#include "framework/resources/OpenGLBufferArrays.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -117,14 +119,22 @@ inline void WriteBytes(const std::filesystem::path& path, const std::vector<uint
               static_cast<std::streamsize>(bytes.size()));
 }
 
+// The header of an array file: its three values.
+inline std::vector<uint8_t> MakeArrayHeader(int32_t header0, int32_t size, int32_t count) {
+    std::vector<uint8_t> header(TMyCPPArray::HeaderBytes);
+    PutLE(header, 0, static_cast<uint32_t>(header0), 4);
+    PutLE(header, 4, static_cast<uint32_t>(size), 4);
+    PutLE(header, 8, static_cast<uint32_t>(count), 4);
+    return header;
+}
+
 // An array file: the three header values, then the payload bytes as given.
 inline std::vector<uint8_t> MakeArrayFile(int32_t header0, int32_t size, int32_t count,
                                           const std::vector<uint8_t>& payload) {
-    std::vector<uint8_t> file(12 + payload.size());
-    PutLE(file, 0, static_cast<uint32_t>(header0), 4);
-    PutLE(file, 4, static_cast<uint32_t>(size), 4);
-    PutLE(file, 8, static_cast<uint32_t>(count), 4);
-    std::copy(payload.begin(), payload.end(), file.begin() + 12);
+    const std::vector<uint8_t> header = MakeArrayHeader(header0, size, count);
+    std::vector<uint8_t> file(header.size() + payload.size());
+    std::copy(header.begin(), header.end(), file.begin());
+    std::copy(payload.begin(), payload.end(), file.begin() + static_cast<long>(header.size()));
     return file;
 }
 

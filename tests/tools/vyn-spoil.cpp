@@ -1,7 +1,7 @@
 // vyn-spoil FILE HOW: damages one of the demo's data files in place, for the bad-files run
 // (bench/bad-files-landscape.sh). HOW is a seed (a whole number below 2^32), which picks and
 // sizes one random damage, the same on every machine, or the name of one of the end-to-end
-// damages: Missing, Empty, Truncated or SizeOverrunsPayload (tests/e2e/vynDamage.h).
+// damages: Missing, Empty, Truncated or SizeOverrunsPayload (tests/support/e2e/vynDamage.h).
 //
 // Prints one line saying what it did. Exit status 0 when done; 1 with one line on standard error
 // when the file cannot be changed; 2 on bad usage.

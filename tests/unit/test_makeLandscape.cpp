@@ -359,11 +359,9 @@ TEST(MakeLandscapeCommand, CreatesAMissingFolderThenReplacesItsFiles) {
         std::ostringstream errors;
         EXPECT_EQ(RunMakeLandscape(2, argv, errors), 0);
         EXPECT_EQ(errors.str(), "");
-        EXPECT_EQ(std::filesystem::file_size(folder / GroundFileName),
-                  54u + 3u * 1024 * 1024);
+        EXPECT_EQ(std::filesystem::file_size(folder / GroundFileName), 54u + 3u * 1024 * 1024);
         EXPECT_EQ(std::filesystem::file_size(folder / VertexFileName), 12u + 48u * QuadCount);
-        EXPECT_EQ(std::filesystem::file_size(folder / TexCoordFileName),
-                  12u + 32u * QuadCount);
+        EXPECT_EQ(std::filesystem::file_size(folder / TexCoordFileName), 12u + 32u * QuadCount);
     };
     run();
     std::ofstream(folder / GroundFileName, std::ios::trunc) << "stale";

@@ -3,8 +3,8 @@
 // exit) restores the mode through the platform layer once before the process ends as it would
 // have ended anyway. The ways out run in death-test children; a line the child writes to standard
 // error when the backend is asked to restore tells the parent that the restore happened.
-#include "framework/testing/vynFakePlatform.h"
 #include "framework/platform/sdl/vynDisplayModeGuard.h"
+#include "framework/testing/vynFakePlatform.h"
 #include "tests/support/vynPlatformTestSupport.h"
 
 #include <gtest/gtest.h>

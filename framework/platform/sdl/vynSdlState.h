@@ -12,8 +12,8 @@
 #pragma once
 
 #include "framework/platform/emulation/vynInputMessages.h"
-#include "framework/platform/vynPlatform.h"
 #include "framework/platform/emulation/vynWindowSystem.h"
+#include "framework/platform/vynPlatform.h"
 
 #include <SDL.h>
 

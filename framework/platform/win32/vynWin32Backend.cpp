@@ -8,9 +8,9 @@
 // another thread, which hands the caption over, and the timer calls.
 #include "framework/platform/vynPlatform.h"
 
+#include "framework/system/win32/vynWin32Text.h"
 #include "vynWin32Native.h"
 #include "vynWin32Procedures.h"
-#include "framework/system/win32/vynWin32Text.h"
 #include "vynWin32Timers.h"
 
 #include <cstddef>

@@ -6,8 +6,8 @@
 // raising an exception in the reader.
 #include "framework/system/vynMappedFile.h"
 
-#include "vynWindowsApi.h"
 #include "vynWin32Text.h"
+#include "vynWindowsApi.h"
 
 #include <stdexcept>
 

@@ -1,5 +1,6 @@
 #include "vynLandscape.h"
 
+#include "framework/core/vynFailure.h"
 #include "framework/input/vynKeyBoardU.h"
 #include "framework/resources/vynTextureU.h"
 #include "framework/window/vynHelpersU.h"
@@ -112,12 +113,13 @@ void LandscapeMain() {
 
     CreateGlobals();
     if (!CreateFromSettings())
-        throw std::runtime_error("cannot create the window and its OpenGL context");
+        throw std::runtime_error("cannot create the window and its OpenGL context: " +
+                                 LastFailure());
     WindowGuard guard;
 
     TMyGLMaterial* material = CurrentRenderList->AddMaterial(1);
     if (!material)
-        throw std::runtime_error("cannot add a material to the render list");
+        throw std::runtime_error("cannot add a material to the render list: " + LastFailure());
     material->Name = LandscapeMaterialName;
     material->Texture = LoadTexture(GroundFileName);
     AddLandscapePack(*material);

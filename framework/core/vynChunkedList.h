@@ -15,6 +15,7 @@
 #pragma once
 
 #include "vynAllocation.h"
+#include "vynFailure.h"
 
 #include <cstdint>
 #include <limits>
@@ -55,7 +56,7 @@ class TChunkedList {
             Capacity = n;
             return true;
         } catch (...) {
-            return false;
+            return FailFromException("cannot resize a list's storage");
         }
     }
 
@@ -65,7 +66,7 @@ class TChunkedList {
         if (n > capacity)
             capacity = (uint64_t{n} + GrowthStep - 1) / GrowthStep * GrowthStep;
         if (capacity > std::numeric_limits<uint32_t>::max())
-            return false;
+            return Fail("a list cannot hold that many entries");
         if (capacity != Capacity && !SetCapacity(static_cast<uint32_t>(capacity)))
             return false;
         Count = n;
@@ -75,7 +76,9 @@ class TChunkedList {
 
     // Grows the count by one and stores the slot in the new last place.
     bool Add(Slot slot) noexcept {
-        if (Count == std::numeric_limits<uint32_t>::max() || !SetCount(Count + 1))
+        if (Count == std::numeric_limits<uint32_t>::max())
+            return Fail("a list cannot hold that many entries");
+        if (!SetCount(Count + 1))
             return false;
         Slots[LastIndex] = std::move(slot);
         return true;

@@ -8,7 +8,9 @@ namespace vyn {
 
 namespace {
 thread_local std::string Reason;
-}
+// How many reasons this thread has recorded; a mark compares it with its own start.
+thread_local uint64_t Recorded = 0;
+} // namespace
 
 std::string LastFailure() {
     return Reason;
@@ -20,15 +22,45 @@ void ClearFailure() {
 
 void RecordFailure(std::string reason) {
     Reason = std::move(reason);
+    ++Recorded;
 }
 
-void RecordFailureUnlessExplained(std::string reason) {
-    if (Reason.empty())
-        Reason = std::move(reason);
+void RecordFailure(const char* reason) noexcept {
+    ++Recorded;
+    try {
+        Reason.assign(reason);
+    } catch (...) {
+        Reason.clear(); // no memory even for the text: the count still tells a mark
+    }
 }
 
 bool Fail(std::string reason) {
-    RecordFailureUnlessExplained(std::move(reason));
+    RecordFailure(std::move(reason));
+    return false;
+}
+
+bool Fail(const char* reason) noexcept {
+    RecordFailure(reason);
+    return false;
+}
+
+bool FailFromException(const char* operation) noexcept {
+    try {
+        return Fail(std::string(operation) + ": " + ReasonOfCurrentException());
+    } catch (...) {
+        return Fail(operation);
+    }
+}
+
+TFailureMark::TFailureMark() : Start(Recorded) {}
+
+bool TFailureMark::Explained() const {
+    return Recorded != Start;
+}
+
+bool TFailureMark::Fail(std::string reason) const {
+    if (!Explained())
+        RecordFailure(std::move(reason));
     return false;
 }
 

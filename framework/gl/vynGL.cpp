@@ -2,6 +2,8 @@
 
 #include "vynGLLibrary.h"
 
+#include "framework/core/vynFailure.h"
+
 #include <cstring>
 #include <stdexcept>
 #include <string>
@@ -80,7 +82,8 @@ void ResolveGLUSlots() {
 bool LoadLibrariesFromFiles(const char* glLibrary, const char* gluLibrary) {
     LibraryHandle gl = OpenLibrary(glLibrary);
     if (!gl)
-        return false;
+        return Fail(std::string("cannot load the OpenGL library ") + (glLibrary ? glLibrary : "") +
+                    ": " + LastLibraryError());
     LibraryHandle glu = OpenLibrary(gluLibrary);
     CloseLibrary(GLLibrary);
     CloseLibrary(GLULibrary);

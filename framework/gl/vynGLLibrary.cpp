@@ -26,6 +26,10 @@ void CloseLibrary(LibraryHandle library) {
         FreeLibrary(reinterpret_cast<HMODULE>(library));
 }
 
+std::string LastLibraryError() {
+    return win32::ErrorText(GetLastError());
+}
+
 void* FindLibrarySymbol(LibraryHandle library, const char* name) {
     if (!library)
         return nullptr;
@@ -55,6 +59,11 @@ LibraryHandle OpenLibrary(const char* fileName) {
 void CloseLibrary(LibraryHandle library) {
     if (library)
         dlclose(library);
+}
+
+std::string LastLibraryError() {
+    const char* error = dlerror();
+    return error ? error : "no reason given";
 }
 
 void* FindLibrarySymbol(LibraryHandle library, const char* name) {

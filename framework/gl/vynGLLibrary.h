@@ -2,12 +2,16 @@
 // that differs between operating systems.
 #pragma once
 
+#include <string>
+
 namespace vyn {
 
 using LibraryHandle = void*;
 
-// Null when the library cannot be opened.
+// Null when the library cannot be opened; LastLibraryError then says why.
 LibraryHandle OpenLibrary(const char* fileName);
+// The system's words for the last failed OpenLibrary of this thread.
+std::string LastLibraryError();
 void CloseLibrary(LibraryHandle library);
 // Null when the library has no such symbol.
 void* FindLibrarySymbol(LibraryHandle library, const char* name);

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "framework/core/vynAllocation.h"
+#include "framework/core/vynFailure.h"
 
 namespace vyn {
 
@@ -18,14 +19,14 @@ inline bool RunHandlerRoutine(THandlerRoutine handler) noexcept {
         handler();
         return true;
     } catch (...) {
-        return false;
+        return FailFromException("a handler failed");
     }
 }
 
 // Makes a new object for an owning reference, destroying the one it held; false (and nothing
 // changed) when the allocation fails.
 template <typename T>
-bool ReplaceWithNew(T*& owner) noexcept {
+bool ReplaceWithNew(T*& owner, const char* what) noexcept {
     try {
         ThrowIfAllocationFailureInjected();
         T* fresh = new T();
@@ -33,7 +34,7 @@ bool ReplaceWithNew(T*& owner) noexcept {
         owner = fresh;
         return true;
     } catch (...) {
-        return false;
+        return FailFromException(what);
     }
 }
 

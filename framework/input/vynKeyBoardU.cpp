@@ -32,22 +32,26 @@ void TMyKeyBoard::Clear() {
 }
 
 bool TMyKeyBoard::SetHandler(int32_t Key, int32_t Table, THandlerRoutine Handler) {
-    if (Handler == nullptr || !InRange(Key, Table))
-        return false;
+    if (Handler == nullptr)
+        return Fail("SetHandler: no handler given");
+    if (!InRange(Key, Table))
+        return Fail("SetHandler: keys are 0 to 255 and tables 0 (key up) and 1 (key down)");
     Handlers[Table][Key] = Handler;
     Enabled[Table][Key] = true;
     return true;
 }
 
 bool TMyKeyBoard::Fire(int32_t Key, int32_t Table) {
-    if (!InRange(Key, Table) || !Enabled[Table][Key] || Handlers[Table][Key] == nullptr)
-        return false;
+    if (!InRange(Key, Table))
+        return Fail("Fire: keys are 0 to 255 and tables 0 (key up) and 1 (key down)");
+    if (!Enabled[Table][Key] || Handlers[Table][Key] == nullptr)
+        return Fail("Fire: no handler is armed for that key");
     return RunHandlerRoutine(Handlers[Table][Key]);
 }
 
 bool TMyKeyBoard::SetKeyState(int32_t Key, bool Down) {
     if (Key < 0 || Key >= KeyCodeCount)
-        return false;
+        return Fail("SetKeyState: keys are 0 to 255");
     Keys[Key] = Down;
     return true;
 }
@@ -59,7 +63,7 @@ bool ResetKeyboards() {
 }
 
 bool CreateKeyboards() {
-    return ReplaceWithNew(DefaultKeyboard) && ResetKeyboards();
+    return ReplaceWithNew(DefaultKeyboard, "cannot make the default keyboard") && ResetKeyboards();
 }
 
 bool DestroyKeyboards() {

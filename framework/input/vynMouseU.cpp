@@ -24,8 +24,10 @@ void TMyMouse::Clear() {
 }
 
 bool TMyMouse::Fire(int32_t Slot) {
-    if (Slot < 0 || Slot >= MouseSlotCount || !Enabled[Slot] || Handlers[Slot] == nullptr)
-        return false;
+    if (Slot < 0 || Slot >= MouseSlotCount)
+        return Fail("Fire: mouse slots are 0 to 14");
+    if (!Enabled[Slot] || Handlers[Slot] == nullptr)
+        return Fail("Fire: no handler is armed in that slot");
     return RunHandlerRoutine(Handlers[Slot]);
 }
 
@@ -36,7 +38,7 @@ bool ResetMice() {
 }
 
 bool CreateMice() {
-    return ReplaceWithNew(DefaultMouse) && ResetMice();
+    return ReplaceWithNew(DefaultMouse, "cannot make the default mouse") && ResetMice();
 }
 
 bool DestroyMice() {

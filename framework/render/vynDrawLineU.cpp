@@ -1,5 +1,7 @@
 #include "vynDrawLineU.h"
 
+#include "framework/core/vynFailure.h"
+
 #include <algorithm>
 #include <initializer_list>
 
@@ -42,13 +44,13 @@ bool TMyGLMaterial::Init() {
         Packs = TChunkedList<TMyDrawPack*>(MaterialGrowthStep);
         return Packs.SetCapacity(MaterialGrowthStep);
     } catch (...) {
-        return false;
+        return FailFromException("a material's defaults could not be set");
     }
 }
 
 bool TMyGLMaterial::AddPack(TMyDrawPack* pack) {
     if (!pack)
-        return false;
+        return Fail("AddPack: no pack given");
     return Packs.Add(pack);
 }
 
@@ -82,12 +84,18 @@ TMyDrawLine::~TMyDrawLine() {
 }
 
 TMyGLMaterial* TMyDrawLine::AddMaterial(int32_t kind) {
-    if (kind != 1 || !SetCount(Materials.Count + 1))
+    if (kind != 1) {
+        Fail("AddMaterial: a render list makes materials of kind 1 only, not " +
+             std::to_string(kind));
+        return nullptr;
+    }
+    if (!SetCount(Materials.Count + 1))
         return nullptr;
     uint32_t slot = Materials.Count - 1;
     try {
         Materials.Slots[slot] = std::make_unique<TMyGLMaterial>(kind);
     } catch (...) {
+        FailFromException("AddMaterial: the material could not be made");
         SetCount(slot); // a reduction: the empty slot falls out of the count again
         return nullptr;
     }
@@ -155,7 +163,7 @@ bool EnableDrawArrays() {
         glEnableClientState(GL_TEXTURE_COORD_ARRAY);
         return true;
     } catch (...) {
-        return false;
+        return FailFromException("EnableDrawArrays");
     }
 }
 

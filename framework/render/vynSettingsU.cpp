@@ -1,5 +1,7 @@
 #include "vynSettingsU.h"
 
+#include "framework/core/vynFailure.h"
+
 #include <initializer_list>
 
 namespace vyn {
@@ -106,7 +108,7 @@ bool SetupGLState() {
         ApplyStatePresets();
         return true;
     } catch (...) {
-        return false;
+        return FailFromException("SetupGLState");
     }
 }
 
@@ -126,7 +128,7 @@ bool ShutdownGLState() {
         SwitchOffGLState();
         return true;
     } catch (...) {
-        return false;
+        return FailFromException("ShutdownGLState");
     }
 }
 

@@ -1,5 +1,7 @@
 #include "vynTextureU.h"
 
+#include "framework/core/vynFailure.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <stdexcept>
@@ -142,28 +144,34 @@ bool RescaleImage(std::vector<uint8_t>& pixels, GLint& width, GLint& height, GLe
                   GLenum type) {
     try {
         if (width <= 0 || height <= 0)
-            return false;
+            return Fail("RescaleImage: the image has no pixels");
         const uint32_t newWidth = TextureSize(static_cast<uint32_t>(width));
         const uint32_t newHeight = TextureSize(static_cast<uint32_t>(height));
         if (newWidth == static_cast<uint32_t>(width) && newHeight == static_cast<uint32_t>(height))
             return true;
         // GLU reads the old rows and writes the new ones: both must lie inside their buffers.
         if (pixels.size() < ImageBytes(width, height, format, type))
-            return false;
+            return Fail("RescaleImage: the buffer is shorter than its rows");
         // Zero-filled: GLU checks its arguments and allocates before it writes, so when it fails
         // (or is not run) the buffer installed is all zeros.
         std::vector<uint8_t> scaled(ImageBytes(newWidth, newHeight, format, type));
         const auto scaledWidth = static_cast<GLint>(newWidth);
         const auto scaledHeight = static_cast<GLint>(newHeight);
-        const bool done = PackAlignmentIsDefault() &&
-                          gluScaleImage(format, width, height, type, pixels.data(), scaledWidth,
-                                        scaledHeight, type, scaled.data()) == 0;
+        const bool packed = PackAlignmentIsDefault();
+        const GLint scaleResult =
+            packed ? gluScaleImage(format, width, height, type, pixels.data(), scaledWidth,
+                                   scaledHeight, type, scaled.data())
+                   : 0;
         pixels = std::move(scaled);
         width = scaledWidth;
         height = scaledHeight;
-        return done;
+        if (!packed)
+            return Fail("RescaleImage: no context is current, or GL_PACK_ALIGNMENT is not 4; "
+                        "the image was left blank");
+        return scaleResult == 0 || Fail("RescaleImage: gluScaleImage failed with GLU error " +
+                                        std::to_string(scaleResult) + "; the image was left blank");
     } catch (...) {
-        return false;
+        return FailFromException("RescaleImage");
     }
 }
 

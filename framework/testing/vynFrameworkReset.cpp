@@ -20,6 +20,7 @@ void RestoreStartValues() {
     Framework.FrameCount = 0;
     CurrentHintMode = DefaultHintMode;
     ClearHandlers();
+    ResizeRoutine = nullptr;
 }
 
 } // namespace vyn

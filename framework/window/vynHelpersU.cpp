@@ -1,6 +1,7 @@
 #include "vynHelpersU.h"
 
 #include "framework/core/vynAllocation.h"
+#include "framework/core/vynFailure.h"
 #include "framework/platform/vynPlatform.h"
 
 #include <cstring>
@@ -12,16 +13,20 @@ namespace vyn {
 uint8_t FillByte = 0;
 
 bool FillBuffer(void* block, int64_t count) {
-    if (count < 0 || (block == nullptr && count > 0))
-        return false;
+    if (count < 0)
+        return Fail("FillBuffer: a negative byte count, " + std::to_string(count));
+    if (block == nullptr && count > 0)
+        return Fail("FillBuffer: no block to fill");
     if (count > 0)
         std::memset(block, FillByte, static_cast<size_t>(count));
     return true;
 }
 
 bool AllocZeroed(void*& block, int64_t count) {
-    if (count < 0 || static_cast<uint64_t>(count) > std::numeric_limits<size_t>::max())
-        return false;
+    if (count < 0)
+        return Fail("AllocZeroed: a negative byte count, " + std::to_string(count));
+    if (static_cast<uint64_t>(count) > std::numeric_limits<size_t>::max())
+        return Fail("AllocZeroed: " + std::to_string(count) + " bytes do not fit this system");
     try {
         ThrowIfAllocationFailureInjected();
         void* fresh = count == 0 ? nullptr : ::operator new(static_cast<size_t>(count));
@@ -29,7 +34,8 @@ bool AllocZeroed(void*& block, int64_t count) {
         block = fresh;
         return true;
     } catch (...) {
-        return false;
+        return Fail("AllocZeroed: " + std::to_string(count) +
+                    " bytes: " + ReasonOfCurrentException());
     }
 }
 
@@ -63,9 +69,13 @@ bool ChangeDisplayMode(int32_t width, int32_t height, int32_t bitsPerPixel, int3
         SetField(mode, frequency, DM_DISPLAYFREQUENCY, &DEVMODEA::dmDisplayFrequency);
         if (mode.dmFields == 0)
             return true;
-        return vyn::ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL;
+        const LONG result = vyn::ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN);
+        return result == DISP_CHANGE_SUCCESSFUL ||
+               Fail("ChangeDisplaySettingsA refused the mode " + std::to_string(width) + " x " +
+                    std::to_string(height) + ", " + std::to_string(bitsPerPixel) + " bits, " +
+                    std::to_string(frequency) + " Hz (result " + std::to_string(result) + ")");
     } catch (...) {
-        return false;
+        return FailFromException("ChangeDisplayMode");
     }
 }
 

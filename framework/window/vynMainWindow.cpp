@@ -1,5 +1,6 @@
 #include "vynMainWindow.h"
 
+#include "framework/core/vynFailure.h"
 #include "framework/gl/vynGL.h"
 #include "framework/input/vynKeyBoardU.h"
 #include "framework/input/vynMouseU.h"
@@ -55,10 +56,30 @@ bool ReleaseWhatWasMade() {
     if (Framework.ModeChanged && ChangeDisplaySettingsA(nullptr, 0) == DISP_CHANGE_SUCCESSFUL)
         Framework.ModeChanged = false;
 
-    bool released = Framework.WindowHandle == nullptr && ResetState();
-    if (released)
-        Framework.ContextReady = false;
-    return released;
+    if (Framework.WindowHandle != nullptr)
+        return Fail("DestroyWindow failed: the window and its record stay");
+    if (!ResetState())
+        return false;
+    Framework.ContextReady = false;
+    return true;
+}
+
+// A creation that fails releases what it made; the reason is why creation failed, whatever the
+// release itself meets.
+bool Abandon(const TFailureMark& mark, std::string reason) {
+    mark.Fail(std::move(reason));
+    const std::string why = LastFailure();
+    ReleaseWhatWasMade();
+    RecordFailure(why);
+    return false;
+}
+
+std::string VersionReason(const std::string& text, float version) {
+    if (text.empty())
+        return "the driver reports no OpenGL version";
+    const int tenths = static_cast<int>(version * 10.0f + 0.5f);
+    return "OpenGL " + std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) +
+           " is below 1.0";
 }
 
 float VersionFromText(const std::string& text) {
@@ -73,7 +94,7 @@ bool InitContextCatching() {
     try {
         return InitContext();
     } catch (...) {
-        return false;
+        return FailFromException("initialising the OpenGL context failed");
     }
 }
 
@@ -110,21 +131,24 @@ bool InstallDefaultHandlers() {
 bool LoadGLLibraries() {
     if (Framework.GLLoaded)
         return true;
+    const TFailureMark mark;
+    const bool named = !Framework.GLLibraryName.empty() && !Framework.GLULibraryName.empty();
+    const std::string gl = named ? Framework.GLLibraryName : DefaultGLLibraryName();
+    const std::string glu = named ? Framework.GLULibraryName : DefaultGLULibraryName();
     try {
         MaskFloatingPointExceptions();
-        bool named = !Framework.GLLibraryName.empty() && !Framework.GLULibraryName.empty();
-        Framework.GLLoaded =
-            named ? LoadGLBinding(Framework.GLLibraryName.c_str(), Framework.GLULibraryName.c_str())
-                  : LoadGLBinding(DefaultGLLibraryName(), DefaultGLULibraryName());
+        Framework.GLLoaded = LoadGLBinding(gl.c_str(), glu.c_str());
     } catch (...) {
         Framework.GLLoaded = false;
+        return Fail("cannot load the OpenGL library " + gl + ": " + ReasonOfCurrentException());
     }
-    return Framework.GLLoaded;
+    return Framework.GLLoaded || mark.Fail("cannot load the OpenGL library " + gl);
 }
 
 bool RegisterWindowClass() {
+    const TFailureMark mark;
+    const std::string className = Framework.WindowName.Get();
     try {
-        const std::string className = Framework.WindowName.Get();
         WNDCLASSEXA windowClass{};
         // The structure's own size: 48 bytes only where pointers are 32 bits wide.
         windowClass.cbSize = sizeof windowClass;
@@ -135,9 +159,11 @@ bool RegisterWindowClass() {
         windowClass.hbrBackground =
             reinterpret_cast<HBRUSH>(static_cast<uintptr_t>(COLOR_INACTIVEBORDER + 1));
         windowClass.lpszClassName = className.c_str();
-        return RegisterClassExA(&windowClass) != 0;
+        return RegisterClassExA(&windowClass) != 0 ||
+               mark.Fail("RegisterClassExA failed for the window class " + className);
     } catch (...) {
-        return false;
+        return Fail("RegisterClassExA failed for the window class " + className + ": " +
+                    ReasonOfCurrentException());
     }
 }
 
@@ -157,6 +183,8 @@ bool CreateMainWindow(int32_t left, int32_t top, int32_t width, int32_t height, 
             Framework.ModeChanged = true;
         }
 
+        // A display mode left as it was is not a failure: only what follows explains one.
+        const TFailureMark mark;
         const WindowStyles styles = StylesFor(fullScreen, popup);
         RECT frame{left, top, left + width, top + height};
         if (!fullScreen)
@@ -174,6 +202,7 @@ bool CreateMainWindow(int32_t left, int32_t top, int32_t width, int32_t height, 
         Framework.WindowHandle = window;
         Framework.Active = false;
         if (!window) {
+            mark.Fail("CreateWindowExA failed");
             UnregisterClassA(name.c_str(), ProgramInstance());
             return false;
         }
@@ -182,7 +211,7 @@ bool CreateMainWindow(int32_t left, int32_t top, int32_t width, int32_t height, 
         Framework.Popup = popup;
         return true;
     } catch (...) {
-        return false;
+        return FailFromException("creating the window failed");
     }
 }
 
@@ -197,10 +226,17 @@ bool SetupPixelFormat(HDC deviceContext) {
         descriptor.cDepthBits = static_cast<BYTE>(Framework.DepthBits);
         descriptor.cStencilBits = static_cast<BYTE>(Framework.StencilBits);
         descriptor.iLayerType = PFD_MAIN_PLANE;
-        int format = ChoosePixelFormat(deviceContext, &descriptor);
-        return format != 0 && SetPixelFormat(deviceContext, format, &descriptor);
+        const TFailureMark mark;
+        const int format = ChoosePixelFormat(deviceContext, &descriptor);
+        if (format == 0)
+            return mark.Fail("no pixel format with " + std::to_string(Framework.ColorBits) +
+                             " colour bits, " + std::to_string(Framework.DepthBits) +
+                             " depth bits and " + std::to_string(Framework.StencilBits) +
+                             " stencil bits");
+        return SetPixelFormat(deviceContext, format, &descriptor) ||
+               mark.Fail("SetPixelFormat failed for pixel format " + std::to_string(format));
     } catch (...) {
-        return false;
+        return FailFromException("setting the pixel format failed");
     }
 }
 
@@ -208,16 +244,18 @@ bool CreateRenderingContext(HDC deviceContext, HGLRC& context) {
     try {
         if (!SetupPixelFormat(deviceContext))
             return false;
+        const TFailureMark mark;
         context = wglCreateContext(deviceContext);
         if (!context)
-            return false;
+            return mark.Fail("wglCreateContext failed");
         if (wglMakeCurrent(deviceContext, context))
             return true;
+        mark.Fail("wglMakeCurrent failed");
         if (wglDeleteContext(context))
             context = nullptr;
         return false;
     } catch (...) {
-        return false;
+        return FailFromException("creating the OpenGL context failed");
     }
 }
 
@@ -225,11 +263,12 @@ bool ReleaseRenderingContext(HDC deviceContext, HGLRC context) {
     try {
         if (!context)
             return true;
+        const TFailureMark mark;
         if (!wglMakeCurrent(deviceContext, nullptr))
-            return false;
-        return wglDeleteContext(context) != FALSE;
+            return mark.Fail("wglMakeCurrent could not release the OpenGL context");
+        return wglDeleteContext(context) != FALSE || mark.Fail("wglDeleteContext failed");
     } catch (...) {
-        return false;
+        return FailFromException("releasing the OpenGL context failed");
     }
 }
 
@@ -262,39 +301,39 @@ bool ReadGLStrings() {
     GLVersionText = GetGLString(GL_VERSION);
     GLExtensions = GetGLString(GL_EXTENSIONS);
     Framework.GLVersion = VersionFromText(GLVersionText);
-    return Framework.GLVersion >= 1.0f;
+    return Framework.GLVersion >= 1.0f || Fail(VersionReason(GLVersionText, Framework.GLVersion));
 }
 
 bool CreateWindowAndContext(int32_t left, int32_t top, int32_t width, int32_t height,
                             int32_t colorBits, int32_t frequency, bool fullScreen, bool popup) {
+    const TFailureMark mark;
     try {
         if (Framework.ContextReady) {
             if (!ReleaseWindowAndContext())
-                return false;
+                return mark.Fail("the window in place could not be torn down");
             return CreateWindowAndContext(left, top, width, height, colorBits, frequency,
                                           fullScreen, popup);
         }
         if (!LoadGLLibraries() ||
             !CreateMainWindow(left, top, width, height, colorBits, frequency, fullScreen, popup))
-            return false;
+            return mark.Fail("the window could not be made");
 
         Framework.DeviceContext = GetDC(Framework.WindowHandle);
-        if (!Framework.DeviceContext ||
-            !CreateRenderingContext(Framework.DeviceContext, Framework.RenderingContext)) {
-            ReleaseWhatWasMade();
-            return false;
-        }
+        if (!Framework.DeviceContext)
+            return Abandon(mark, "GetDC gave no device context for the window");
+        if (!CreateRenderingContext(Framework.DeviceContext, Framework.RenderingContext))
+            return Abandon(mark, "the OpenGL context could not be made");
         Sleep(ContextSettleMilliseconds);
         Framework.ContextReady = InitContextCatching();
         if (!Framework.ContextReady) {
             // A context below OpenGL 1.0 is of no use: release it rather than leave a half-made
             // window whose class blocks every later creation.
             FreeSelectBuffer();
-            ReleaseWhatWasMade();
+            return Abandon(mark, "the OpenGL context could not be initialised");
         }
-        return Framework.ContextReady;
+        return true;
     } catch (...) {
-        return false;
+        return FailFromException("creating the window and its context failed");
     }
 }
 
@@ -306,11 +345,11 @@ bool CreateFromSettings() {
 
 bool ReleaseWindowAndContext() {
     if (!Framework.ContextReady)
-        return false;
+        return Fail("ReleaseWindowAndContext: no window and context are ready");
     try {
         return ReleaseWhatWasMade();
     } catch (...) {
-        return false;
+        return FailFromException("the teardown failed");
     }
 }
 

@@ -1,5 +1,6 @@
 #include "vynWindowLoop.h"
 
+#include "framework/core/vynFailure.h"
 #include "framework/gl/vynGL.h"
 #include "framework/input/vynKeyBoardU.h"
 #include "framework/input/vynMouseU.h"
@@ -62,6 +63,8 @@ void OnSize(WPARAM kind, LPARAM lParam) {
     Framework.Width = LOWORD(static_cast<uintptr_t>(lParam));
     Framework.Height = HIWORD(static_cast<uintptr_t>(lParam));
     ApplyProjection();
+    if (ResizeRoutine)
+        ResizeRoutine(Framework.Width, Framework.Height);
     if (kind == SIZE_RESTORED)
         InvalidateRect(Framework.WindowHandle, nullptr, FALSE);
     else
@@ -171,7 +174,7 @@ bool RunMainLoop() {
         ReleaseResources();
         return ReleaseWindowAndContext();
     } catch (...) {
-        return false;
+        return FailFromException("the main loop ended on a failure");
     }
 }
 
@@ -195,7 +198,7 @@ bool DrawFrame() {
         PresentFrame();
         return true;
     } catch (...) {
-        return false;
+        return FailFromException("DrawFrame");
     }
 }
 
@@ -217,6 +220,7 @@ void ApplyProjection() {
 bool SetFpsTimer(bool on) {
     if (on == Framework.TimerRunning)
         return true;
+    const TFailureMark mark;
     bool started = false;
     try {
         if (on) {
@@ -229,10 +233,12 @@ bool SetFpsTimer(bool on) {
             started = Framework.TimerId == TIMERR_NOERROR;
         }
     } catch (...) {
-        return false;
+        return FailFromException("SetFpsTimer");
     }
     if (!started)
-        return false;
+        return on ? mark.Fail("timeSetEvent failed: no caption timer")
+                  : mark.Fail("timeKillEvent failed with error " +
+                              std::to_string(Framework.TimerId));
     Framework.TimerRunning = on;
     if (on)
         StopFpsTimerAtProgramExit();
@@ -250,10 +256,12 @@ void VYN_WINAPI FpsTimerTick(UINT, UINT, DWORD_PTR, DWORD_PTR, DWORD_PTR) {
 }
 
 bool SetCaption(const std::string& text) {
+    const TFailureMark mark;
     try {
-        return SetWindowTextA(Framework.WindowHandle, text.c_str()) != FALSE;
+        return SetWindowTextA(Framework.WindowHandle, text.c_str()) != FALSE ||
+               mark.Fail("SetWindowTextA failed");
     } catch (...) {
-        return false;
+        return FailFromException("SetCaption");
     }
 }
 

@@ -1,5 +1,7 @@
 #include "vynWindowState.h"
 
+#include "framework/core/vynFailure.h"
+
 namespace vyn {
 
 TSharedText& TSharedText::operator=(const std::string& text) {
@@ -22,6 +24,7 @@ PAINTSTRUCT PaintRecord{};
 MSG MessageRecord{};
 WNDPROC FallbackWindowProc = nullptr;
 void (*IdleRoutine)() = nullptr;
+void (*ResizeRoutine)(int32_t width, int32_t height) = nullptr;
 
 bool ResetState() {
     try {
@@ -51,7 +54,7 @@ bool ResetState() {
         Framework.ContextReady = false;
         return true;
     } catch (...) {
-        return false;
+        return FailFromException("ResetState");
     }
 }
 

@@ -91,6 +91,10 @@ extern MSG MessageRecord;
 extern WNDPROC FallbackWindowProc;
 // Runs before each idle-time frame.
 extern void (*IdleRoutine)();
+// Runs after a resize has applied the projection for the new client size (which leaves the
+// model-view matrix selected and reset to identity), so that an application can restore its view;
+// none unless the application sets one. CreateGlobals leaves it as it is.
+extern void (*ResizeRoutine)(int32_t width, int32_t height);
 
 // Puts the record back to its reset values (not its start values); leaves the libraries, the
 // GL version, the selection buffer and the caption timer alone. False if anything raised.

@@ -112,11 +112,22 @@ class LandscapeDemo : public ::testing::Test {
     std::filesystem::path Folder() const { return Scratch / "demo"; }
     std::filesystem::path ErrorLog() const { return Scratch / "stderr.txt"; }
 
-    void StartDemo() {
+    // `environment`: "NAME=value" entries to change for the demo.
+    void StartDemo(std::vector<std::string> environment = {}) {
         SpawnOptions options;
         options.Folder = Folder();
         options.ErrorFile = ErrorLog();
+        options.Environment = std::move(environment);
         Demo.emplace(std::vector<std::string>{LandscapeProgram()}, options);
+    }
+
+    // The demo's standard error once it has ended with status 1.
+    std::string RefusalMessage() {
+        const std::optional<int> status = Demo->WaitFor(RefusalTimeout);
+        if (!status)
+            return "still running after " + std::to_string(RefusalTimeout.count()) + " s";
+        EXPECT_TRUE(ExitedWith(*status, 1)) << DescribeWaitStatus(*status);
+        return ReadWholeFile(ErrorLog());
     }
 
     DemoWindow AwaitWindow() {
@@ -255,6 +266,22 @@ TEST_F(LandscapeDemo, OutOfFocusItDrawsNothingAndIdlesAndWithTheFocusBackItDraws
     ExpectClosesCleanly(window);
 }
 
+// Without a display the demo says which one it could not reach, in its one line, with nothing of
+// the libraries' own complaints around it.
+TEST_F(LandscapeDemo, WithoutADisplayItSaysWhyInOneLineAndEndsWithStatus1) {
+    if (std::getenv("VYN_LANDSCAPE_PROGRAM"))
+        GTEST_SKIP() << "the no-display reasons are the SDL backend's";
+    const std::string prefix = "landscape: cannot create the window and its OpenGL context: ";
+    StartDemo({"DISPLAY=", "WAYLAND_DISPLAY="});
+    EXPECT_EQ(RefusalMessage(), prefix + "no display: DISPLAY is not set\n");
+
+    StartDemo({"DISPLAY=:4242", "WAYLAND_DISPLAY="});
+    const std::string unreachable = RefusalMessage();
+    EXPECT_TRUE(unreachable.starts_with(prefix + "no display: cannot open the X display :4242"))
+        << unreachable;
+    EXPECT_EQ(std::count(unreachable.begin(), unreachable.end(), '\n'), 1) << unreachable;
+}
+
 struct DamagedFile {
     const char* File;
     Damage Kind;
@@ -273,10 +300,7 @@ TEST_P(RefusedFile, EndsTheDemoWithStatus1AndOneLineNamingTheFile) {
     const std::string file = GetParam().File;
     ASSERT_NO_THROW(Spoil(Folder() / file, GetParam().Kind));
     StartDemo();
-    const std::optional<int> status = Demo->WaitFor(RefusalTimeout);
-    ASSERT_TRUE(status) << "still running after " << RefusalTimeout.count() << " s";
-    EXPECT_TRUE(ExitedWith(*status, 1)) << DescribeWaitStatus(*status);
-    const std::string errors = ReadWholeFile(ErrorLog());
+    const std::string errors = RefusalMessage();
     EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
     EXPECT_TRUE(errors.ends_with("\n")) << errors;
     EXPECT_NE(errors.find(file), std::string::npos) << errors;

@@ -1,5 +1,7 @@
 #include "vynWindowSystem.h"
 
+#include "framework/core/vynFailure.h"
+
 #include "vynInputMessages.h"
 
 #include <algorithm>
@@ -88,7 +90,12 @@ ATOM WindowSystem::RegisterClass(const WNDCLASSEXA* windowClass) {
         IsResourceNumber(windowClass->lpszClassName) || *windowClass->lpszClassName == '\0')
         return 0;
     const std::string key = ClassKey(windowClass->lpszClassName);
-    if (Classes.count(key) != 0 || NextAtom == 0xFFFF)
+    if (Classes.count(key) != 0) {
+        Fail(std::string("RegisterClassExA failed: the window class ") +
+             windowClass->lpszClassName + " is already registered");
+        return 0;
+    }
+    if (NextAtom == 0xFFFF)
         return 0;
     ClassEntry& entry = Classes[key];
     entry.Name = windowClass->lpszClassName;

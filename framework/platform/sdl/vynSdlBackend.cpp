@@ -1,6 +1,8 @@
 // The SDL2 backend's table, its state and SDL's start.
 #include "vynSdlState.h"
 
+#include "framework/core/vynFailure.h"
+
 #include <dlfcn.h>
 #include <unistd.h>
 
@@ -76,6 +78,32 @@ bool OnlyAnInvisibleDriver() {
     return invisible && (asked == nullptr || *asked == '\0');
 }
 
+bool Named(const char* variable) {
+    const char* value = SDL_getenv(variable);
+    return value != nullptr && *value != '\0';
+}
+
+// Which display SDL is to open. A caller who names a driver gets it; otherwise only the display
+// the environment names is tried, so that no other driver's probe (Wayland's, when no Wayland
+// display exists) prints its complaints. False, with the reason, when no display is named at all.
+bool ChooseVideoDriver() {
+    if (Named("SDL_VIDEODRIVER"))
+        return true;
+    if (Named("WAYLAND_DISPLAY"))
+        return true;
+    if (!Named("DISPLAY"))
+        return Fail("no display: DISPLAY is not set");
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+    return true;
+}
+
+std::string NoDisplayReason() {
+    if (Named("SDL_VIDEODRIVER") || Named("WAYLAND_DISPLAY"))
+        return std::string("no display: ") + SDL_GetError();
+    return std::string("no display: cannot open the X display ") + SDL_getenv("DISPLAY") + " (" +
+           SDL_GetError() + ")";
+}
+
 void WakeMainThread() {
     const Uint32 wake = Sdl().WakeEvent;
     if (wake == 0 || wake == NoEvent)
@@ -110,14 +138,16 @@ SdlState& Sdl() {
 bool EnsureSdlVideo() {
     if (SDL_WasInit(SDL_INIT_VIDEO) != 0)
         return true;
+    if (!ChooseVideoDriver())
+        return false;
     // The screen saver is the backend's to switch: off only while a window is active.
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
-        return false;
+        return Fail(NoDisplayReason());
     if (OnlyAnInvisibleDriver()) {
         SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
         SDL_SetError("no display to open a window on");
-        return false;
+        return Fail("no display: SDL offers only a driver whose windows nobody can see");
     }
     static const bool quitAtExit = QuitSdlAtExit();
     (void)quitAtExit;

@@ -52,7 +52,7 @@ struct SdlState {
 
 // The backend's state, made on first use and kept for the life of the process.
 SdlState& Sdl();
-// Starts SDL video and events once; false (with SDL's error kept) when it cannot.
+// Starts SDL video and events once; false, with the reason recorded, when it cannot.
 bool EnsureSdlVideo();
 // The SDL window of a framework window; null when there is none.
 SDL_Window* SdlWindowOf(HWND window);

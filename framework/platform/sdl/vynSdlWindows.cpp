@@ -7,6 +7,7 @@
 // Contexts are compatibility contexts (the fixed-function pipeline); no swap interval is set.
 #include "vynSdlState.h"
 
+#include "framework/core/vynFailure.h"
 #include "framework/platform/emulation/vynPixelFormats.h"
 
 #include <algorithm>
@@ -129,6 +130,11 @@ void ReleaseCurrent() {
     Sdl().CurrentWindow = nullptr;
 }
 
+// What SDL said about the call that just failed, recorded as the reason of `call`'s failure.
+bool SdlFailed(const char* call, const char* sdlCall) {
+    return Fail(std::string(call) + " failed: " + sdlCall + ": " + SDL_GetError());
+}
+
 } // namespace
 
 // ---- Classes and windows ----
@@ -150,21 +156,28 @@ HWND VYN_WINAPI Sdl_CreateWindowExA(DWORD exStyle, const char* className, const 
                                     HINSTANCE, void*) {
     WindowSystem& system = Sdl().System;
     const WNDCLASSEXA* windowClass = system.FindClass(className);
-    if (windowClass == nullptr || !EnsureSdlVideo())
+    if (windowClass == nullptr) {
+        Fail("CreateWindowExA failed: the window class is not registered");
+        return nullptr;
+    }
+    if (!EnsureSdlVideo())
         return nullptr;
     WindowRecord draft;
     draft.Style = style;
     draft.Caption = windowName ? windowName : "";
     draft.Client = ClientRectOfWindow(RECT{x, y, x + width, y + height}, style);
     SDL_Window* sdlWindow = MakeFirstSdlWindow(draft);
-    if (sdlWindow == nullptr)
+    if (sdlWindow == nullptr) {
+        SdlFailed("CreateWindowExA", "SDL_CreateWindow");
         return nullptr;
+    }
     const HWND window = system.AddWindow(className, windowName, style, exStyle, draft.Client);
     Sdl().Windows[window] = SdlWindow{sdlWindow, false};
     ApplyClassCursor(windowClass->hCursor);
     ApplyFullScreen(window);
     if (!system.SendCreationMessages(window)) {
         DropSdlWindow(window);
+        Fail("CreateWindowExA failed: the window procedure refused WM_CREATE");
         return nullptr;
     }
     if (style & WS_VISIBLE)
@@ -262,7 +275,7 @@ BOOL VYN_WINAPI Sdl_SetPixelFormat(HDC deviceContext, int format, const PIXELFOR
     SetGLAttributes(&descriptor);
     SDL_Window* remade = MakeSdlWindow(*record, SDL_WINDOW_OPENGL);
     if (remade == nullptr)
-        return FALSE;
+        return SdlFailed("SetPixelFormat", "SDL_CreateWindow");
     SdlWindow& entry = Sdl().Windows[record->Handle];
     SDL_DestroyWindow(entry.Window);
     entry = SdlWindow{remade, true};
@@ -296,8 +309,10 @@ HGLRC VYN_WINAPI Sdl_wglCreateContext(HDC deviceContext) {
     const PIXELFORMATDESCRIPTOR descriptor = PixelFormatAt(record->PixelFormat);
     SetGLAttributes(&descriptor);
     const SDL_GLContext context = SDL_GL_CreateContext(SdlWindowOf(record->Handle));
-    if (context == nullptr)
+    if (context == nullptr) {
+        SdlFailed("wglCreateContext", "SDL_GL_CreateContext");
         return nullptr;
+    }
     // SDL makes a new context current; wglCreateContext leaves the current one as it was.
     if (Sdl().Current != nullptr)
         MakeSdlCurrent(Sdl().CurrentWindow, Sdl().Contexts[Sdl().Current].Context);

@@ -8,6 +8,7 @@
 // another thread, which hands the caption over, and the timer calls.
 #include "framework/platform/vynPlatform.h"
 
+#include "framework/core/vynFailure.h"
 #include "framework/system/win32/vynWin32Text.h"
 #include "vynWin32Native.h"
 #include "vynWin32Procedures.h"
@@ -54,6 +55,14 @@ VYN_SAME_FIELD(vyn::DEVMODEA, ::DEVMODEA, dmPelsWidth);
 VYN_SAME_FIELD(vyn::DEVMODEA, ::DEVMODEA, dmDisplayFrequency);
 #undef VYN_SAME_FIELD
 
+// A creation call's result, with Windows' own words for its failure recorded as the reason.
+template <typename Result>
+Result Checked(const char* call, Result result) {
+    if (!result)
+        RecordFailure(std::string(call) + " failed: " + ErrorText(GetLastError()));
+    return result;
+}
+
 // ---- Process ----
 
 HINSTANCE VYN_WINAPI Win32_GetModuleHandleA(const char* moduleName) {
@@ -85,7 +94,7 @@ ATOM VYN_WINAPI Win32_RegisterClassExA(const WNDCLASSEXA* windowClass) {
     wide.lpfnWndProc = FunctionCast<::WNDPROC>(Trampoline());
     wide.lpszClassName = className.Get();
     wide.lpszMenuName = menuName.Get();
-    const ATOM atom = RegisterClassExW(&wide);
+    const ATOM atom = Checked("RegisterClassExA", RegisterClassExW(&wide));
     if (atom != 0)
         RememberProcedure(atom, windowClass->lpfnWndProc);
     return atom;
@@ -110,9 +119,11 @@ HWND VYN_WINAPI Win32_CreateWindowExA(DWORD exStyle, const char* className, cons
                                       HMENU menu, HINSTANCE instance, void* param) {
     const WideName wideClass(className);
     const std::wstring wideName = WidenOrEmpty(windowName);
-    return AfterProcedures(HandleCast<HWND>(CreateWindowExW(
-        exStyle, wideClass.Get(), windowName ? wideName.c_str() : nullptr, style, x, y, width,
-        height, Native(parent), HandleCast<::HMENU>(menu), Native(instance), param)));
+    return AfterProcedures(HandleCast<HWND>(
+        Checked("CreateWindowExA",
+                CreateWindowExW(exStyle, wideClass.Get(), windowName ? wideName.c_str() : nullptr,
+                                style, x, y, width, height, Native(parent),
+                                HandleCast<::HMENU>(menu), Native(instance), param))));
 }
 
 BOOL VYN_WINAPI Win32_DestroyWindow(HWND window) {
@@ -206,7 +217,7 @@ BOOL VYN_WINAPI Win32_EndPaint(HWND window, const vyn::PAINTSTRUCT* paint) {
 }
 
 HDC VYN_WINAPI Win32_GetDC(HWND window) {
-    return HandleCast<HDC>(::GetDC(Native(window)));
+    return HandleCast<HDC>(Checked("GetDC", ::GetDC(Native(window))));
 }
 
 int VYN_WINAPI Win32_ReleaseDC(HWND window, HDC deviceContext) {
@@ -224,7 +235,7 @@ int VYN_WINAPI Win32_ChoosePixelFormat(HDC deviceContext,
     if (!descriptor)
         return 0;
     const auto native = RecordCast<::PIXELFORMATDESCRIPTOR>(*descriptor);
-    return ::ChoosePixelFormat(Native(deviceContext), &native);
+    return Checked("ChoosePixelFormat", ::ChoosePixelFormat(Native(deviceContext), &native));
 }
 
 BOOL VYN_WINAPI Win32_SetPixelFormat(HDC deviceContext, int format,
@@ -232,7 +243,7 @@ BOOL VYN_WINAPI Win32_SetPixelFormat(HDC deviceContext, int format,
     if (!descriptor)
         return ::SetPixelFormat(Native(deviceContext), format, nullptr);
     const auto native = RecordCast<::PIXELFORMATDESCRIPTOR>(*descriptor);
-    return ::SetPixelFormat(Native(deviceContext), format, &native);
+    return Checked("SetPixelFormat", ::SetPixelFormat(Native(deviceContext), format, &native));
 }
 
 int VYN_WINAPI Win32_DescribePixelFormat(HDC deviceContext, int format, UINT size,
@@ -254,11 +265,12 @@ BOOL VYN_WINAPI Win32_SwapBuffers(HDC deviceContext) {
 // ---- OpenGL context binding ----
 
 HGLRC VYN_WINAPI Win32_wglCreateContext(HDC deviceContext) {
-    return HandleCast<HGLRC>(::wglCreateContext(Native(deviceContext)));
+    return HandleCast<HGLRC>(
+        Checked("wglCreateContext", ::wglCreateContext(Native(deviceContext))));
 }
 
 BOOL VYN_WINAPI Win32_wglMakeCurrent(HDC deviceContext, HGLRC context) {
-    return ::wglMakeCurrent(Native(deviceContext), Native(context));
+    return Checked("wglMakeCurrent", ::wglMakeCurrent(Native(deviceContext), Native(context)));
 }
 
 BOOL VYN_WINAPI Win32_wglDeleteContext(HGLRC context) {

@@ -5,8 +5,11 @@
 // (the dispatch slot starts at a resolver that replaces itself). A call made before the libraries
 // are loaded, or to an entry point the library lacks, throws std::runtime_error naming it.
 //
-// The framework calls vyn::glEnable(...) and friends, thin inline wrappers over the dispatch table.
-// A test replaces the whole table with the recording double (framework/testing/vynGLRecorder.h).
+// The binding holds the whole of OpenGL 1.1 and the usual GLU helpers (vynGLFuncs.h), with every
+// enumerant of OpenGL 1.1 (vynGLConstants.h). The framework and applications alike call
+// vyn::glColor3f(...) and friends, thin inline wrappers over the dispatch table, and never link the
+// GL library or include the system's GL headers themselves. A test replaces the whole table with
+// the recording double (framework/testing/vynGLRecorder.h).
 //
 // Main thread only: the table is written by the loader and by the resolvers without a lock.
 #pragma once

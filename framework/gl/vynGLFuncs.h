@@ -3,7 +3,9 @@
 //
 // X(result, name, (parameters), (arguments)). vynGL.h expands it into the dispatch table and the
 // inline wrappers, vynGL.cpp into the lazy resolvers, vynGLRecorder.cpp into the recording double,
-// so that none of them can drift from the others. Add an entry point here and only here.
+// so that none of them can drift from the others. Add an entry point here and only here. Anything
+// later than OpenGL 1.1 (extensions, later versions) is fetched with GetGLProcAddress instead:
+// libraries need not export it (Windows' opengl32 exports nothing later than 1.1).
 //
 // VYN_GL_FUNCS joins the groups below, which are there only to keep the list readable.
 #pragma once

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -82,6 +83,26 @@ TEST_F(Binding, EntryPointsResolveOnTheirFirstCallAndOnlyOnce) {
     EXPECT_EQ(Fake<int>("FakeColorCalls"), colors + 2);
 }
 
+TEST_F(Binding, GetGLProcAddressAsksTheLibrarysLookupThenItsExports) {
+    ASSERT_TRUE(LoadGLBinding(VYN_FAKE_GL_LIBRARY, "libvyn-no-such-glu.so"));
+    EXPECT_EQ(GetGLProcAddress("glEnable"), FindLibrarySymbol(FakeLibrary, "glEnable"));
+    EXPECT_EQ(GetGLProcAddress("glVynNoSuchEXT"), nullptr);
+    // Only the platform's lookup knows the extension: the library does not export it.
+    ASSERT_EQ(FindLibrarySymbol(FakeLibrary, "glVynFakeEXT"), nullptr);
+    const auto extension = GetGLProcAddress<void(VYN_GLAPI*)(GLint)>("glVynFakeEXT");
+    ASSERT_NE(extension, nullptr);
+    extension(42);
+    EXPECT_EQ(Fake<GLint>("FakeExtensionValue"), 42);
+}
+
+TEST(BindingBeforeLoading, GetGLProcAddressFindsNothing) {
+    // A fresh process, where no earlier test has loaded a library yet. Not even a name the process
+    // itself has is found: a lookup without a library would search the whole process.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(std::exit(GetGLProcAddress("glEnable") || GetGLProcAddress("malloc") ? 1 : 0),
+                ::testing::ExitedWithCode(0), "");
+}
+
 TEST_F(Binding, MissingEntryPointsAndAMissingGLUThrowNamingThem) {
     ASSERT_TRUE(LoadGLBinding(VYN_FAKE_GL_LIBRARY, "libvyn-no-such-glu.so"));
     EXPECT_NE(MessageOf([] { glFinish(); }).find("glFinish"), std::string::npos);
@@ -136,6 +157,7 @@ TEST(Recorder, LogsCallsAndAnswersQueriesThenPutsTheBindingBack) {
     // The real loader is back: it fails on a missing library, and nothing more is logged.
     size_t logged = log.Size();
     EXPECT_FALSE(LoadGLBinding("libvyn-no-such-gl.so", "libvyn-no-such-glu.so"));
+    GetGLProcAddress("glActiveTexture");
     EXPECT_EQ(log.Size(), logged);
 }
 
@@ -159,6 +181,17 @@ TEST(Recorder, LogsOpenGL11CallsWithTheirArguments) {
                   Call("glColorMask", 1, 0, 1, 0),
                   Call("glGetPointerv", GL_COLOR_ARRAY_POINTER, &arrayPointer),
                   Call("gluLookAt", 0.0, 1.0, 2.0, 3.0, 4.0, 5.0, 6.0, 7.0, 8.0)}));
+}
+
+TEST(Recorder, LogsAndAnswersGetGLProcAddress) {
+    CallLog log;
+    RecordingGL recorder(log);
+    int activeTexture = 0;
+    recorder.ProcAddresses["glActiveTexture"] = &activeTexture;
+    EXPECT_EQ(GetGLProcAddress("glActiveTexture"), &activeTexture);
+    EXPECT_EQ(GetGLProcAddress("glVynNoSuchEXT"), nullptr);
+    EXPECT_EQ(log.Calls(), (std::vector<CallRecord>{Call("GetGLProcAddress", "glActiveTexture"),
+                                                    Call("GetGLProcAddress", "glVynNoSuchEXT")}));
 }
 
 // The names VYN_GL_FUNCS lists, taken from the list itself.

@@ -83,6 +83,16 @@ TEST_F(Binding, EntryPointsResolveOnTheirFirstCallAndOnlyOnce) {
     EXPECT_EQ(Fake<int>("FakeColorCalls"), colors + 2);
 }
 
+TEST_F(Binding, ReloadingPutsResolvedEntryPointsBackToTheirResolvers) {
+    // A slot left resolved would call into the library the reload just closed.
+    const void* resolver = Address(GL.glEnable);
+    ASSERT_TRUE(LoadGLBinding(VYN_FAKE_GL_LIBRARY, "libvyn-no-such-glu.so"));
+    glEnable(GL_FOG);
+    ASSERT_NE(Address(GL.glEnable), resolver);
+    ASSERT_TRUE(LoadGLBinding(VYN_FAKE_GL_LIBRARY, "libvyn-no-such-glu.so"));
+    EXPECT_EQ(Address(GL.glEnable), resolver);
+}
+
 TEST_F(Binding, GetGLProcAddressAsksTheLibrarysLookupThenItsExports) {
     ASSERT_TRUE(LoadGLBinding(VYN_FAKE_GL_LIBRARY, "libvyn-no-such-glu.so"));
     EXPECT_EQ(GetGLProcAddress("glEnable"), FindLibrarySymbol(FakeLibrary, "glEnable"));

@@ -16,10 +16,10 @@ namespace {
 
 constexpr GLfloat TiltDegrees = 1.5f;     // an arrow press
 constexpr GLfloat DegreesPerPixel = 0.5f; // of a drag
-constexpr GLfloat StartPitch = 30.0f;     // a flat model is seen from above
+constexpr GLfloat StartPitch = 40.0f;     // a flat model is seen from above
 // Whatever its size, the model is scaled to this radius and shown this far away: well inside the
 // projection's near and far planes, and near enough for the presets' fog to leave it visible.
-constexpr GLfloat ModelRadius = 2.5f;
+constexpr GLfloat ModelRadius = 3.0f;
 constexpr GLfloat ModelDistance = 6.0f;
 
 // The pack points into the arrays' payloads, which must outlive every frame.

@@ -124,6 +124,18 @@ void DemoWindow::Press(const std::vector<std::string>& keys) const {
     ToolOutput(command, ToolTimeout);
 }
 
+void DemoWindow::MovePointer(int x, int y) const {
+    ToolOutput({"xdotool", "mousemove", "--window", WindowId, std::to_string(x), std::to_string(y)},
+               ToolTimeout);
+}
+
+void DemoWindow::Drag(int fromX, int fromY, int toX, int toY) const {
+    ToolOutput({"xdotool", "mousemove", "--window", WindowId, std::to_string(fromX),
+                std::to_string(fromY), "mousedown", "1", "mousemove", "--window", WindowId,
+                std::to_string(toX), std::to_string(toY), "mouseup", "1"},
+               ToolTimeout);
+}
+
 void DemoWindow::Resize(int width, int height) const {
     ToolOutput({"xdotool", "windowsize", WindowId, std::to_string(width), std::to_string(height)},
                ToolTimeout);

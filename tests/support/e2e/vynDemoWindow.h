@@ -1,6 +1,7 @@
 // The demo's window seen from outside, as a user at the X display sees it: found by the process
-// that owns it, its caption read, its picture captured, keys pressed into it, resized and closed,
-// all through xdotool, ImageMagick's import and vyn-xclose (a window manager's close request).
+// that owns it, its caption read, its picture captured, keys pressed into it, the mouse dragged
+// across it, resized and closed, all through xdotool, ImageMagick's import and vyn-xclose (a
+// window manager's close request).
 // Needs DISPLAY set (the suite runs under xvfb-run). The test's main thread only.
 #pragma once
 
@@ -44,6 +45,11 @@ class DemoWindow {
     void Focus() const;
     // Presses and releases each key in turn (xdotool key names) into the focused window.
     void Press(const std::vector<std::string>& keys) const;
+    // Moves the pointer to (x, y) in the window's client coordinates.
+    void MovePointer(int x, int y) const;
+    // Moves the pointer to (fromX, fromY), holds the left button down while it moves to
+    // (toX, toY), and lets go there.
+    void Drag(int fromX, int fromY, int toX, int toY) const;
     void Resize(int width, int height) const;
     // Asks the window to close as a window manager would (WM_DELETE_WINDOW).
     void Close(const std::string& closeTool) const;

@@ -65,8 +65,6 @@ bool Show(const fs::path& file) {
     glDeleteTextures(1, &Material->Texture);
     Material->Texture =
         UploadTexture(image.Pixels, image.Width, image.Height, image.Format, image.Type);
-    // The caption timer writes "<name> [N FPS]" once a second; the name shows at once.
-    Framework.WindowName = file.filename().string();
     SetCaption(file.filename().string());
     return true;
 }
@@ -127,8 +125,8 @@ int main(int argc, char* argv[]) {
                                 [] { ShowFrom((Shown + 1) % Files.size(), true); });
     CurrentKeyboard->SetHandler(VK_LEFT, KeyDownTable,
                                 [] { ShowFrom((Shown + Files.size() - 1) % Files.size(), false); });
+    // No caption timer: it would write "<window name> [N FPS]" over the file's name.
     ShowMainWindow();
-    SetFpsTimer(true);
     DrawFrame();
     return RunMainLoop() ? 0 : 1;
 }

@@ -116,7 +116,6 @@ class Example : public ::testing::Test {
         if (!window)
             throw std::runtime_error("no window \"" + caption +
                                      "\" appeared; the example said: " + ReadWholeFile(ErrorLog()));
-        window->AwaitFrameRate(Clock::now() + StartTimeout);
         return *window;
     }
 
@@ -156,6 +155,7 @@ constexpr Quad MinimalQuads[] = {{"red", {255, 0, 0}, true, true},
 TEST_F(Example, MinimalDrawsFourQuadsInTheirOwnColoursAndEscapeEndsItWithStatus0) {
     Start({VYN_MINIMAL});
     const DemoWindow window = AwaitWindow("minimal");
+    window.AwaitFrameRate(Clock::now() + StartTimeout);
     const Picture picture = window.CaptureSettled(SettleTimeout);
     SaveForTheReadme(picture, "minimal");
 
@@ -199,6 +199,7 @@ constexpr double TurnedPixelShare = 0.05;
 TEST_F(ModelViewer, ADragTurnsTheModelAResizeKeepsTheViewAndRBringsBackTheFirstPicture) {
     StartOn(*Landscape / "pv.cppa2", *Landscape / "pt.cppa2", *Landscape / "Ground.bmp");
     const DemoWindow window = AwaitWindow("model-viewer");
+    window.AwaitFrameRate(Clock::now() + StartTimeout);
     const Picture first = window.CaptureSettled(SettleTimeout);
     EXPECT_GT(DistinctColours(first), 1000u) << "not a textured model";
     EXPECT_GT(LitShare(first, DarkLevel), 0.1) << "mostly blank";
@@ -278,14 +279,10 @@ TEST_F(ModelViewer, RefusesEachBadFileWithOneLineNamingItAndStatus1) {
 
 class TextureViewer : public Example {
   protected:
-    // Polls the caption until it names `file` (with or without the frame rate after it).
+    // Polls the caption until it is the name of `file`.
     static bool AwaitCaptionNaming(const DemoWindow& window, const std::string& file) {
-        return PollUntil(
-            [&] {
-                const std::string caption = window.Caption();
-                return caption == file || CaptionFrameRate(caption, file).has_value();
-            },
-            Clock::now() + CaptionTimeout, 20ms);
+        return PollUntil([&] { return window.Caption() == file; }, Clock::now() + CaptionTimeout,
+                         20ms);
     }
 };
 

@@ -232,10 +232,10 @@ TEST_F(ModelViewer, ADragTurnsTheModelAResizeKeepsTheViewAndRBringsBackTheFirstP
     ExpectClosesCleanly(window);
 }
 
-// One quad: four vertices of three floats, four texture coordinates of two.
+// An array file of `count` vertices of `floatsPerVertex` floats, all zero.
 std::vector<uint8_t> ArrayFile(int32_t count, int floatsPerVertex) {
     const int32_t size = count * floatsPerVertex * 4;
-    return vyn::test::MakeArrayFile(0, size, count, std::vector<uint8_t>(size, 0));
+    return MakeArrayFile(0, size, count, std::vector<uint8_t>(size, 0));
 }
 
 struct BadModelCase {

@@ -22,9 +22,8 @@ build=$root/build-bench
 rounds=5
 seconds=10
 parse_options build=build rounds=rounds seconds=seconds -- "$@"
-[[ $rounds =~ ^[1-9][0-9]*$ ]] || die "--rounds needs a positive whole number, not $rounds"
-[[ $seconds =~ ^[1-9][0-9]*$ ]] || die "--seconds needs a positive whole number, not $seconds"
-(( seconds >= 2 )) || die "--seconds needs at least 2: the first second is the probe's warm-up"
+require_count rounds "$rounds"
+require_count seconds "$seconds" 2
 
 demo=$build/app/landscape
 baseline=$build/bench/baseline-landscape

@@ -38,6 +38,12 @@ parse_options() {
     done
 }
 
+# require_count OPTION VALUE [LEAST]: VALUE must be a whole number of at least LEAST (default 1).
+require_count() {
+    [[ $2 =~ ^[1-9][0-9]*$ ]] || die "--$1 needs a positive whole number, not $2"
+    (( $2 >= ${3:-1} )) || die "--$1 needs at least $3: the first second is the probe's warm-up"
+}
+
 # require_built HINT FILE...: each file must exist, or the script ends telling how to build it.
 require_built() {
     local hint=$1 file

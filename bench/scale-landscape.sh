@@ -21,9 +21,8 @@ rounds=3
 seconds=10
 chart=
 parse_options build=build rounds=rounds seconds=seconds chart=chart -- "$@"
-[[ $rounds =~ ^[1-9][0-9]*$ ]] || die "--rounds needs a positive whole number, not $rounds"
-[[ $seconds =~ ^[1-9][0-9]*$ ]] || die "--seconds needs a positive whole number, not $seconds"
-(( seconds >= 3 )) || die "--seconds needs at least 3: the first second is the probe's warm-up"
+require_count rounds "$rounds"
+require_count seconds "$seconds" 3
 [[ -z $chart ]] || chart=$(realpath -m "$chart")
 [[ -z $chart ]] || require_commands gnuplot
 

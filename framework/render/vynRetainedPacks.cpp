@@ -116,7 +116,7 @@ GLuint CurrentList(TMyPackPA_VT& pack) {
     if (recording.Layout == layout)
         return recording.List;
     DeleteList(recording);
-    recording.Layout = layout;
+    recording = {layout, 0};
     recording.List = Record(pack);
     return recording.List;
 }

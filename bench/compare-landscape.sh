@@ -28,9 +28,7 @@ require_count seconds "$seconds" 2
 demo=$build/app/landscape
 baseline=$build/bench/baseline-landscape
 declare -A program=([baseline]=$baseline [demo]=$demo [retained]="$demo --retained")
-maker=$build/tools/make-landscape
-probe=$build/bench/libvynswapprobe.so
-require_built "make bench" "$demo" "$baseline" "$maker" "$probe"
+use_probe_build "$demo" "$baseline"
 
 # Everything below runs under one Xvfb, the same for every run.
 run_under_xvfb

@@ -25,9 +25,7 @@ require_count rounds "$rounds"
 require_count seconds "$seconds" 2
 
 baseline=$build/bench/baseline-landscape
-maker=$build/tools/make-landscape
-probe=$build/bench/libvynswapprobe.so
-require_built "make bench" "$baseline" "$maker" "$probe"
+use_probe_build "$baseline"
 mechanisms=(arrays list buffers indexed list-indexed)
 
 run_under_xvfb

@@ -72,8 +72,15 @@ run_under_xvfb() {
 
 # --- Programs measured through the swap probe (bench/swap_probe.cpp) -------------------------
 # The comparison scripts run each program in turn from a folder of landscape files, close it as a
-# user would and read the probe's report. They set `probe` (the library) and `maker`
-# (make-landscape) first, then call start_measuring.
+# user would and read the probe's report. They call use_probe_build, then start_measuring.
+
+# use_probe_build FILE...: sets `maker` (make-landscape) and `probe` (the probe's library) of the
+# build folder and checks that they and the files named are built.
+use_probe_build() {
+    maker=$build/tools/make-landscape
+    probe=$build/bench/libvynswapprobe.so
+    require_built "make bench" "$maker" "$probe" "$@"
+}
 
 # Makes the scratch folder `work`, which goes when the script ends, with any program still
 # running.

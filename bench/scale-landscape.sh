@@ -27,9 +27,7 @@ require_count seconds "$seconds" 3
 [[ -z $chart ]] || require_commands gnuplot
 
 demo=$build/app/landscape
-maker=$build/tools/make-landscape
-probe=$build/bench/libvynswapprobe.so
-require_built "make bench" "$demo" "$maker" "$probe"
+use_probe_build "$demo"
 sides=(128 253 512 1024) # 16 384, 64 009, 262 144 and 1 048 576 quads
 # Each program: how it is started, by name.
 declare -A program=([default-1]="env LP_NUM_THREADS=1 $demo"

@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: run test test-windows build deps-run deps-test deps-windows clean
+.PHONY: run test test-windows build deps-run deps-test deps-windows deps-bench clean
 
 deps-run:
 	@tools/install-deps.sh run
@@ -14,6 +14,9 @@ deps-test:
 
 deps-windows:
 	@tools/install-deps.sh windows
+
+deps-bench:
+	@tools/install-deps.sh bench
 
 build:
 	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
@@ -52,5 +55,5 @@ clean:
 	rm -rf build build-*
 
 .PHONY: bench
-bench: deps-test
+bench: deps-bench
 	@$(MAKE) --no-print-directory build BUILD=build-bench CMAKE_FLAGS="-DCMAKE_BUILD_TYPE=Release -DVYN_BUILD_TESTS=OFF -DVYN_BUILD_BENCH=ON"

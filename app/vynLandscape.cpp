@@ -2,6 +2,7 @@
 
 #include "framework/core/vynFailure.h"
 #include "framework/input/vynKeyBoardU.h"
+#include "framework/render/vynRetainedPacks.h"
 #include "framework/resources/vynTextureU.h"
 #include "framework/window/vynHelpersU.h"
 #include "framework/window/vynMainWindow.h"
@@ -106,10 +107,27 @@ void TiltRight() {
     glRotatef(TiltDegrees, 1.0f, 0.0f, 0.0f);
 }
 
+LandscapeOptions ParseLandscapeArguments(int argc, const char* const argv[]) {
+    LandscapeOptions options;
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) != "--retained" || options.Retained)
+            throw std::invalid_argument("unexpected argument \"" + std::string(argv[i]) + "\" (" +
+                                        LandscapeUsage + ")");
+        options.Retained = true;
+    }
+    return options;
+}
+
 void LandscapeMain() {
+    LandscapeMain(LandscapeOptions{});
+}
+
+void LandscapeMain(const LandscapeOptions& options) {
     LoadLandscapeMesh();
     LandscapePack = std::make_unique<TMyPackPA_VT>();
     FillLandscapePack(*LandscapePack);
+    if (options.Retained)
+        LandscapePack->DrawRoutine = DrawRetainedPackPA_VT;
 
     CreateGlobals();
     if (!CreateFromSettings())

@@ -1,10 +1,11 @@
 // The landscape demo's module: the demo's main routine, its tilt handlers and its texture loader.
 //
 // LandscapeMain loads "pv.cppa2", "pt.cppa2" and "Ground.bmp" from the working directory, builds
-// one draw pack under one material, binds the left and right arrows to a tilt about X and runs
-// the framework's loop until the window is closed. A file that cannot be used, a window or
-// context that cannot be made, or a material that cannot be added throws std::runtime_error with
-// one line naming the file or the step; the program's entry prints it and exits with status 1.
+// one draw pack under one material (drawn through a retained pack when started with --retained),
+// binds the left and right arrows to a tilt about X and runs the framework's loop until the window
+// is closed. A file that cannot be used, a window or context that cannot be made, or a material
+// that cannot be added throws std::runtime_error with one line naming the file or the step; the
+// program's entry prints it and exits with status 1.
 //
 // Main thread only; LoadTexture and the tilt handlers need the GL context current.
 #pragma once
@@ -15,6 +16,7 @@
 #include "framework/resources/OpenGLBufferArrays.h"
 
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 namespace vyn {
@@ -48,7 +50,18 @@ void AddLandscapePack(TMyGLMaterial& material);
 void TiltLeft();
 void TiltRight();
 
-// The demo from start to the end of the loop.
+// How the demo was asked to run: `landscape`, or `landscape --retained`, which keeps the mesh
+// on the driver's side (framework/render/vynRetainedPacks.h) and draws the same picture.
+struct LandscapeOptions {
+    bool Retained = false;
+};
+inline constexpr const char* LandscapeUsage = "usage: landscape [--retained]";
+
+// The options of the command line; std::invalid_argument with one line naming anything else.
+LandscapeOptions ParseLandscapeArguments(int argc, const char* const argv[]);
+
+// The demo from start to the end of the loop, with the options or without any.
+void LandscapeMain(const LandscapeOptions& options);
 void LandscapeMain();
 
 } // namespace vyn

@@ -4,15 +4,22 @@
 // It loads pv.cppa2, pt.cppa2 and Ground.bmp, asks for the framebuffer the demo gets, sets the same
 // fixed-function state in the same order of effect, uploads the texture halved to a power of two
 // (compressed, mipmapped), and draws the mesh with client arrays as fast as the driver lets it;
-// the arrow keys tilt the scene.
+// the arrow keys tilt the scene. --draw keeps the mesh on the driver's side instead, each way a
+// retained draw could: the figures that chose the framework's retained packs.
 //
-//   baseline-landscape [--data DIR] [--seconds N] [--shot FILE.ppm]
+//   baseline-landscape [--data DIR] [--seconds N] [--shot FILE.ppm] [--draw HOW]
 //     --data DIR      folder with the three files (default: the working directory)
 //     --seconds N     stop after N seconds and print the frame rate and the time to first frame
 //     --shot FILE     write the first frame as a binary PPM picture
+//     --draw HOW      arrays: client arrays every frame (default); list: a display list compiled
+//                     once; buffers: buffer objects, the same GL_QUADS call; indexed: buffer
+//                     objects drawn as indexed triangles, two per quad; list-indexed: a display
+//                     list compiled once from those indexed triangles
 //
 // Single-threaded: everything runs on the main thread with the context current.
+#define GL_GLEXT_PROTOTYPES // buffer objects (OpenGL 1.5), which Mesa's libGL exports
 #include <GL/gl.h>
+#include <GL/glext.h>
 #include <GL/glu.h>
 #include <SDL.h>
 
@@ -25,6 +32,7 @@
 #include <iterator>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vyn::baseline {
@@ -42,10 +50,13 @@ struct Image {
     std::vector<unsigned char> Pixels; // RGB, rows bottom-up, each padded to 4 bytes
 };
 
+enum class DrawHow { Arrays, List, Buffers, Indexed, ListIndexed };
+
 struct Options {
     std::string Data = ".";
     double Seconds = 0; // 0: until the window is closed
     std::string Shot;
+    DrawHow Draw = DrawHow::Arrays;
 };
 
 std::vector<unsigned char> ReadWholeFile(const std::string& name) {
@@ -202,13 +213,102 @@ void SetProjection(int width, int height) {
     glLoadIdentity();
 }
 
-void DrawScene(GLuint texture, const ArrayFile& positions, const ArrayFile& texCoords) {
+// The mesh's draw call, as it is made every frame.
+class Mesh {
+  public:
+    Mesh(DrawHow how, const ArrayFile& positions, const ArrayFile& texCoords)
+        : How(how), Positions(positions), TexCoords(texCoords) {
+        if (How == DrawHow::List || How == DrawHow::ListIndexed)
+            CompileList();
+        else if (How != DrawHow::Arrays)
+            UploadBuffers();
+    }
+
+    void Draw() const {
+        switch (How) {
+        case DrawHow::Arrays:
+            glTexCoordPointer(2, GL_FLOAT, 0, TexCoords.Floats.data());
+            glVertexPointer(3, GL_FLOAT, 0, Positions.Floats.data());
+            glDrawArrays(GL_QUADS, 0, Positions.Count);
+            break;
+        case DrawHow::List:
+        case DrawHow::ListIndexed:
+            glCallList(List);
+            break;
+        case DrawHow::Buffers:
+            glDrawArrays(GL_QUADS, 0, Positions.Count);
+            break;
+        case DrawHow::Indexed:
+            glDrawElements(GL_TRIANGLES, IndexCount, GL_UNSIGNED_INT, nullptr);
+            break;
+        }
+    }
+
+  private:
+    void CompileList() {
+        List = glGenLists(1);
+        glTexCoordPointer(2, GL_FLOAT, 0, TexCoords.Floats.data());
+        glVertexPointer(3, GL_FLOAT, 0, Positions.Floats.data());
+        const std::vector<GLuint> indices =
+            How == DrawHow::ListIndexed ? QuadIndices() : std::vector<GLuint>();
+        glNewList(List, GL_COMPILE);
+        if (How == DrawHow::ListIndexed)
+            glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(indices.size()), GL_UNSIGNED_INT,
+                           indices.data());
+        else
+            glDrawArrays(GL_QUADS, 0, Positions.Count);
+        glEndList();
+    }
+
+    // Bound once for good: nothing else in the program draws.
+    void UploadBuffers() {
+        GLuint buffers[3] = {};
+        glGenBuffers(3, buffers);
+        glBindBuffer(GL_ARRAY_BUFFER, buffers[0]);
+        glBufferData(GL_ARRAY_BUFFER, Bytes(TexCoords, 2), TexCoords.Floats.data(), GL_STATIC_DRAW);
+        glTexCoordPointer(2, GL_FLOAT, 0, nullptr);
+        glBindBuffer(GL_ARRAY_BUFFER, buffers[1]);
+        glBufferData(GL_ARRAY_BUFFER, Bytes(Positions, 3), Positions.Floats.data(), GL_STATIC_DRAW);
+        glVertexPointer(3, GL_FLOAT, 0, nullptr);
+        if (How == DrawHow::Indexed)
+            UploadQuadIndices(buffers[2]);
+    }
+
+    static GLsizeiptr Bytes(const ArrayFile& array, int floatsPerVertex) {
+        return static_cast<GLsizeiptr>(array.Count) * floatsPerVertex * sizeof(float);
+    }
+
+    // Quad a b c d as the triangles a b d and b c d, split as llvmpipe splits GL_QUADS (the same
+    // pixels); both keep the quad's winding.
+    std::vector<GLuint> QuadIndices() const {
+        std::vector<GLuint> indices;
+        indices.reserve(static_cast<std::size_t>(Positions.Count) / 4 * 6);
+        for (GLuint quad = 0; quad + 4 <= static_cast<GLuint>(Positions.Count); quad += 4)
+            indices.insert(indices.end(), {quad, quad + 1, quad + 3, quad + 1, quad + 2, quad + 3});
+        return indices;
+    }
+
+    void UploadQuadIndices(GLuint buffer) {
+        const std::vector<GLuint> indices = QuadIndices();
+        IndexCount = static_cast<GLsizei>(indices.size());
+        glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, buffer);
+        glBufferData(GL_ELEMENT_ARRAY_BUFFER,
+                     static_cast<GLsizeiptr>(indices.size() * sizeof(GLuint)), indices.data(),
+                     GL_STATIC_DRAW);
+    }
+
+    DrawHow How;
+    const ArrayFile& Positions;
+    const ArrayFile& TexCoords;
+    GLuint List = 0;
+    GLsizei IndexCount = 0;
+};
+
+void DrawScene(GLuint texture, const Mesh& mesh) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, texture);
-    glTexCoordPointer(2, GL_FLOAT, 0, texCoords.Floats.data());
-    glVertexPointer(3, GL_FLOAT, 0, positions.Floats.data());
-    glDrawArrays(GL_QUADS, 0, positions.Count);
+    mesh.Draw();
     glDisable(GL_TEXTURE_2D);
 }
 
@@ -225,6 +325,19 @@ void WriteShot(const std::string& name, int width, int height) {
         throw std::runtime_error(name + ": cannot write");
 }
 
+DrawHow DrawHowNamed(const std::string& name) {
+    const std::pair<const char*, DrawHow> names[] = {{"arrays", DrawHow::Arrays},
+                                                     {"list", DrawHow::List},
+                                                     {"buffers", DrawHow::Buffers},
+                                                     {"indexed", DrawHow::Indexed},
+                                                     {"list-indexed", DrawHow::ListIndexed}};
+    for (const auto& [known, how] : names)
+        if (name == known)
+            return how;
+    throw std::invalid_argument(
+        "--draw takes arrays, list, buffers, indexed or list-indexed, not " + name);
+}
+
 Options ParseOptions(int argc, char** argv) {
     Options options;
     for (int i = 1; i < argc; ++i) {
@@ -238,6 +351,8 @@ Options ParseOptions(int argc, char** argv) {
             options.Shot = value;
         else if (option == "--seconds")
             options.Seconds = std::atof(value.c_str());
+        else if (option == "--draw")
+            options.Draw = DrawHowNamed(value);
         else
             throw std::invalid_argument("unknown option " + option);
         if (option == "--seconds" && !(options.Seconds > 0))
@@ -279,11 +394,12 @@ int Run(const Options& options, Clock::time_point started) {
     SetUpState();
     const GLuint texture = UploadTexture(LoadBmp(options.Data + "/Ground.bmp"));
     SetProjection(400, 300);
+    const Mesh mesh(options.Draw, positions, texCoords);
     double firstFrameMs = 0;
     long frames = 0;
     const Clock::time_point loopStart = Clock::now();
     while (HandleEvents()) {
-        DrawScene(texture, positions, texCoords);
+        DrawScene(texture, mesh);
         if (frames == 0 && !options.Shot.empty())
             WriteShot(options.Shot, 400, 300);
         SDL_GL_SwapWindow(window);

@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
-# Compares the landscape demo with the hand-written baseline (bench/baseline_landscape.cpp): frame
-# rate, time from launch to the first presented frame, and peak resident memory, each program
-# measured from outside by the same preloaded swap probe (bench/swap_probe.cpp).
+# Compares the landscape demo, as it starts by default and with its retained pack (--retained),
+# with the hand-written baseline (bench/baseline_landscape.cpp): frame rate, time from launch to
+# the first presented frame, and peak resident memory, each program measured from outside by the
+# same preloaded swap probe (bench/swap_probe.cpp).
 #
 #   bench/compare-landscape.sh [--build DIR] [--rounds N] [--seconds S]
 #     --build DIR   the build made by `make bench` (default: build-bench beside this folder)
-#     --rounds N    rounds, each running both programs once, in turns (default 5)
+#     --rounds N    rounds, each running the three programs once, in turns (default 5)
 #     --seconds S   how long each program runs before it is asked to close (default 10)
 #
 # It starts its own Xvfb, writes the landscape files into a temporary folder with make-landscape,
-# runs both programs from there, closes each with SIGTERM (which both treat as a close request)
-# and prints a table, the median ratios and whether each target is met. It exits non-zero only on
-# errors (a program missing, failing or not closing); a missed target is reported, not an error.
+# runs the programs from there, closes each with SIGTERM (which all treat as a close request)
+# and prints a table, the median ratios with the lowest and highest round, and whether each
+# target is met. It exits non-zero only on errors (a program missing, failing or not closing); a
+# missed target is reported, not an error.
 set -euo pipefail
 export LC_ALL=C
 
@@ -20,112 +22,55 @@ build=$root/build-bench
 rounds=5
 seconds=10
 parse_options build=build rounds=rounds seconds=seconds -- "$@"
-[[ $rounds =~ ^[1-9][0-9]*$ ]] || die "--rounds needs a positive whole number, not $rounds"
-[[ $seconds =~ ^[1-9][0-9]*$ ]] || die "--seconds needs a positive whole number, not $seconds"
-(( seconds >= 2 )) || die "--seconds needs at least 2: the first second is the probe's warm-up"
+require_count rounds "$rounds"
+require_count seconds "$seconds" 2
 
-declare -A program=([demo]=$build/app/landscape [baseline]=$build/bench/baseline-landscape)
-maker=$build/tools/make-landscape
-probe=$build/bench/libvynswapprobe.so
-require_built "make bench" "${program[@]}" "$maker" "$probe"
+demo=$build/app/landscape
+baseline=$build/bench/baseline-landscape
+declare -A program=([baseline]=$baseline [demo]=$demo [retained]="$demo --retained")
+use_probe_build "$demo" "$baseline"
 
 # Everything below runs under one Xvfb, the same for every run.
 run_under_xvfb
 
-work=$(mktemp -d)
-running=
-# An error or an interruption leaves no program behind.
-trap '[[ -z $running ]] || kill -KILL "$running" 2> /dev/null; rm -rf "$work"' EXIT
-"$maker" "$work/data" > "$work/make-landscape.log" 2>&1 ||
-    die "make-landscape failed: $(tail -n 1 "$work/make-landscape.log")"
+start_measuring
+make_landscape "$work/data"
 
-# The demo's caption, "vynSingleWindow [N FPS]": the frames it counted in the last second.
-caption_fps() {
-    command -v xdotool > /dev/null || { echo "-"; return; }
-    local caption
-    caption=$(xdotool search --name ' FPS\]$' getwindowname %@ 2> /dev/null | head -n 1 || true)
-    [[ $caption =~ \[([0-9]+)\ FPS\]$ ]] && echo "${BASH_REMATCH[1]}" || echo "-"
-}
-
-# Waits up to ten seconds for the program to end after SIGTERM; its exit status must be 0.
-close_program() {
-    local name=$1 pid=$2 log=$3 status=0
-    kill -TERM "$pid" 2> /dev/null || true
-    for _ in $(seq 100); do
-        kill -0 "$pid" 2> /dev/null || break
-        sleep 0.1
-    done
-    if kill -0 "$pid" 2> /dev/null; then
-        kill -KILL "$pid"
-        die "$name did not close within 10 s of SIGTERM"
-    fi
-    wait "$pid" || status=$?
-    [[ $status -eq 0 ]] || die "$name exited with status $status: $(tail -n 3 "$log")"
-}
-
-# run_program NAME ROUND COMMAND...: one run from the data folder; leaves the probe's report in
-# $work/NAME-ROUND.report and the count its caption showed ("-" for none) in NAME-ROUND.caption.
-run_program() {
-    local name=$1 round=$2
-    shift 2
-    local report=$work/$name-$round.report log=$work/$name-$round.log
-    (
-        cd "$work/data"
-        VYN_PROBE_REPORT=$report VYN_PROBE_LAUNCH=$EPOCHREALTIME LD_PRELOAD=$probe exec "$@"
-    ) > "$log" 2>&1 &
-    local pid=$!
-    running=$pid
-    sleep "$seconds"
-    kill -0 "$pid" 2> /dev/null || { close_program "$name" "$pid" "$log"; die "$name ended early"; }
-    caption_fps > "$work/$name-$round.caption"
-    close_program "$name" "$pid" "$log"
-    running=
-    [[ -s $report ]] || die "$name left no probe report; is $probe loadable?"
-}
-
-# figure NAME ROUND KEY: one value of a report; fails when the run did not produce it.
-figure() {
-    local value
-    value=$(awk -v key="$3" '$1 == key { $1 = ""; sub(/^ /, ""); print; exit }' \
-        "$work/$1-$2.report")
-    [[ -n $value ]] || die "$1 (round $2) reported no $3: it presented too few frames"
-    echo "$value"
-}
-
-echo "Landscape demo against the baseline: $rounds rounds of $seconds s each, under Xvfb"
+echo "The landscape demo, by default and retained, against the baseline: $rounds rounds of" \
+    "$seconds s each, under Xvfb"
 echo "machine: $(nproc) CPUs, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')"
-echo "load average at start: $(cut -d' ' -f1-3 /proc/loadavg)"
+print_load "at start"
 
 for round in $(seq "$rounds"); do
-    # Turns alternate so that neither program always runs on a cache warmed by the other.
-    if (( round % 2 )); then order=(baseline demo); else order=(demo baseline); fi
-    for name in "${order[@]}"; do
-        run_program "$name" "$round" "${program[$name]}"
+    for name in $(rotated "$round" baseline demo retained); do
+        read -ra command <<< "${program[$name]}"
+        run_probed "$name-$round" "$work/data" "$seconds" "${command[@]}"
     done
 done
 
-echo "load average at end:   $(cut -d' ' -f1-3 /proc/loadavg)"
-renderer=$(figure demo 1 renderer)
-demo_viewport=$(figure demo 1 viewport)
-baseline_viewport=$(figure baseline 1 viewport)
-demo_framebuffer=$(figure demo 1 framebuffer)
-baseline_framebuffer=$(figure baseline 1 framebuffer)
-echo "renderer: $renderer; viewport demo $demo_viewport, baseline $baseline_viewport"
-echo "framebuffer: demo $demo_framebuffer, baseline $baseline_framebuffer"
-[[ $demo_framebuffer == "$baseline_framebuffer" && $demo_viewport == "$baseline_viewport" ]] ||
-    echo "WARNING: the programs drew into different framebuffers; the comparison is unfair"
+print_load "at end:  "
+renderer=$(figure demo-1 renderer)
+echo "renderer: $renderer"
+for name in baseline demo retained; do
+    echo "$name: framebuffer $(figure "$name-1" framebuffer), viewport $(figure "$name-1" viewport)"
+done
+for name in demo retained; do
+    [[ $(figure "$name-1" framebuffer) == "$(figure baseline-1 framebuffer)" &&
+        $(figure "$name-1" viewport) == "$(figure baseline-1 viewport)" ]] ||
+        echo "WARNING: $name and the baseline drew into different framebuffers; unfair comparison"
+done
 echo
 
-# round_line ROUND: fps, first frame (ms) and peak memory (KiB) of baseline and demo, caption.
+# round_line ROUND: per program (baseline, demo, retained) the fps, then the first frames (ms),
+# then the peak memories (KiB); then the two captions.
 round_line() {
-    local line=$1 key value
+    local line=$1 key name
     for key in fps first_frame_ms peak_rss_kib; do
-        value=$(figure baseline "$1" "$key")
-        line+=" $value"
-        value=$(figure demo "$1" "$key")
-        line+=" $value"
+        for name in baseline demo retained; do
+            line+=" $(figure "$name-$1" "$key")"
+        done
     done
-    echo "$line $(cat "$work/demo-$1.caption")"
+    echo "$line $(cat "$work/demo-$1.caption") $(cat "$work/retained-$1.caption")"
 }
 
 for round in $(seq "$rounds"); do
@@ -133,31 +78,45 @@ for round in $(seq "$rounds"); do
 done > "$work/rounds"
 
 # The start-up limit is the baseline's time plus 20 %, plus the 50 ms pause that every context
-# creation makes in the framework.
-awk '
-function median(values, n,    i, j, swap) {
-    for (i = 2; i <= n; i++)
-        for (j = i; j > 1 && values[j - 1] > values[j]; j--) {
-            swap = values[j]; values[j] = values[j - 1]; values[j - 1] = swap
-        }
-    return n % 2 ? values[(n + 1) / 2] : (values[n / 2] + values[n / 2 + 1]) / 2
-}
+# creation makes in the framework. The retained pack's recording holds a copy of the mesh: its
+# cost is the retained demo's peak memory over the default demo's.
+awk "$awk_median"'
 function verdict(met) { return met ? "met" : "MISSED" }
+function summary(label, values, target, met,    low, high, i) {
+    low = high = values[1]
+    for (i = 2; i <= n; i++) {
+        low = values[i] < low ? values[i] : low; high = values[i] > high ? values[i] : high
+    }
+    printf "  %-49s %.3f (target %s: %s; rounds %.3f to %.3f)\n", label ":", median(values, n),
+        target, verdict(met), low, high
+}
 BEGIN {
-    printf "%-5s  %8s %8s %6s  %9s %9s %10s  %8s %8s %6s  %7s\n", "round", "fps base",
-        "fps demo", "ratio", "1st ms b.", "1st ms d.", "demo/limit", "MiB base", "MiB demo",
-        "ratio", "caption"
+    printf "%-5s  %-26s  %-13s  %-20s  %-16s  %-20s  %s\n", "round", "fps: base demo retained",
+        "ratios d. r.", "1st ms: b. d. r.", "vs limit d. r.", "MiB: b. d. r.", "captions"
 }
 {
     n++
-    fps[n] = $3 / $2; start[n] = $5 / (1.2 * $4 + 50); memory[n] = $7 / $6
-    printf "%-5s  %8.2f %8.2f %6.3f  %9.0f %9.0f %10.3f  %8.1f %8.1f %6.3f  %7s\n", $1, $2, $3,
-        fps[n], $4, $5, start[n], $6 / 1024, $7 / 1024, memory[n], $8
+    limit = 1.2 * $5 + 50
+    fpsDemo[n] = $3 / $2; fpsRetained[n] = $4 / $2
+    startDemo[n] = $6 / limit; startRetained[n] = $7 / limit
+    memoryDemo[n] = $9 / $8; memoryRetained[n] = $10 / $8; recording[n] = ($10 - $9) / 1024
+    printf "%-5s  %8.2f %8.2f %8.2f  %6.3f %6.3f  %6.0f %6.0f %6.0f  %7.3f %7.3f  %6.1f %6.1f %6.1f  %s %s\n",
+        $1, $2, $3, $4, fpsDemo[n], fpsRetained[n], $5, $6, $7, startDemo[n], startRetained[n],
+        $8 / 1024, $9 / 1024, $10 / 1024, $11, $12
 }
 END {
-    f = median(fps, n); s = median(start, n); m = median(memory, n)
     printf "\nmedian ratios over %d rounds:\n", n
-    printf "  frame rate, demo / baseline:                  %.3f (target >= 0.97: %s)\n", f, verdict(f >= 0.97)
-    printf "  first frame, demo / (1.2 x baseline + 50 ms): %.3f (target <= 1: %s)\n", s, verdict(s <= 1)
-    printf "  peak resident memory, demo / baseline:        %.3f (target <= 1.1: %s)\n", m, verdict(m <= 1.1)
+    f = median(fpsDemo, n); summary("frame rate, demo / baseline", fpsDemo, ">= 0.97", f >= 0.97)
+    f = median(fpsRetained, n)
+    summary("frame rate, retained / baseline", fpsRetained, ">= 1.25", f >= 1.25)
+    s = median(startDemo, n)
+    summary("first frame, demo / (1.2 x baseline + 50 ms)", startDemo, "<= 1", s <= 1)
+    s = median(startRetained, n)
+    summary("first frame, retained / (1.2 x baseline + 50 ms)", startRetained, "<= 1", s <= 1)
+    m = median(memoryDemo, n)
+    summary("peak resident memory, demo / baseline", memoryDemo, "<= 1.1", m <= 1.1)
+    m = median(memoryRetained, n)
+    summary("peak resident memory, retained / baseline", memoryRetained, "<= 1.3", m <= 1.3)
+    printf "  %-49s %.1f MiB (median)\n", "the recording: peak memory, retained - demo:",
+        median(recording, n)
 }' "$work/rounds"

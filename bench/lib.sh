@@ -38,6 +38,12 @@ parse_options() {
     done
 }
 
+# require_count OPTION VALUE [LEAST]: VALUE must be a whole number of at least LEAST (default 1).
+require_count() {
+    [[ $2 =~ ^[1-9][0-9]*$ ]] || die "--$1 needs a positive whole number, not $2"
+    (( $2 >= ${3:-1} )) || die "--$1 needs at least $3: the first second is the probe's warm-up"
+}
+
 # require_built HINT FILE...: each file must exist, or the script ends telling how to build it.
 require_built() {
     local hint=$1 file
@@ -62,4 +68,111 @@ run_under_xvfb() {
     command -v xvfb-run > /dev/null || die "xvfb-run is missing (Debian package xvfb)"
     VYN_BENCH_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$0" \
         "${script_arguments[@]}"
+}
+
+# --- Programs measured through the swap probe (bench/swap_probe.cpp) -------------------------
+# The comparison scripts run each program in turn from a folder of landscape files, close it as a
+# user would and read the probe's report. They call use_probe_build, then start_measuring.
+
+# use_probe_build FILE...: sets `maker` (make-landscape) and `probe` (the probe's library) of the
+# build folder and checks that they and the files named are built.
+use_probe_build() {
+    maker=$build/tools/make-landscape
+    probe=$build/bench/libvynswapprobe.so
+    require_built "make bench" "$maker" "$probe" "$@"
+}
+
+# Makes the scratch folder `work`, which goes when the script ends, with any program still
+# running.
+start_measuring() {
+    work=$(mktemp -d)
+    running=
+    trap '[[ -z $running ]] || kill -KILL "$running" 2> /dev/null; rm -rf "$work"' EXIT
+}
+
+# make_landscape FOLDER [QUADS_PER_SIDE]: the demo's three files, written by make-landscape.
+make_landscape() {
+    "$maker" "$@" > "$work/make-landscape.log" 2>&1 ||
+        die "make-landscape failed: $(tail -n 1 "$work/make-landscape.log")"
+}
+
+# The demo's caption, "vynSingleWindow [N FPS]": the frames it counted in the last second; "-"
+# for a program without it.
+caption_fps() {
+    command -v xdotool > /dev/null || { echo "-"; return; }
+    local caption
+    caption=$(xdotool search --name ' FPS\]$' getwindowname %@ 2> /dev/null | head -n 1 || true)
+    [[ $caption =~ \[([0-9]+)\ FPS\]$ ]] && echo "${BASH_REMATCH[1]}" || echo "-"
+}
+
+# Waits up to ten seconds for the program to end after SIGTERM; its exit status must be 0.
+close_program() {
+    local name=$1 pid=$2 log=$3 status=0
+    kill -TERM "$pid" 2> /dev/null || true
+    for _ in $(seq 100); do
+        kill -0 "$pid" 2> /dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$pid" 2> /dev/null; then
+        kill -KILL "$pid"
+        die "$name did not close within 10 s of SIGTERM"
+    fi
+    wait "$pid" || status=$?
+    [[ $status -eq 0 ]] || die "$name exited with status $status: $(tail -n 3 "$log")"
+}
+
+# run_probed RUN FOLDER SECONDS COMMAND...: runs the command (which may start with `env NAME=value`)
+# from FOLDER for SECONDS under the probe; leaves the report in $work/RUN.report and the count the
+# caption showed in its last second in $work/RUN.caption.
+run_probed() {
+    local run=$1 folder=$2 seconds=$3
+    shift 3
+    local report=$work/$run.report log=$work/$run.log
+    (
+        cd "$folder"
+        VYN_PROBE_REPORT=$report VYN_PROBE_LAUNCH=$EPOCHREALTIME LD_PRELOAD=$probe exec "$@"
+    ) > "$log" 2>&1 &
+    local pid=$!
+    running=$pid
+    sleep "$seconds"
+    kill -0 "$pid" 2> /dev/null || { close_program "$run" "$pid" "$log"; die "$run ended early"; }
+    caption_fps > "$work/$run.caption"
+    close_program "$run" "$pid" "$log"
+    running=
+    [[ -s $report ]] || die "$run left no probe report; is $probe loadable?"
+}
+
+# figure RUN KEY: one value of a run's report; fails when the run did not produce it.
+figure() {
+    local value
+    value=$(awk -v key="$2" '$1 == key { $1 = ""; sub(/^ /, ""); print; exit }' \
+        "$work/$1.report")
+    [[ -n $value ]] || die "$1 reported no $2: it presented too few frames"
+    echo "$value"
+}
+
+# rotated ROUND NAME...: the names in the order of that round, rotated by one each round so that
+# no program always runs first or on a cache warmed by the same neighbour.
+rotated() {
+    local round=$1
+    shift
+    local names=("$@") count=$# i
+    for ((i = 0; i < count; i++)); do
+        echo "${names[(i + round - 1) % count]}"
+    done
+}
+
+# An awk function for the scripts' summaries: median(values, n) of values[1..n], which it sorts.
+awk_median='
+function median(values, n,    i, j, swap) {
+    for (i = 2; i <= n; i++)
+        for (j = i; j > 1 && values[j - 1] > values[j]; j--) {
+            swap = values[j]; values[j] = values[j - 1]; values[j - 1] = swap
+        }
+    return n % 2 ? values[(n + 1) / 2] : (values[n / 2] + values[n / 2 + 1]) / 2
+}'
+
+# Prints the load on the machine, to judge the figures by.
+print_load() {
+    echo "load average $1: $(cut -d' ' -f1-3 /proc/loadavg)"
 }

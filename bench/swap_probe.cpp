@@ -2,7 +2,8 @@
 // same way whichever program it is. It wraps SDL_GL_SwapWindow, which both the landscape demo
 // and its baseline call once per presented frame, timestamps every frame, reads the framebuffer's
 // make-up once with the context current, and writes a report at exit (vynSwapTally.h): swaps,
-// time from launch to the first frame, frame rate after a warm-up, peak resident memory.
+// time from launch to the first frame, frame rate and processor time per frame after a warm-up,
+// peak resident memory.
 //
 // SDL_GL_SwapWindow rather than glXSwapBuffers: SDL looks glXSwapBuffers up with dlsym in the GL
 // library it opened itself, so a preloaded definition of it would never be called.
@@ -29,10 +30,14 @@ namespace vyn {
 
 namespace {
 
-double RealtimeSeconds() {
+double ClockSeconds(clockid_t clock) {
     timespec now{};
-    clock_gettime(CLOCK_REALTIME, &now);
+    clock_gettime(clock, &now);
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+double RealtimeSeconds() {
+    return ClockSeconds(CLOCK_REALTIME);
 }
 
 double LaunchSeconds() {
@@ -127,5 +132,6 @@ extern "C" void SDL_GL_SwapWindow(SDL_Window* window) {
     if (vyn::Tally().SwapCount() == 0)
         vyn::Framebuffer() = vyn::ReadFramebuffer();
     realSwap(window);
-    vyn::Tally().Swapped(vyn::RealtimeSeconds());
+    // Every thread of the process: the driver's rasteriser threads work for the frame too.
+    vyn::Tally().Swapped(vyn::RealtimeSeconds(), vyn::ClockSeconds(CLOCK_PROCESS_CPUTIME_ID));
 }

@@ -62,10 +62,26 @@ TEST(SwapTally, ReportsEveryKnownFigureOnALineOfItsOwn) {
                                              "renderer llvmpipe (LLVM 15.0.6, 256 bits)\n");
 }
 
+TEST(SwapTally, ChargesTheProcessorTimeAfterTheWarmUpToTheFramesCounted) {
+    SwapTally tally(0.0);
+    tally.Swapped(1.0, 0.5);
+    tally.Swapped(2.0, 3.0); // the warm-up ends: its 3 s of compiling are not charged
+    EXPECT_FALSE(tally.CpuMsPerFrame());
+    for (int frame = 1; frame <= 4; ++frame)
+        tally.Swapped(2.0 + frame * 0.25, 3.0 + frame * 0.02);
+    ASSERT_TRUE(tally.CpuMsPerFrame());
+    EXPECT_NEAR(*tally.CpuMsPerFrame(), 20.0, 1e-9);
+    EXPECT_NE(ReportOf(tally).find("\ncpu_ms_per_frame 20\n"), std::string::npos)
+        << ReportOf(tally);
+}
+
 TEST(SwapTally, LeavesOutWhatCouldNotBeRead) {
     SwapTally tally(0.0);
     tally.Swapped(0.5);
     EXPECT_EQ(ReportOf(tally, std::nullopt, 0), "swaps 1\nfirst_frame_ms 500\n");
+    tally.Swapped(1.5); // a rate, but no processor time was given
+    tally.Swapped(2.5);
+    EXPECT_EQ(ReportOf(tally), "swaps 3\nfirst_frame_ms 500\nfps 1\n");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The figures the swap probe keeps about one program run: when its first frame was presented
-// (measured from the launch), how many frames it presented, its frame rate after a warm-up, and
-// the framebuffer it drew into; and the report it writes at exit, one "key value" line each.
+// (measured from the launch), how many frames it presented, its frame rate and the processor time
+// it spent per frame after a warm-up, and the framebuffer it drew into; and the report it writes at
+// exit, one "key value" line each.
 //
 // Header-only, free of GL and SDL, so that tests can drive it with made-up clocks. Not locked:
 // one thread presents the frames, and the report is written after the last of them.
@@ -29,16 +30,19 @@ class SwapTally {
     // launchSeconds: when the program was started, on the same clock as the swap times.
     explicit SwapTally(double launchSeconds) : Launch(launchSeconds) {}
 
-    // A frame has been presented at `seconds`.
-    void Swapped(double seconds) {
+    // A frame has been presented at `seconds`, when the process (all its threads) had used
+    // `cpuSeconds` of processor time, if that is known.
+    void Swapped(double seconds, std::optional<double> cpuSeconds = std::nullopt) {
         ++Swaps;
         if (Swaps == 1)
             First = seconds;
         if (!WarmStart && seconds - First >= WarmUpSeconds) {
             WarmStart = seconds;
             WarmSwaps = Swaps;
+            WarmCpu = cpuSeconds;
         }
         Last = seconds;
+        LastCpu = cpuSeconds;
     }
 
     std::int64_t SwapCount() const { return Swaps; }
@@ -56,6 +60,14 @@ class SwapTally {
         return static_cast<double>(Swaps - WarmSwaps) / (Last - *WarmStart);
     }
 
+    // Milliseconds of processor time per frame over the same frames as the frame rate; none
+    // where the rate is not known or the processor time was not given.
+    std::optional<double> CpuMsPerFrame() const {
+        if (!FramesPerSecond() || !WarmCpu || !LastCpu)
+            return std::nullopt;
+        return (*LastCpu - *WarmCpu) * 1000.0 / static_cast<double>(Swaps - WarmSwaps);
+    }
+
     // The report: figures that are not known yet are left out, so a reader can tell.
     void Write(std::ostream& out, const std::optional<FramebufferBits>& framebuffer,
                long peakResidentKiB) const {
@@ -64,6 +76,8 @@ class SwapTally {
             out << "first_frame_ms " << *first << '\n';
         if (const auto fps = FramesPerSecond())
             out << "fps " << *fps << '\n';
+        if (const auto cpu = CpuMsPerFrame())
+            out << "cpu_ms_per_frame " << *cpu << '\n';
         if (peakResidentKiB > 0)
             out << "peak_rss_kib " << peakResidentKiB << '\n';
         if (framebuffer)
@@ -84,6 +98,8 @@ class SwapTally {
     double Last = 0;
     std::optional<double> WarmStart;
     std::int64_t WarmSwaps = 0;
+    std::optional<double> WarmCpu;
+    std::optional<double> LastCpu;
 };
 
 } // namespace vyn

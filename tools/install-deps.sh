@@ -3,6 +3,8 @@
 #   tools/install-deps.sh run    what building and running the demo needs
 #   tools/install-deps.sh test   what building and running every test needs
 #   tools/install-deps.sh windows   and what the Windows build and its tests under Wine need
+#   tools/install-deps.sh bench  what testing needs, and the scaling benchmark's chart (gnuplot)
+#                                and profiler (perf)
 set -euo pipefail
 
 # xfonts-base: SDL's X11 message box draws its text with the core X fonts.
@@ -13,12 +15,14 @@ test_packages=("${run_packages[@]}" libgtest-dev libgmock-dev libbenchmark-dev x
                libstb-dev)
 # mingw-w64 with POSIX threads (std::thread), GoogleTest's sources to cross-build, 64-bit Wine.
 windows_packages=("${test_packages[@]}" g++-mingw-w64-x86-64-posix googletest wine64)
+bench_packages=("${test_packages[@]}" gnuplot-nox linux-perf)
 
 case "${1:-test}" in
     run) wanted=("${run_packages[@]}") ;;
     test) wanted=("${test_packages[@]}") ;;
     windows) wanted=("${windows_packages[@]}") ;;
-    *) echo "usage: $0 run|test|windows" >&2; exit 2 ;;
+    bench) wanted=("${bench_packages[@]}") ;;
+    *) echo "usage: $0 run|test|windows|bench" >&2; exit 2 ;;
 esac
 
 missing=()

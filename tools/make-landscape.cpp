@@ -1,5 +1,6 @@
-// make-landscape OUTDIR: writes the landscape demo's data files (pv.cppa2, pt.cppa2 and
-// Ground.bmp) into OUTDIR, byte for byte the same on every run.
+// make-landscape OUTDIR [QUADS_PER_SIDE]: writes the landscape demo's data files (pv.cppa2,
+// pt.cppa2 and Ground.bmp) into OUTDIR, byte for byte the same on every run; the mesh has 253
+// quads a side unless another size is given (the scaling benchmark's larger and smaller meshes).
 #include "tools/vynLandscapeFiles.h"
 
 #include <iostream>

@@ -4,8 +4,10 @@
 
 #include <bit>
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -65,6 +67,17 @@ void WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t
     }
 }
 
+// A whole number of quads a side, 1 to MostQuadsPerSide, in plain decimal; none for anything
+// else.
+std::optional<int> QuadsPerSideNamed(std::string_view text) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < 1 ||
+        value > LandscapeShape::MostQuadsPerSide)
+        return std::nullopt;
+    return value;
+}
+
 } // namespace
 
 std::vector<std::uint8_t> EncodeArrayFile(std::int32_t header0, std::int32_t count,
@@ -119,13 +132,13 @@ std::vector<std::uint8_t> EncodeBmp(const GroundPicture& picture) {
     return bytes;
 }
 
-void WriteLandscapeFiles(const std::filesystem::path& folder) {
+void WriteLandscapeFiles(const std::filesystem::path& folder, int quadsPerSide) {
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (error || !std::filesystem::is_directory(folder))
         throw std::runtime_error(Describe(folder, error ? error.message() : "not a folder"));
 
-    const LandscapeMesh mesh = BuildLandscapeMesh();
+    const LandscapeMesh mesh = BuildLandscapeMesh(quadsPerSide);
     WriteFile(folder / VertexFileName, EncodeArrayFile(3, mesh.VertexCount(), mesh.Positions));
     WriteFile(folder / TexCoordFileName, EncodeArrayFile(2, mesh.VertexCount(), mesh.TexCoords));
     WriteFile(folder / GroundFileName, EncodeBmp(PaintGroundPicture()));
@@ -133,13 +146,18 @@ void WriteLandscapeFiles(const std::filesystem::path& folder) {
 
 int RunMakeLandscape(int argc, const char* const argv[], std::ostream& errors) {
     const std::string_view program = "make-landscape";
-    if (argc != 2 || argv[1][0] == '\0' || argv[1][0] == '-') {
-        errors << "usage: " << program << " OUTDIR (writes " << VertexFileName << ", "
-               << TexCoordFileName << " and " << GroundFileName << " into OUTDIR)\n";
+    const std::optional<int> quadsPerSide =
+        argc == 3 ? QuadsPerSideNamed(argv[2]) : LandscapeShape::QuadsPerSide;
+    if (argc < 2 || argc > 3 || argv[1][0] == '\0' || argv[1][0] == '-' || !quadsPerSide) {
+        errors << "usage: " << program << " OUTDIR [QUADS_PER_SIDE] (writes " << VertexFileName
+               << ", " << TexCoordFileName << " and " << GroundFileName
+               << " into OUTDIR; a mesh of " << LandscapeShape::QuadsPerSide
+               << " quads a side unless given, at most " << LandscapeShape::MostQuadsPerSide
+               << ")\n";
         return 1;
     }
     try {
-        WriteLandscapeFiles(argv[1]);
+        WriteLandscapeFiles(argv[1], *quadsPerSide);
         return 0;
     } catch (const std::exception& failure) {
         errors << program << ": " << failure.what() << '\n';

@@ -22,11 +22,14 @@ std::vector<std::uint8_t> EncodeArrayFile(std::int32_t header0, std::int32_t cou
                                           const std::vector<float>& payload);
 std::vector<std::uint8_t> EncodeBmp(const GroundPicture& picture);
 
-// Builds the landscape and writes its three files into folder, which is created if missing.
-// Throws std::runtime_error with a message that names the path and the reason.
-void WriteLandscapeFiles(const std::filesystem::path& folder);
+// Builds the landscape with its mesh of quadsPerSide × quadsPerSide quads and writes its three
+// files into folder, which is created if missing. Throws std::runtime_error with a message that
+// names the path and the reason.
+void WriteLandscapeFiles(const std::filesystem::path& folder,
+                         int quadsPerSide = LandscapeShape::QuadsPerSide);
 
-// make-landscape OUTDIR: returns the exit status (0, or 1 after one line on errors).
+// make-landscape OUTDIR [QUADS_PER_SIDE]: returns the exit status (0, or 1 after one line on
+// errors).
 int RunMakeLandscape(int argc, const char* const argv[], std::ostream& errors);
 
 } // namespace vyn

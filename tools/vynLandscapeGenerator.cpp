@@ -147,12 +147,13 @@ struct Vertex {
 // One column of the grid, near to far. Each point is raised where needed so that its elevation
 // exceeds the previous one's: ground hidden behind a crest becomes a sliver along the line of
 // sight instead of a face turned away from the camera.
-void BuildColumn(const Terrain& terrain, int column, std::vector<Vertex>& lattice) {
-    const int lines = Shape::QuadsPerSide + 1;
-    const double s = static_cast<double>(column) / Shape::QuadsPerSide;
+void BuildColumn(const Terrain& terrain, int quadsPerSide, int column,
+                 std::vector<Vertex>& lattice) {
+    const int lines = quadsPerSide + 1;
+    const double s = static_cast<double>(column) / quadsPerSide;
     double previous = NearElevation - RowRise;
     for (int row = 0; row < lines; ++row) {
-        const double t = static_cast<double>(row) / Shape::QuadsPerSide;
+        const double t = static_cast<double>(row) / quadsPerSide;
         const PlanePoint point = PlaneAt(s, t);
         double elevation = terrain.Surface(point.X, point.Z) / point.Distance;
         elevation = std::max(std::min(elevation, HighestElevation), previous + RowRise);
@@ -249,22 +250,23 @@ std::uint8_t ToByte(double value) {
 
 } // namespace
 
-LandscapeMesh BuildLandscapeMesh() {
+LandscapeMesh BuildLandscapeMesh(int quadsPerSide) {
     const Terrain terrain;
-    const int lines = Shape::QuadsPerSide + 1;
-    std::vector<Vertex> lattice(static_cast<std::size_t>(lines * lines));
+    const int lines = quadsPerSide + 1;
+    std::vector<Vertex> lattice(static_cast<std::size_t>(lines) * static_cast<std::size_t>(lines));
     for (int column = 0; column < lines; ++column)
-        BuildColumn(terrain, column, lattice);
+        BuildColumn(terrain, quadsPerSide, column, lattice);
 
     const auto at = [&](int column, int row) {
-        return lattice[static_cast<std::size_t>(row * lines + column)];
+        return lattice[static_cast<std::size_t>(row) * static_cast<std::size_t>(lines) +
+                       static_cast<std::size_t>(column)];
     };
     LandscapeMesh mesh;
-    const std::size_t vertices = 4U * Shape::QuadsPerSide * Shape::QuadsPerSide;
+    const std::size_t vertices = 4U * static_cast<std::size_t>(quadsPerSide) * quadsPerSide;
     mesh.Positions.reserve(vertices * 3);
     mesh.TexCoords.reserve(vertices * 2);
-    for (int row = 0; row < Shape::QuadsPerSide; ++row) {
-        for (int column = 0; column < Shape::QuadsPerSide; ++column) {
+    for (int row = 0; row < quadsPerSide; ++row) {
+        for (int column = 0; column < quadsPerSide; ++column) {
             // Near left, far left, far right, near right: clockwise on screen.
             AppendVertex(mesh, at(column, row));
             AppendVertex(mesh, at(column, row + 1));

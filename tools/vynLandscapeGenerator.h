@@ -17,9 +17,13 @@
 
 namespace vyn {
 
-// The fixed dimensions of the landscape.
+// The fixed dimensions of the landscape; the mesh's quads per side are the default, which other
+// sizes of the same terrain may replace (the scaling benchmark's).
 struct LandscapeShape {
     static constexpr int QuadsPerSide = 253;
+    // The largest mesh whose array files fit their 32-bit payload sizes (48 bytes of positions a
+    // quad), with room to spare.
+    static constexpr int MostQuadsPerSide = 4096;
     static constexpr int PictureSize = 1024;
     static constexpr double NearDistance = 1.1;
     static constexpr double FarDistance = 50.0;
@@ -40,7 +44,8 @@ struct GroundPicture {
     std::vector<std::uint8_t> Rgb;
 };
 
-LandscapeMesh BuildLandscapeMesh();
+// The terrain as a grid of quadsPerSide × quadsPerSide quads (1 to MostQuadsPerSide).
+LandscapeMesh BuildLandscapeMesh(int quadsPerSide = LandscapeShape::QuadsPerSide);
 GroundPicture PaintGroundPicture();
 
 } // namespace vyn

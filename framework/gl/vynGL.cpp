@@ -138,4 +138,16 @@ void ResetGLDispatch() {
         ResolveGLUSlots();
 }
 
+namespace {
+uint64_t ContextGeneration = 0;
+} // namespace
+
+uint64_t GLContextGeneration() {
+    return ContextGeneration;
+}
+
+void AdvanceGLContextGeneration() {
+    ++ContextGeneration;
+}
+
 } // namespace vyn

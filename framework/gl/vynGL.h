@@ -20,6 +20,7 @@
 #include "vynGLTypes.h"
 
 #include <bit>
+#include <cstdint>
 
 namespace vyn {
 
@@ -63,6 +64,13 @@ Function GetGLProcAddress(const char* name) {
 
 // Puts the default table back: the real loader, lazy GL resolvers, GLU not loaded.
 void ResetGLDispatch();
+
+// Which context the GL calls go to, as a number that changes whenever a context is made or
+// released (the window module advances it; it never repeats). Whatever is kept on the driver's
+// side (display lists, buffer objects) dies with its context: compare the generation it was made
+// in with this one before using it.
+uint64_t GLContextGeneration();
+void AdvanceGLContextGeneration();
 
 #define VYN_GL_WRAPPER(ret, name, params, args)                                                    \
     inline ret name params {                                                                       \

@@ -104,6 +104,22 @@ struct RecordingGLAnswers {
             textures[i] = recorder.NextTextureName++;
     }
 
+    static GLuint VYN_GLAPI GenLists(GLsizei range) {
+        RecordingGL& recorder = Recorder();
+        recorder.Record(Call("glGenLists", range));
+        const GLuint first = recorder.NextListName;
+        recorder.NextListName += static_cast<GLuint>(range);
+        return first;
+    }
+
+    static GLenum VYN_GLAPI GetError() {
+        RecordingGL& recorder = Recorder();
+        recorder.Record(Call("glGetError"));
+        const GLenum error = recorder.PendingError;
+        recorder.PendingError = GL_NO_ERROR;
+        return error;
+    }
+
     static GLint VYN_GLAPI ScaleImage(GLenum format, GLint widthIn, GLint heightIn, GLenum typeIn,
                                       const void* dataIn, GLint widthOut, GLint heightOut,
                                       GLenum typeOut, void* dataOut) {
@@ -131,6 +147,8 @@ RecordingGL::RecordingGL(CallLog& log) : Log(log) {
     GL.glGetIntegerv = RecordingGLAnswers::GetIntegerv;
     GL.glGetFloatv = RecordingGLAnswers::GetFloatv;
     GL.glGenTextures = RecordingGLAnswers::GenTextures;
+    GL.glGenLists = RecordingGLAnswers::GenLists;
+    GL.glGetError = RecordingGLAnswers::GetError;
     GL.gluScaleImage = RecordingGLAnswers::ScaleImage;
 }
 
@@ -142,6 +160,9 @@ RecordingGL::~RecordingGL() {
 void RecordingGL::Record(CallRecord call) {
     if (FailingCalls.count(call.Name))
         throw std::runtime_error(call.Name + " failed (injected by the test)");
+    const auto raised = RaisedErrors.find(call.Name);
+    if (raised != RaisedErrors.end() && PendingError == GL_NO_ERROR)
+        PendingError = raised->second;
     Log.Add(std::move(call));
 }
 

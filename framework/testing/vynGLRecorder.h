@@ -36,8 +36,11 @@ class RecordingGL {
     std::map<GLenum, std::vector<GLfloat>> Floats;
     // glIsEnabled answers that override the tracked state.
     std::map<GLenum, bool> EnabledAnswers;
-    // glGenTextures hands out consecutive names from here.
+    // glGenTextures hands out consecutive names from here, glGenLists consecutive lists.
     GLuint NextTextureName = 1;
+    GLuint NextListName = 1;
+    // Calls that raise a GL error (after being recorded), for glGetError to answer.
+    std::map<std::string, GLenum> RaisedErrors;
     // GetGLProcAddress answers; a name without an entry answers null.
     std::map<std::string, void*> ProcAddresses;
     // What the library loader and gluScaleImage report.
@@ -55,6 +58,7 @@ class RecordingGL {
   private:
     friend struct RecordingGLAnswers;
     std::set<GLenum> EnabledCaps;
+    GLenum PendingError = GL_NO_ERROR;
 };
 
 } // namespace vyn

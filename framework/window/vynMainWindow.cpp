@@ -248,8 +248,10 @@ bool CreateRenderingContext(HDC deviceContext, HGLRC& context) {
         context = wglCreateContext(deviceContext);
         if (!context)
             return mark.Fail("wglCreateContext failed");
-        if (wglMakeCurrent(deviceContext, context))
+        if (wglMakeCurrent(deviceContext, context)) {
+            AdvanceGLContextGeneration();
             return true;
+        }
         mark.Fail("wglMakeCurrent failed");
         if (wglDeleteContext(context))
             context = nullptr;
@@ -266,6 +268,7 @@ bool ReleaseRenderingContext(HDC deviceContext, HGLRC context) {
         const TFailureMark mark;
         if (!wglMakeCurrent(deviceContext, nullptr))
             return mark.Fail("wglMakeCurrent could not release the OpenGL context");
+        AdvanceGLContextGeneration();
         return wglDeleteContext(context) != FALSE || mark.Fail("wglDeleteContext failed");
     } catch (...) {
         return FailFromException("releasing the OpenGL context failed");

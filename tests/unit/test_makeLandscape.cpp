@@ -104,6 +104,31 @@ void Cover(std::vector<bool>& covered, const WindowPoint& a, const WindowPoint& 
     }
 }
 
+// Every quad of the mesh clockwise on screen, all of it below the eye and past the near plane.
+void ExpectClockwiseBelowTheEye(const std::vector<float>& positions) {
+    float highest = -1e9f, nearest = -1e9f;
+    int failures = 0;
+    for (std::size_t quad = 0; quad < positions.size() / 12; ++quad) {
+        std::array<WindowPoint, 4> p{};
+        for (std::size_t corner = 0; corner < 4; ++corner) {
+            const float* vertex = &positions[quad * 12 + corner * 3];
+            highest = std::max(highest, vertex[1]);
+            nearest = std::max(nearest, vertex[2]);
+            p[corner] = Project(vertex);
+        }
+        // GL may split a quad along either diagonal; each of the four triangles must be
+        // clockwise, or part of the quad is culled.
+        const double triangles[] = {TwiceArea(p[0], p[1], p[2]), TwiceArea(p[0], p[2], p[3]),
+                                    TwiceArea(p[0], p[1], p[3]), TwiceArea(p[1], p[2], p[3])};
+        const double largest = *std::max_element(std::begin(triangles), std::end(triangles));
+        if (!(largest < 0.0) && ++failures <= 5)
+            ADD_FAILURE() << "quad " << quad << " is not clockwise on screen: " << largest;
+    }
+    EXPECT_EQ(failures, 0);
+    EXPECT_LT(highest, 0.0f) << "the terrain rises to the eye";
+    EXPECT_LT(nearest, -1.0f) << "the terrain reaches the near plane";
+}
+
 // The generator's three files from two separate runs.
 class MakeLandscape : public ::testing::Test {
   protected:
@@ -180,27 +205,7 @@ TEST_F(MakeLandscape, GroundPictureIsA24BitBottomUpBitmap) {
 TEST_F(MakeLandscape, EveryQuadFacesTheCameraClockwiseAndBelowTheEye) {
     const std::vector<float> positions = Floats(First().Vertices);
     ASSERT_EQ(positions.size(), 12u * QuadCount);
-    float highest = -1e9f, nearest = -1e9f;
-    int failures = 0;
-    for (std::size_t quad = 0; quad < QuadCount; ++quad) {
-        std::array<WindowPoint, 4> p{};
-        for (std::size_t corner = 0; corner < 4; ++corner) {
-            const float* vertex = &positions[quad * 12 + corner * 3];
-            highest = std::max(highest, vertex[1]);
-            nearest = std::max(nearest, vertex[2]);
-            p[corner] = Project(vertex);
-        }
-        // GL may split a quad along either diagonal; each of the four triangles must be
-        // clockwise, or part of the quad is culled.
-        const double triangles[] = {TwiceArea(p[0], p[1], p[2]), TwiceArea(p[0], p[2], p[3]),
-                                    TwiceArea(p[0], p[1], p[3]), TwiceArea(p[1], p[2], p[3])};
-        const double largest = *std::max_element(std::begin(triangles), std::end(triangles));
-        if (!(largest < 0.0) && ++failures <= 5)
-            ADD_FAILURE() << "quad " << quad << " is not clockwise on screen: " << largest;
-    }
-    EXPECT_EQ(failures, 0);
-    EXPECT_LT(highest, 0.0f) << "the terrain rises to the eye";
-    EXPECT_LT(nearest, -1.0f) << "the terrain reaches the near plane";
+    ExpectClockwiseBelowTheEye(positions);
 }
 
 TEST_F(MakeLandscape, NearEdgeLiesJustPastTheNearPlaneInsideTheView) {
@@ -283,6 +288,20 @@ TEST_F(MakeLandscape, TextureCoordinatesTileThePictureExactlyOnce) {
     EXPECT_NEAR(total, 1.0, 1e-6);
 }
 
+TEST(LandscapeMesh, OtherSizesAreTheSameTerrainInMoreOrFewerQuads) {
+    for (const int quadsPerSide : {1, 16, 300}) {
+        SCOPED_TRACE(quadsPerSide);
+        const LandscapeMesh mesh = BuildLandscapeMesh(quadsPerSide);
+        ASSERT_EQ(mesh.VertexCount(), 4 * quadsPerSide * quadsPerSide);
+        ASSERT_EQ(mesh.TexCoords.size(), 2u * static_cast<std::size_t>(mesh.VertexCount()));
+        ExpectClockwiseBelowTheEye(mesh.Positions);
+        // The same corners as the default mesh: the texture still tiles it exactly once.
+        const auto [low, high] = std::minmax_element(mesh.TexCoords.begin(), mesh.TexCoords.end());
+        EXPECT_EQ(*low, 0.0f);
+        EXPECT_EQ(*high, 1.0f);
+    }
+}
+
 TEST(LandscapeFiles, ArrayFileIsHeaderThenLittleEndianFloats) {
     const Bytes bytes = EncodeArrayFile(7, 2, {1.0f, -2.5f});
     const Bytes expected{7, 0, 0, 0, 8,    0,    0,    0,    2,    0,
@@ -315,12 +334,18 @@ TEST(MakeLandscapeCommand, BadArgumentsGiveOneUsageLineAndStatusOne) {
     const std::vector<std::vector<const char*>> calls{{"make-landscape"},
                                                       {"make-landscape", "a", "b"},
                                                       {"make-landscape", ""},
-                                                      {"make-landscape", "--help"}};
+                                                      {"make-landscape", "--help"},
+                                                      {"make-landscape", "a", "0"},
+                                                      {"make-landscape", "a", "-4"},
+                                                      {"make-landscape", "a", "12x"},
+                                                      {"make-landscape", "a", "4097"},
+                                                      {"make-landscape", "a", "16", "b"}};
     for (const auto& argv : calls) {
         std::ostringstream errors;
         EXPECT_EQ(RunMakeLandscape(static_cast<int>(argv.size()), argv.data(), errors), 1);
         const std::string text = errors.str();
-        EXPECT_NE(text.find("usage: make-landscape OUTDIR"), std::string::npos) << text;
+        EXPECT_NE(text.find("usage: make-landscape OUTDIR [QUADS_PER_SIDE]"), std::string::npos)
+            << text;
         EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1) << text;
     }
 }
@@ -366,6 +391,22 @@ TEST(MakeLandscapeCommand, CreatesAMissingFolderThenReplacesItsFiles) {
     run();
     std::ofstream(folder / GroundFileName, std::ios::trunc) << "stale";
     run();
+}
+
+TEST(MakeLandscapeCommand, ASizeGivesAMeshOfThatManyQuadsASide) {
+    test::TempDir temp;
+    const std::string folder = temp.Path().string();
+    const char* argv[] = {"make-landscape", folder.c_str(), "16"};
+    std::ostringstream errors;
+    ASSERT_EQ(RunMakeLandscape(3, argv, errors), 0) << errors.str();
+    const Bytes vertices = ReadBytes(temp / VertexFileName);
+    const Bytes texCoords = ReadBytes(temp / TexCoordFileName);
+    ASSERT_GE(vertices.size(), 12u);
+    ASSERT_GE(texCoords.size(), 12u);
+    EXPECT_EQ(I32At(vertices, 8), 4 * 16 * 16);
+    EXPECT_EQ(I32At(texCoords, 8), 4 * 16 * 16);
+    EXPECT_EQ(Floats(vertices), BuildLandscapeMesh(16).Positions);
+    EXPECT_EQ(std::filesystem::file_size(temp / GroundFileName), 54u + 3u * 1024 * 1024);
 }
 
 TEST(LandscapeNoise, SplitMixFollowsItsReferenceSequence) {

@@ -2,9 +2,11 @@
 #include "framework/core/vynAllocation.h"
 #include "framework/input/vynKeyBoardU.h"
 #include "framework/input/vynMouseU.h"
+#include "framework/render/vynRetainedPacks.h"
 #include "tests/support/vynWindowTestSupport.h"
 #include "tools/vynLandscapeFiles.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -88,6 +90,7 @@ TEST_F(Demo, RunsFromStartToCloseTiltingOnTheArrowKeys) {
     auto draws = Log.Only({"glDrawArrays"});
     ASSERT_GE(draws.size(), 3u);
     EXPECT_EQ(draws[0], Call("glDrawArrays", GL_QUADS, 0, 8));
+    EXPECT_TRUE(Log.Only({"glNewList", "glCallList"}).empty()) << "retained without being asked";
     // Every frame binds the texture the ground picture became.
     auto binds = Log.Only({"glBindTexture"});
     ASSERT_FALSE(binds.empty());
@@ -95,6 +98,61 @@ TEST_F(Demo, RunsFromStartToCloseTiltingOnTheArrowKeys) {
     EXPECT_TRUE(Platform.MessageBoxes.empty());
     EXPECT_FALSE(Framework.ContextReady) << "the loop's end released the window";
     EXPECT_TRUE(Framework.TimerRunning) << "the caption timer runs until the process ends";
+}
+
+TEST_F(Demo, RetainedItRecordsTheMeshOnceAndReplaysItInEveryFrame) {
+    int frames = 0;
+    Platform.On("SwapBuffers", [&] {
+        if (++frames == 4)
+            Platform.Close();
+    });
+    LandscapeMain(LandscapeOptions{.Retained = true});
+    EXPECT_EQ(LandscapePack->DrawRoutine, &DrawRetainedPackPA_VT);
+    EXPECT_EQ(Log.Only({"glDrawArrays"}),
+              (std::vector<CallRecord>{Call("glDrawArrays", GL_QUADS, 0, 8)}));
+    EXPECT_EQ(Log.Only({"glNewList"}).size(), 1u);
+    // From the recording on, every presented frame replays the list once.
+    const std::vector<CallRecord> calls = Log.Only({"glNewList", "glCallList", "SwapBuffers"});
+    auto call = std::find_if(calls.begin(), calls.end(),
+                             [](const CallRecord& c) { return c.Name == "glNewList"; });
+    ASSERT_NE(call, calls.end());
+    int replays = 0, presented = 0;
+    for (++call; call != calls.end(); ++call) {
+        if (call->Name == "glCallList") {
+            ++replays;
+            continue;
+        }
+        ++presented;
+        EXPECT_EQ(replays, 1) << "frame " << presented;
+        replays = 0;
+    }
+    EXPECT_GE(presented, 3);
+    ForgetRetainedPack(LandscapePack.get());
+}
+
+TEST(LandscapeArguments, NoneOrRetainedAreTakenAnythingElseIsRefusedInOneLine) {
+    const char* none[] = {"landscape"};
+    EXPECT_FALSE(ParseLandscapeArguments(1, none).Retained);
+    const char* retained[] = {"landscape", "--retained"};
+    EXPECT_TRUE(ParseLandscapeArguments(2, retained).Retained);
+    const std::vector<std::vector<const char*>> refused = {
+        {"landscape", "--fast"},
+        {"landscape", "retained"},
+        {"landscape", ""},
+        {"landscape", "--retained", "x"},
+        {"landscape", "--retained", "--retained"}};
+    for (const auto& argv : refused) {
+        const std::string last = argv.back();
+        try {
+            ParseLandscapeArguments(static_cast<int>(argv.size()), argv.data());
+            ADD_FAILURE() << "took " << last;
+        } catch (const std::invalid_argument& error) {
+            const std::string text = error.what();
+            EXPECT_NE(text.find("\"" + last + "\""), std::string::npos) << text;
+            EXPECT_NE(text.find(LandscapeUsage), std::string::npos) << text;
+            EXPECT_EQ(text.find('\n'), std::string::npos) << text;
+        }
+    }
 }
 
 TEST_F(Demo, ThePackCarriesTheTabledValues) {

@@ -1,0 +1,149 @@
+#include "vynRetainedPacks.h"
+
+#include "framework/core/vynFailure.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <new>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <unordered_map>
+
+namespace vyn {
+
+namespace {
+
+// Every field that decides what the pack's glDrawArrays reads and draws.
+struct PackLayout {
+    GLint TexCoordSize;
+    GLenum TexCoordType;
+    GLsizei TexCoordStride;
+    const void* TexCoordPointer;
+    GLint VertexSize;
+    GLenum VertexType;
+    GLsizei VertexStride;
+    const void* VertexPointer;
+    GLenum Mode;
+    GLint First;
+    GLsizei Count;
+    bool operator==(const PackLayout&) const = default;
+};
+
+PackLayout LayoutOf(const TMyPackPA_VT& pack) {
+    return {pack.TexCoordSize, pack.TexCoordType, pack.TexCoordStride, pack.TexCoordPointer,
+            pack.VertexSize,   pack.VertexType,   pack.VertexStride,   pack.VertexPointer,
+            pack.Mode,         pack.First,        pack.Count};
+}
+
+struct Recording {
+    std::optional<PackLayout> Layout; // none until the first attempt
+    GLuint List = 0;                  // 0: the attempt failed, the pack is drawn plainly
+};
+
+// The recordings of one context, by pack.
+struct Recordings {
+    uint64_t Generation = 0;
+    std::unordered_map<const TMyDrawPack*, Recording> ByPack;
+};
+
+Recordings Table;
+
+// The table of the current context: the lists of an earlier one went with it.
+std::unordered_map<const TMyDrawPack*, Recording>& CurrentRecordings() {
+    if (Table.Generation != GLContextGeneration()) {
+        Table.ByPack.clear();
+        Table.Generation = GLContextGeneration();
+    }
+    return Table.ByPack;
+}
+
+// GL keeps one flag per kind of error; anything raised before the recording is not its own.
+constexpr int MostPendingErrors = 8;
+
+void ClearGLErrors() {
+    for (int i = 0; i < MostPendingErrors && glGetError() != GL_NO_ERROR; ++i) {
+    }
+}
+
+std::string DescribeGLError(GLenum error) {
+    if (error == GL_OUT_OF_MEMORY)
+        return "the driver is out of memory";
+    char code[32];
+    std::snprintf(code, sizeof code, "GL error 0x%04X", error);
+    return std::string("the driver reported ") + code;
+}
+
+// Compiles the pack's plain draw into a new display list. Its pointer calls are client state,
+// which GL runs at once rather than compile: the list holds the draw of the arrays they name.
+GLuint CompileList(TMyPackPA_VT& pack) {
+    ClearGLErrors();
+    const GLuint list = glGenLists(1);
+    if (list == 0)
+        throw std::runtime_error("glGenLists gave no list");
+    glNewList(list, GL_COMPILE);
+    DrawPackPA_VT(&pack);
+    glEndList();
+    const GLenum error = glGetError();
+    if (error == GL_NO_ERROR)
+        return list;
+    glDeleteLists(list, 1);
+    throw std::runtime_error(DescribeGLError(error));
+}
+
+// The pack's new list, or 0 after saying why there is none.
+GLuint Record(TMyPackPA_VT& pack) {
+    try {
+        return CompileList(pack);
+    } catch (...) {
+        RecordFailure(
+            "retained pack \"" + pack.Name +
+            "\" is drawn from its arrays, as recording it failed: " + ReasonOfCurrentException());
+        return 0;
+    }
+}
+
+void DeleteList(const Recording& recording) {
+    if (recording.List != 0)
+        glDeleteLists(recording.List, 1);
+}
+
+// The pack's list in the current context, recorded now if it has none or the pack has changed;
+// 0 where recording failed.
+GLuint CurrentList(TMyPackPA_VT& pack) {
+    Recording& recording = CurrentRecordings()[&pack];
+    const PackLayout layout = LayoutOf(pack);
+    if (recording.Layout == layout)
+        return recording.List;
+    DeleteList(recording);
+    recording = {layout, 0};
+    recording.List = Record(pack);
+    return recording.List;
+}
+
+} // namespace
+
+void DrawRetainedPackPA_VT(TMyDrawPack* pack) {
+    auto& packPA_VT = *static_cast<TMyPackPA_VT*>(pack);
+    GLuint list = 0;
+    try {
+        list = CurrentList(packPA_VT);
+    } catch (const std::bad_alloc&) {
+        RecordFailure("retained packs: no memory to keep a recording");
+    }
+    if (list != 0)
+        glCallList(list);
+    else
+        DrawPackPA_VT(pack);
+}
+
+void ForgetRetainedPack(const TMyDrawPack* pack) {
+    auto& recordings = CurrentRecordings();
+    const auto found = recordings.find(pack);
+    if (found == recordings.end())
+        return;
+    DeleteList(found->second);
+    recordings.erase(found);
+}
+
+} // namespace vyn

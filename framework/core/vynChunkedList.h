@@ -1,17 +1,18 @@
-// The chunked list: a growable array of slots whose storage is always a whole multiple of its
-// growth step.
-//
-// Setting the count to N computes the capacity from the count *before* the change, as
-// step × (count div step + 1), and resizes the storage to it only when that differs from the
-// current capacity. Growth by one therefore always finds room, and a reduction never shrinks the
-// storage. Every list of the framework (keyboards, mice, render lists, a render list's materials,
-// a material's draw packs) is one of these.
-//
-// Two guarantees beyond the plain rule: a failed resize leaves the count unchanged, and the count
-// never covers a slot that does not exist (a jump past the computed capacity enlarges the storage
-// to cover it; a capacity that cannot be represented fails).
-//
-// Slot is a pointer (non-owning) or a std::unique_ptr (owning). Main thread only.
+/// @file
+/// The chunked list: a growable array of slots whose storage is always a whole multiple of its
+/// growth step.
+///
+/// Setting the count to N computes the capacity from the count *before* the change, as
+/// step × (count div step + 1), and resizes the storage to it only when that differs from the
+/// current capacity. Growth by one therefore always finds room, and a reduction never shrinks the
+/// storage. Every list of the framework (keyboards, mice, render lists, a render list's materials,
+/// a material's draw packs) is one of these.
+///
+/// Two guarantees beyond the plain rule: a failed resize leaves the count unchanged, and the count
+/// never covers a slot that does not exist (a jump past the computed capacity enlarges the storage
+/// to cover it; a capacity that cannot be represented fails).
+///
+/// Slot is a pointer (non-owning) or a std::unique_ptr (owning). Main thread only.
 #pragma once
 
 #include "vynAllocation.h"
@@ -24,7 +25,7 @@
 
 namespace vyn {
 
-// What LastIndex holds while the list is empty.
+/// What LastIndex holds while the list is empty.
 enum class EmptyLastIndex { Zero, Wrap };
 
 template <typename Slot>
@@ -43,12 +44,12 @@ class TChunkedList {
     uint32_t Capacity = 0;
     uint32_t GrowthStep;
 
-    // step × (count div step + 1) in 32-bit unsigned arithmetic, as the rule states it.
+    /// step × (count div step + 1) in 32-bit unsigned arithmetic, as the rule states it.
     static uint32_t CapacityAfter(uint32_t count, uint32_t step) {
         return step * (count / step + 1);
     }
 
-    // Resizes the storage to n slots, keeping entries and leaving new slots empty.
+    /// Resizes the storage to n slots, keeping entries and leaving new slots empty.
     bool SetCapacity(uint32_t n) noexcept {
         try {
             ThrowIfAllocationFailureInjected();
@@ -60,7 +61,7 @@ class TChunkedList {
         }
     }
 
-    // The chunked-list count change; false (count unchanged) when the storage cannot be resized.
+    /// The chunked-list count change; false (count unchanged) when the storage cannot be resized.
     bool SetCount(uint32_t n) noexcept {
         uint64_t capacity = CapacityAfter(Count, GrowthStep);
         if (n > capacity)
@@ -74,7 +75,7 @@ class TChunkedList {
         return true;
     }
 
-    // Grows the count by one and stores the slot in the new last place.
+    /// Grows the count by one and stores the slot in the new last place.
     bool Add(Slot slot) noexcept {
         if (Count == std::numeric_limits<uint32_t>::max())
             return Fail("a list cannot hold that many entries");
@@ -86,7 +87,7 @@ class TChunkedList {
 
     bool Clear() noexcept { return SetCount(0); }
 
-    // Slots 0 .. Count-1 in order.
+    /// Slots 0 .. Count-1 in order.
     auto begin() const { return Slots.begin(); }
     auto end() const { return Slots.begin() + Count; }
 

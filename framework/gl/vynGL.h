@@ -1,18 +1,19 @@
-// The OpenGL binding.
-//
-// GL and GLU are loaded at run time by file name. LoadGLBinding loads both libraries and resolves
-// the GLU entry points at once; every GL entry point is resolved on its first call, and only once
-// (the dispatch slot starts at a resolver that replaces itself). A call made before the libraries
-// are loaded, or to an entry point the library lacks, throws std::runtime_error naming it.
-//
-// The binding holds the whole of OpenGL 1.1 and the usual GLU helpers (vynGLFuncs.h), with every
-// enumerant of OpenGL 1.1 (vynGLConstants.h). The framework and applications alike call
-// vyn::glColor3f(...) and friends, thin inline wrappers over the dispatch table, and never link the
-// GL library or include the system's GL headers themselves. Anything later (extensions, later
-// versions) comes from GetGLProcAddress. A test replaces the whole table with the recording double
-// (framework/testing/vynGLRecorder.h).
-//
-// Main thread only: the table is written by the loader and by the resolvers without a lock.
+/// @file
+/// The OpenGL binding.
+///
+/// GL and GLU are loaded at run time by file name. LoadGLBinding loads both libraries and resolves
+/// the GLU entry points at once; every GL entry point is resolved on its first call, and only once
+/// (the dispatch slot starts at a resolver that replaces itself). A call made before the libraries
+/// are loaded, or to an entry point the library lacks, throws std::runtime_error naming it.
+///
+/// The binding holds the whole of OpenGL 1.1 and the usual GLU helpers (vynGLFuncs.h), with every
+/// enumerant of OpenGL 1.1 (vynGLConstants.h). The framework and applications alike call
+/// vyn::glColor3f(...) and friends, thin inline wrappers over the dispatch table, and never link the
+/// GL library or include the system's GL headers themselves. Anything later (extensions, later
+/// versions) comes from GetGLProcAddress. A test replaces the whole table with the recording double
+/// (framework/testing/vynGLRecorder.h).
+///
+/// Main thread only: the table is written by the loader and by the resolvers without a lock.
 #pragma once
 
 #include "vynGLConstants.h"
@@ -24,7 +25,7 @@
 
 namespace vyn {
 
-// The default library names of this platform.
+/// The default library names of this platform.
 const char* DefaultGLLibraryName();
 const char* DefaultGLULibraryName();
 
@@ -33,42 +34,42 @@ struct GLDispatch {
     VYN_GL_FUNCS(VYN_GL_SLOT)
     VYN_GLU_FUNCS(VYN_GL_SLOT)
 #undef VYN_GL_SLOT
-    // Loads the two libraries; true when the GL library was loaded.
+    /// Loads the two libraries; true when the GL library was loaded.
     bool (*LoadLibraries)(const char* glLibrary, const char* gluLibrary);
-    // Finds an entry point of the loaded GL library by name; null when there is none.
+    /// Finds an entry point of the loaded GL library by name; null when there is none.
     void* (*FindProcAddress)(const char* name);
 };
 
-// The table every wrapper calls through: the seam a test double plugs into (vyntesting's
-// RecordingGL replaces every slot while it lives).
+/// The table every wrapper calls through: the seam a test double plugs into (vyntesting's
+/// RecordingGL replaces every slot while it lives).
 extern GLDispatch GL;
 
-// Loads (or reloads) the GL and GLU libraries and resets every GL entry point to be resolved on
-// its next call. A missing GLU library does not make it fail; GLU calls then throw.
+/// Loads (or reloads) the GL and GLU libraries and resets every GL entry point to be resolved on
+/// its next call. A missing GLU library does not make it fail; GLU calls then throw.
 bool LoadGLBinding(const char* glLibrary, const char* gluLibrary);
 
-// Any further entry point by name (an extension, a later OpenGL version), through the platform's
-// own lookup (glXGetProcAddressARB, wglGetProcAddress) and then the library's exports. Null when
-// the library has no such entry point or the libraries are not loaded. Ask with the context
-// current, as WGL answers for the current context only; GLX answers a stub for any name starting
-// with "gl", so check the version or extension string before calling what it gives.
+/// Any further entry point by name (an extension, a later OpenGL version), through the platform's
+/// own lookup (glXGetProcAddressARB, wglGetProcAddress) and then the library's exports. Null when
+/// the library has no such entry point or the libraries are not loaded. Ask with the context
+/// current, as WGL answers for the current context only; GLX answers a stub for any name starting
+/// with "gl", so check the version or extension string before calling what it gives.
 void* GetGLProcAddress(const char* name);
 
-// The same, as a function pointer type:
-//   using ActiveTexture = void(VYN_GLAPI*)(GLenum);
-//   const auto activeTexture = GetGLProcAddress<ActiveTexture>("glActiveTexture");
+/// The same, as a function pointer type:
+///   using ActiveTexture = void(VYN_GLAPI*)(GLenum);
+///   const auto activeTexture = GetGLProcAddress<ActiveTexture>("glActiveTexture");
 template <typename Function>
 Function GetGLProcAddress(const char* name) {
     return std::bit_cast<Function>(GetGLProcAddress(name));
 }
 
-// Puts the default table back: the real loader, lazy GL resolvers, GLU not loaded.
+/// Puts the default table back: the real loader, lazy GL resolvers, GLU not loaded.
 void ResetGLDispatch();
 
-// Which context the GL calls go to, as a number that changes whenever a context is made or
-// released (the window module advances it; it never repeats). Whatever is kept on the driver's
-// side (display lists, buffer objects) dies with its context: compare the generation it was made
-// in with this one before using it.
+/// Which context the GL calls go to, as a number that changes whenever a context is made or
+/// released (the window module advances it; it never repeats). Whatever is kept on the driver's
+/// side (display lists, buffer objects) dies with its context: compare the generation it was made
+/// in with this one before using it.
 uint64_t GLContextGeneration();
 void AdvanceGLContextGeneration();
 

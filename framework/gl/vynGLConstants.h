@@ -1,18 +1,22 @@
-// OpenGL's enumerants with their standard names and values: every one of OpenGL 1.1, and the few
-// later ones the framework uses. Kept here rather than taken from the system's GL headers, which
-// differ between platforms and whose macros would clash with these names: an application includes
-// vynGL.h and never <GL/gl.h>.
+/// @file
+/// OpenGL's enumerants with their standard names and values: every one of OpenGL 1.1, and the few
+/// later ones the framework uses. Kept here rather than taken from the system's GL headers, which
+/// differ between platforms and whose macros would clash with these names: an application includes
+/// vynGL.h and never <GL/gl.h>.
 #pragma once
 
 #include "vynGLTypes.h"
 
 namespace vyn {
 
-// Boolean values
+/// Boolean values
+///@{
 inline constexpr GLboolean GL_FALSE = 0;
 inline constexpr GLboolean GL_TRUE = 1;
+///@}
 
-// Attribute bits (glPushAttrib), the buffer bits among them also for glClear
+/// Attribute bits (glPushAttrib), the buffer bits among them also for glClear
+///@{
 inline constexpr GLbitfield GL_CURRENT_BIT = 0x00000001;
 inline constexpr GLbitfield GL_POINT_BIT = 0x00000002;
 inline constexpr GLbitfield GL_LINE_BIT = 0x00000004;
@@ -34,14 +38,18 @@ inline constexpr GLbitfield GL_LIST_BIT = 0x00020000;
 inline constexpr GLbitfield GL_TEXTURE_BIT = 0x00040000;
 inline constexpr GLbitfield GL_SCISSOR_BIT = 0x00080000;
 inline constexpr GLbitfield GL_ALL_ATTRIB_BITS = 0xFFFFFFFF;
+///@}
 
-// Client attribute bits (glPushClientAttrib)
+/// Client attribute bits (glPushClientAttrib)
+///@{
 inline constexpr GLbitfield GL_CLIENT_PIXEL_STORE_BIT = 0x00000001;
 inline constexpr GLbitfield GL_CLIENT_VERTEX_ARRAY_BIT = 0x00000002;
 inline constexpr GLbitfield GL_ALL_CLIENT_ATTRIB_BITS = 0xFFFFFFFF;
 inline constexpr GLbitfield GL_CLIENT_ALL_ATTRIB_BITS = 0xFFFFFFFF;
+///@}
 
-// Data types
+/// Data types
+///@{
 inline constexpr GLenum GL_BYTE = 0x1400;
 inline constexpr GLenum GL_UNSIGNED_BYTE = 0x1401;
 inline constexpr GLenum GL_SHORT = 0x1402;
@@ -53,8 +61,10 @@ inline constexpr GLenum GL_2_BYTES = 0x1407;
 inline constexpr GLenum GL_3_BYTES = 0x1408;
 inline constexpr GLenum GL_4_BYTES = 0x1409;
 inline constexpr GLenum GL_DOUBLE = 0x140A;
+///@}
 
-// Primitives
+/// Primitives
+///@{
 inline constexpr GLenum GL_POINTS = 0x0000;
 inline constexpr GLenum GL_LINES = 0x0001;
 inline constexpr GLenum GL_LINE_LOOP = 0x0002;
@@ -65,8 +75,10 @@ inline constexpr GLenum GL_TRIANGLE_FAN = 0x0006;
 inline constexpr GLenum GL_QUADS = 0x0007;
 inline constexpr GLenum GL_QUAD_STRIP = 0x0008;
 inline constexpr GLenum GL_POLYGON = 0x0009;
+///@}
 
-// Client-side vertex arrays and interleaved array formats
+/// Client-side vertex arrays and interleaved array formats
+///@{
 inline constexpr GLenum GL_V2F = 0x2A20;
 inline constexpr GLenum GL_V3F = 0x2A21;
 inline constexpr GLenum GL_C4UB_V2F = 0x2A22;
@@ -107,14 +119,18 @@ inline constexpr GLenum GL_COLOR_ARRAY_POINTER = 0x8090;
 inline constexpr GLenum GL_INDEX_ARRAY_POINTER = 0x8091;
 inline constexpr GLenum GL_TEXTURE_COORD_ARRAY_POINTER = 0x8092;
 inline constexpr GLenum GL_EDGE_FLAG_ARRAY_POINTER = 0x8093;
+///@}
 
-// Matrices
+/// Matrices
+///@{
 inline constexpr GLenum GL_MATRIX_MODE = 0x0BA0;
 inline constexpr GLenum GL_MODELVIEW = 0x1700;
 inline constexpr GLenum GL_PROJECTION = 0x1701;
 inline constexpr GLenum GL_TEXTURE = 0x1702;
+///@}
 
-// Points, lines and polygons
+/// Points, lines and polygons
+///@{
 inline constexpr GLenum GL_FRONT = 0x0404;
 inline constexpr GLenum GL_BACK = 0x0405;
 inline constexpr GLenum GL_CW = 0x0900;
@@ -145,15 +161,19 @@ inline constexpr GLenum GL_POLYGON_OFFSET_POINT = 0x2A01;
 inline constexpr GLenum GL_POLYGON_OFFSET_LINE = 0x2A02;
 inline constexpr GLenum GL_POLYGON_OFFSET_FILL = 0x8037;
 inline constexpr GLenum GL_POLYGON_OFFSET_FACTOR = 0x8038;
+///@}
 
-// Display lists
+/// Display lists
+///@{
 inline constexpr GLenum GL_LIST_MODE = 0x0B30;
 inline constexpr GLenum GL_LIST_BASE = 0x0B32;
 inline constexpr GLenum GL_LIST_INDEX = 0x0B33;
 inline constexpr GLenum GL_COMPILE = 0x1300;
 inline constexpr GLenum GL_COMPILE_AND_EXECUTE = 0x1301;
+///@}
 
-// Depth and stencil buffers
+/// Depth and stencil buffers
+///@{
 inline constexpr GLenum GL_NEVER = 0x0200;
 inline constexpr GLenum GL_LESS = 0x0201;
 inline constexpr GLenum GL_EQUAL = 0x0202;
@@ -184,8 +204,10 @@ inline constexpr GLenum GL_KEEP = 0x1E00;
 inline constexpr GLenum GL_REPLACE = 0x1E01;
 inline constexpr GLenum GL_INCR = 0x1E02;
 inline constexpr GLenum GL_DECR = 0x1E03;
+///@}
 
-// Alpha test, blending, logic operations, scissor and accumulation
+/// Alpha test, blending, logic operations, scissor and accumulation
+///@{
 inline constexpr GLenum GL_ZERO = 0;
 inline constexpr GLenum GL_ONE = 1;
 inline constexpr GLenum GL_ACCUM = 0x0100;
@@ -235,8 +257,10 @@ inline constexpr GLenum GL_COPY_INVERTED = 0x150C;
 inline constexpr GLenum GL_OR_INVERTED = 0x150D;
 inline constexpr GLenum GL_NAND = 0x150E;
 inline constexpr GLenum GL_SET = 0x150F;
+///@}
 
-// Lighting and materials
+/// Lighting and materials
+///@{
 inline constexpr GLenum GL_FRONT_AND_BACK = 0x0408;
 inline constexpr GLenum GL_LIGHTING = 0x0B50;
 inline constexpr GLenum GL_LIGHT_MODEL_LOCAL_VIEWER = 0x0B51;
@@ -271,16 +295,20 @@ inline constexpr GLenum GL_LIGHT4 = 0x4004;
 inline constexpr GLenum GL_LIGHT5 = 0x4005;
 inline constexpr GLenum GL_LIGHT6 = 0x4006;
 inline constexpr GLenum GL_LIGHT7 = 0x4007;
+///@}
 
-// Clip planes
+/// Clip planes
+///@{
 inline constexpr GLenum GL_CLIP_PLANE0 = 0x3000;
 inline constexpr GLenum GL_CLIP_PLANE1 = 0x3001;
 inline constexpr GLenum GL_CLIP_PLANE2 = 0x3002;
 inline constexpr GLenum GL_CLIP_PLANE3 = 0x3003;
 inline constexpr GLenum GL_CLIP_PLANE4 = 0x3004;
 inline constexpr GLenum GL_CLIP_PLANE5 = 0x3005;
+///@}
 
-// Fog
+/// Fog
+///@{
 inline constexpr GLenum GL_EXP = 0x0800;
 inline constexpr GLenum GL_EXP2 = 0x0801;
 inline constexpr GLenum GL_FOG = 0x0B60;
@@ -291,8 +319,10 @@ inline constexpr GLenum GL_FOG_END = 0x0B64;
 inline constexpr GLenum GL_FOG_MODE = 0x0B65;
 inline constexpr GLenum GL_FOG_COLOR = 0x0B66;
 inline constexpr GLenum GL_LINEAR = 0x2601;
+///@}
 
-// Render modes, feedback and selection
+/// Render modes, feedback and selection
+///@{
 inline constexpr GLenum GL_2D = 0x0600;
 inline constexpr GLenum GL_3D = 0x0601;
 inline constexpr GLenum GL_3D_COLOR = 0x0602;
@@ -314,8 +344,10 @@ inline constexpr GLenum GL_SELECTION_BUFFER_SIZE = 0x0DF4;
 inline constexpr GLenum GL_RENDER = 0x1C00;
 inline constexpr GLenum GL_FEEDBACK = 0x1C01;
 inline constexpr GLenum GL_SELECT = 0x1C02;
+///@}
 
-// Colour buffers and pixel formats
+/// Colour buffers and pixel formats
+///@{
 inline constexpr GLenum GL_NONE = 0;
 inline constexpr GLenum GL_FRONT_LEFT = 0x0400;
 inline constexpr GLenum GL_FRONT_RIGHT = 0x0401;
@@ -352,8 +384,10 @@ inline constexpr GLenum GL_RGBA = 0x1908;
 inline constexpr GLenum GL_LUMINANCE = 0x1909;
 inline constexpr GLenum GL_LUMINANCE_ALPHA = 0x190A;
 inline constexpr GLenum GL_BITMAP = 0x1A00;
+///@}
 
-// Pixel storage, transfer, zoom and maps
+/// Pixel storage, transfer, zoom and maps
+///@{
 inline constexpr GLenum GL_PIXEL_MAP_I_TO_I = 0x0C70;
 inline constexpr GLenum GL_PIXEL_MAP_S_TO_S = 0x0C71;
 inline constexpr GLenum GL_PIXEL_MAP_I_TO_R = 0x0C72;
@@ -402,8 +436,10 @@ inline constexpr GLenum GL_ALPHA_SCALE = 0x0D1C;
 inline constexpr GLenum GL_ALPHA_BIAS = 0x0D1D;
 inline constexpr GLenum GL_DEPTH_SCALE = 0x0D1E;
 inline constexpr GLenum GL_DEPTH_BIAS = 0x0D1F;
+///@}
 
-// Textures
+/// Textures
+///@{
 inline constexpr GLenum GL_TEXTURE_GEN_S = 0x0C60;
 inline constexpr GLenum GL_TEXTURE_GEN_T = 0x0C61;
 inline constexpr GLenum GL_TEXTURE_GEN_R = 0x0C62;
@@ -454,8 +490,10 @@ inline constexpr GLenum GL_TEXTURE_PRIORITY = 0x8066;
 inline constexpr GLenum GL_TEXTURE_RESIDENT = 0x8067;
 inline constexpr GLenum GL_TEXTURE_BINDING_1D = 0x8068;
 inline constexpr GLenum GL_TEXTURE_BINDING_2D = 0x8069;
+///@}
 
-// Texture internal formats
+/// Texture internal formats
+///@{
 inline constexpr GLenum GL_R3_G3_B2 = 0x2A10;
 inline constexpr GLenum GL_ALPHA4 = 0x803B;
 inline constexpr GLenum GL_ALPHA8 = 0x803C;
@@ -489,8 +527,10 @@ inline constexpr GLenum GL_RGBA8 = 0x8058;
 inline constexpr GLenum GL_RGB10_A2 = 0x8059;
 inline constexpr GLenum GL_RGBA12 = 0x805A;
 inline constexpr GLenum GL_RGBA16 = 0x805B;
+///@}
 
-// Evaluators
+/// Evaluators
+///@{
 inline constexpr GLenum GL_COEFF = 0x0A00;
 inline constexpr GLenum GL_ORDER = 0x0A01;
 inline constexpr GLenum GL_DOMAIN = 0x0A02;
@@ -517,8 +557,10 @@ inline constexpr GLenum GL_MAP1_GRID_DOMAIN = 0x0DD0;
 inline constexpr GLenum GL_MAP1_GRID_SEGMENTS = 0x0DD1;
 inline constexpr GLenum GL_MAP2_GRID_DOMAIN = 0x0DD2;
 inline constexpr GLenum GL_MAP2_GRID_SEGMENTS = 0x0DD3;
+///@}
 
-// Hints
+/// Hints
+///@{
 inline constexpr GLenum GL_PERSPECTIVE_CORRECTION_HINT = 0x0C50;
 inline constexpr GLenum GL_POINT_SMOOTH_HINT = 0x0C51;
 inline constexpr GLenum GL_LINE_SMOOTH_HINT = 0x0C52;
@@ -527,8 +569,10 @@ inline constexpr GLenum GL_FOG_HINT = 0x0C54;
 inline constexpr GLenum GL_DONT_CARE = 0x1100;
 inline constexpr GLenum GL_FASTEST = 0x1101;
 inline constexpr GLenum GL_NICEST = 0x1102;
+///@}
 
-// Implementation limits
+/// Implementation limits
+///@{
 inline constexpr GLenum GL_MAX_LIST_NESTING = 0x0B31;
 inline constexpr GLenum GL_MAX_EVAL_ORDER = 0x0D30;
 inline constexpr GLenum GL_MAX_LIGHTS = 0x0D31;
@@ -542,8 +586,10 @@ inline constexpr GLenum GL_MAX_PROJECTION_STACK_DEPTH = 0x0D38;
 inline constexpr GLenum GL_MAX_TEXTURE_STACK_DEPTH = 0x0D39;
 inline constexpr GLenum GL_MAX_VIEWPORT_DIMS = 0x0D3A;
 inline constexpr GLenum GL_MAX_CLIENT_ATTRIB_STACK_DEPTH = 0x0D3B;
+///@}
 
-// State queries
+/// State queries
+///@{
 inline constexpr GLenum GL_CURRENT_COLOR = 0x0B00;
 inline constexpr GLenum GL_CURRENT_INDEX = 0x0B01;
 inline constexpr GLenum GL_CURRENT_NORMAL = 0x0B02;
@@ -571,14 +617,18 @@ inline constexpr GLenum GL_INDEX_MODE = 0x0C30;
 inline constexpr GLenum GL_RGBA_MODE = 0x0C31;
 inline constexpr GLenum GL_RENDER_MODE = 0x0C40;
 inline constexpr GLenum GL_NAME_STACK_DEPTH = 0x0D70;
+///@}
 
-// Strings
+/// Strings
+///@{
 inline constexpr GLenum GL_VENDOR = 0x1F00;
 inline constexpr GLenum GL_RENDERER = 0x1F01;
 inline constexpr GLenum GL_VERSION = 0x1F02;
 inline constexpr GLenum GL_EXTENSIONS = 0x1F03;
+///@}
 
-// Errors
+/// Errors
+///@{
 inline constexpr GLenum GL_NO_ERROR = 0;
 inline constexpr GLenum GL_INVALID_ENUM = 0x0500;
 inline constexpr GLenum GL_INVALID_VALUE = 0x0501;
@@ -586,15 +636,19 @@ inline constexpr GLenum GL_INVALID_OPERATION = 0x0502;
 inline constexpr GLenum GL_STACK_OVERFLOW = 0x0503;
 inline constexpr GLenum GL_STACK_UNDERFLOW = 0x0504;
 inline constexpr GLenum GL_OUT_OF_MEMORY = 0x0505;
+///@}
 
 // Later than OpenGL 1.1: what the framework asks for where the driver has it. Any other
 // enumerant of a later version or an extension is the application's to define.
 
-// OpenGL 1.2
+/// OpenGL 1.2
+///@{
 inline constexpr GLenum GL_BGR = 0x80E0;
 inline constexpr GLenum GL_BGRA = 0x80E1;
+///@}
 
-// OpenGL 1.3
+/// OpenGL 1.3
+///@{
 inline constexpr GLenum GL_MULTISAMPLE = 0x809D;
 inline constexpr GLenum GL_TEXTURE_COMPRESSION_HINT = 0x84EF;
 inline constexpr GLenum GL_COMPRESSED_ALPHA = 0x84E9;
@@ -603,9 +657,12 @@ inline constexpr GLenum GL_COMPRESSED_LUMINANCE_ALPHA = 0x84EB;
 inline constexpr GLenum GL_COMPRESSED_RGB = 0x84ED;
 inline constexpr GLenum GL_COMPRESSED_RGBA = 0x84EE;
 inline constexpr GLenum GL_TEXTURE_COMPRESSED = 0x86A1;
+///@}
 
-// OpenGL 1.4
+/// OpenGL 1.4
+///@{
 inline constexpr GLenum GL_GENERATE_MIPMAP = 0x8191;
 inline constexpr GLenum GL_GENERATE_MIPMAP_HINT = 0x8192;
+///@}
 
 } // namespace vyn

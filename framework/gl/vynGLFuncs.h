@@ -1,13 +1,14 @@
-// The one list of OpenGL and GLU entry points: the whole of OpenGL 1.1, what an application
-// needs to draw without linking a GL library itself, and the GLU helpers such programs call.
-//
-// X(result, name, (parameters), (arguments)). vynGL.h expands it into the dispatch table and the
-// inline wrappers, vynGL.cpp into the lazy resolvers, vynGLRecorder.cpp into the recording double,
-// so that none of them can drift from the others. Add an entry point here and only here. Anything
-// later than OpenGL 1.1 (extensions, later versions) is fetched with GetGLProcAddress instead:
-// libraries need not export it (Windows' opengl32 exports nothing later than 1.1).
-//
-// VYN_GL_FUNCS joins the groups below, which are there only to keep the list readable.
+/// @file
+/// The one list of OpenGL and GLU entry points: the whole of OpenGL 1.1, what an application
+/// needs to draw without linking a GL library itself, and the GLU helpers such programs call.
+///
+/// X(result, name, (parameters), (arguments)). vynGL.h expands it into the dispatch table and the
+/// inline wrappers, vynGL.cpp into the lazy resolvers, vynGLRecorder.cpp into the recording double,
+/// so that none of them can drift from the others. Add an entry point here and only here. Anything
+/// later than OpenGL 1.1 (extensions, later versions) is fetched with GetGLProcAddress instead:
+/// libraries need not export it (Windows' opengl32 exports nothing later than 1.1).
+///
+/// VYN_GL_FUNCS joins the groups below, which are there only to keep the list readable.
 #pragma once
 
 // Capabilities, attribute stacks, hints, state queries, errors and synchronisation.

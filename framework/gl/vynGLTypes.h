@@ -1,4 +1,5 @@
-// OpenGL's scalar types and the calling convention of its entry points.
+/// @file
+/// OpenGL's scalar types and the calling convention of its entry points.
 #pragma once
 
 #include <cstdint>

@@ -1,9 +1,10 @@
-// What the keyboard and mouse modules share: handler routines and their default objects.
-//
-// A handler routine has no arguments and no result; it is registered per key on a keyboard or per
-// event slot on a mouse. Running one turns anything it throws into a false result, so that a
-// faulty handler never leaves the window procedure. Any thread; the objects themselves are main
-// thread only.
+/// @file
+/// What the keyboard and mouse modules share: handler routines and their default objects.
+///
+/// A handler routine has no arguments and no result; it is registered per key on a keyboard or per
+/// event slot on a mouse. Running one turns anything it throws into a false result, so that a
+/// faulty handler never leaves the window procedure. Any thread; the objects themselves are main
+/// thread only.
 #pragma once
 
 #include "framework/core/vynAllocation.h"
@@ -13,7 +14,7 @@ namespace vyn {
 
 using THandlerRoutine = void (*)();
 
-// Calls `handler`; true when it returned normally, false when it threw (the exception is dropped).
+/// Calls `handler`; true when it returned normally, false when it threw (the exception is dropped).
 inline bool RunHandlerRoutine(THandlerRoutine handler) noexcept {
     try {
         handler();
@@ -23,8 +24,8 @@ inline bool RunHandlerRoutine(THandlerRoutine handler) noexcept {
     }
 }
 
-// Makes a new object for an owning reference, destroying the one it held; false (and nothing
-// changed) when the allocation fails.
+/// Makes a new object for an owning reference, destroying the one it held; false (and nothing
+/// changed) when the allocation fails.
 template <typename T>
 bool ReplaceWithNew(T*& owner, const char* what) noexcept {
     try {

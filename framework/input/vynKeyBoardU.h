@@ -1,15 +1,16 @@
-// Keyboard state and per-key handlers.
-//
-// A TMyKeyBoard records which keys are down (Keys, by virtual-key code) and holds, for every key,
-// a handler for its release (table 0) and one for its press (table 1). The window procedure writes
-// Keys and calls Fire on CurrentKeyboard for each key message; the application registers its
-// handlers with SetHandler. Keys outside 0-255, tables outside 0-1 and null handlers are refused
-// (false) and touch nothing; a handler that throws makes Fire return false and nothing else.
-//
-// The module owns DefaultKeyboard, made by CreateKeyboards and destroyed by DestroyKeyboards
-// (which leaves both references null); CurrentKeyboard is the one fed, the default unless a client
-// points it elsewhere. Keyboards is a list of references it does not own; nothing adds to it and
-// ResetKeyboards empties it. Main thread only.
+/// @file
+/// Keyboard state and per-key handlers.
+///
+/// A TMyKeyBoard records which keys are down (Keys, by virtual-key code) and holds, for every key,
+/// a handler for its release (table 0) and one for its press (table 1). The window procedure writes
+/// Keys and calls Fire on CurrentKeyboard for each key message; the application registers its
+/// handlers with SetHandler. Keys outside 0-255, tables outside 0-1 and null handlers are refused
+/// (false) and touch nothing; a handler that throws makes Fire return false and nothing else.
+///
+/// The module owns DefaultKeyboard, made by CreateKeyboards and destroyed by DestroyKeyboards
+/// (which leaves both references null); CurrentKeyboard is the one fed, the default unless a client
+/// points it elsewhere. Keyboards is a list of references it does not own; nothing adds to it and
+/// ResetKeyboards empties it. Main thread only.
 #pragma once
 
 #include "framework/core/vynChunkedList.h"
@@ -32,15 +33,15 @@ class TMyKeyBoard {
     TMyKeyBoard(const TMyKeyBoard&) = delete;
     TMyKeyBoard& operator=(const TMyKeyBoard&) = delete;
 
-    // Every handler and flag to empty; Keys stays as it is.
+    /// Every handler and flag to empty; Keys stays as it is.
     void Clear();
-    // Arms Handlers[Table][Key], replacing an earlier handler; false for a null handler or a key
-    // or table out of range.
+    /// Arms Handlers[Table][Key], replacing an earlier handler; false for a null handler or a key
+    /// or table out of range.
     bool SetHandler(int32_t Key, int32_t Table, THandlerRoutine Handler);
-    // Runs the armed handler of Key in Table; false when none is armed, the arguments are out of
-    // range or the handler threw.
+    /// Runs the armed handler of Key in Table; false when none is armed, the arguments are out of
+    /// range or the handler threw.
     bool Fire(int32_t Key, int32_t Table);
-    // Keys[Key] := down, for key codes 0-255; false (nothing written) otherwise.
+    /// Keys[Key] := down, for key codes 0-255; false (nothing written) otherwise.
     bool SetKeyState(int32_t Key, bool Down);
 
     bool Keys[KeyCodeCount] = {};
@@ -52,12 +53,12 @@ extern TChunkedList<TMyKeyBoard*> Keyboards;
 extern TMyKeyBoard* DefaultKeyboard;
 extern TMyKeyBoard* CurrentKeyboard;
 
-// Empties Keyboards and makes the default keyboard current; true.
+/// Empties Keyboards and makes the default keyboard current; true.
 bool ResetKeyboards();
-// Makes a new default keyboard (destroying one made before) and makes it current; false, with
-// nothing changed, when it cannot be allocated.
+/// Makes a new default keyboard (destroying one made before) and makes it current; false, with
+/// nothing changed, when it cannot be allocated.
 bool CreateKeyboards();
-// Resets, then destroys the default keyboard; both references are null afterwards; true.
+/// Resets, then destroys the default keyboard; both references are null afterwards; true.
 bool DestroyKeyboards();
 
 } // namespace vyn

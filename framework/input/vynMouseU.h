@@ -1,16 +1,17 @@
-// Mouse state and per-event handlers.
-//
-// A TMyMouse records the left and right buttons, the pointer's last position in client
-// coordinates (X, Y: origin top-left) and in GL window coordinates (GLX, GLY: origin bottom-left,
-// GLY = client height - Y), and 15 handler slots, each with an enable flag. The window procedure
-// updates CurrentMouse and fires slot 0/1 (left down/up), 4/5 (right down/up) and 14 (move);
-// clients arm a slot by storing a handler and setting its flag, there is no registration call.
-// Slots outside 0-14 are refused (false) and touch nothing; a handler that throws makes Fire
-// return false and nothing else.
-//
-// The module owns DefaultMouse, made by CreateMice and destroyed by DestroyMice (which leaves both
-// references null); CurrentMouse is the one fed. Mice is a list of references it does not own;
-// nothing adds to it and ResetMice empties it. Main thread only.
+/// @file
+/// Mouse state and per-event handlers.
+///
+/// A TMyMouse records the left and right buttons, the pointer's last position in client
+/// coordinates (X, Y: origin top-left) and in GL window coordinates (GLX, GLY: origin bottom-left,
+/// GLY = client height - Y), and 15 handler slots, each with an enable flag. The window procedure
+/// updates CurrentMouse and fires slot 0/1 (left down/up), 4/5 (right down/up) and 14 (move);
+/// clients arm a slot by storing a handler and setting its flag, there is no registration call.
+/// Slots outside 0-14 are refused (false) and touch nothing; a handler that throws makes Fire
+/// return false and nothing else.
+///
+/// The module owns DefaultMouse, made by CreateMice and destroyed by DestroyMice (which leaves both
+/// references null); CurrentMouse is the one fed. Mice is a list of references it does not own;
+/// nothing adds to it and ResetMice empties it. Main thread only.
 #pragma once
 
 #include "framework/core/vynChunkedList.h"
@@ -36,10 +37,10 @@ class TMyMouse {
     TMyMouse(const TMyMouse&) = delete;
     TMyMouse& operator=(const TMyMouse&) = delete;
 
-    // Buttons, handlers and flags to empty; the position stays as it is.
+    /// Buttons, handlers and flags to empty; the position stays as it is.
     void Clear();
-    // Runs the handler of Slot if its flag is set; false when it is not armed, the slot is out of
-    // range or the handler threw.
+    /// Runs the handler of Slot if its flag is set; false when it is not armed, the slot is out of
+    /// range or the handler threw.
     bool Fire(int32_t Slot);
 
     bool Buttons[MouseButtonCount] = {};
@@ -55,12 +56,12 @@ extern TChunkedList<TMyMouse*> Mice;
 extern TMyMouse* DefaultMouse;
 extern TMyMouse* CurrentMouse;
 
-// Empties Mice and makes the default mouse current; true.
+/// Empties Mice and makes the default mouse current; true.
 bool ResetMice();
-// Makes a new default mouse (destroying one made before) and makes it current; false, with nothing
-// changed, when it cannot be allocated.
+/// Makes a new default mouse (destroying one made before) and makes it current; false, with nothing
+/// changed, when it cannot be allocated.
 bool CreateMice();
-// Resets, then destroys the default mouse; both references are null afterwards; true.
+/// Resets, then destroys the default mouse; both references are null afterwards; true.
 bool DestroyMice();
 
 } // namespace vyn

@@ -1,9 +1,10 @@
-// The one list of window-system calls the framework makes: Win32's user, GDI, WGL and
-// multimedia-timer calls, by their own names and signatures.
-//
-// X(result, name, (parameters), (arguments)). vynPlatform.h expands it into the backend table
-// and the wrappers the framework calls; each backend fills the table. Add a call here and only
-// here.
+/// @file
+/// The one list of window-system calls the framework makes: Win32's user, GDI, WGL and
+/// multimedia-timer calls, by their own names and signatures.
+///
+/// X(result, name, (parameters), (arguments)). vynPlatform.h expands it into the backend table
+/// and the wrappers the framework calls; each backend fills the table. Add a call here and only
+/// here.
 #pragma once
 
 #define VYN_PLATFORM_CALLS(X)                                                                      \

@@ -1,7 +1,8 @@
-// The Win32 vocabulary the framework is written in: handles, records and the values of the
-// messages, styles and flags it uses. On every platform these keep Windows' own values and
-// layouts (WM_KEYDOWN is 0x0100, VK_LEFT is 37, PIXELFORMATDESCRIPTOR is 40 bytes), so the
-// framework code reads as it would on Windows and the native backend passes them straight through.
+/// @file
+/// The Win32 vocabulary the framework is written in: handles, records and the values of the
+/// messages, styles and flags it uses. On every platform these keep Windows' own values and
+/// layouts (WM_KEYDOWN is 0x0100, VK_LEFT is 37, PIXELFORMATDESCRIPTOR is 40 bytes), so the
+/// framework code reads as it would on Windows and the native backend passes them straight through.
 #pragma once
 
 #include <cstddef>
@@ -132,7 +133,7 @@ struct DEVMODEA {
     WORD dmSize;
     WORD dmDriverExtra;
     DWORD dmFields;
-    // The printer/display union; displays use the position and orientation members.
+    /// The printer/display union; displays use the position and orientation members.
     LONG dmPositionX;
     LONG dmPositionY;
     DWORD dmDisplayOrientation;
@@ -160,7 +161,8 @@ struct DEVMODEA {
 };
 static_assert(sizeof(DEVMODEA) == 156);
 
-// Window messages
+/// Window messages
+///@{
 inline constexpr UINT WM_NULL = 0x0000;
 inline constexpr UINT WM_CREATE = 0x0001;
 inline constexpr UINT WM_DESTROY = 0x0002;
@@ -197,15 +199,19 @@ inline constexpr UINT WM_XBUTTONDOWN = 0x020B;
 inline constexpr UINT WM_XBUTTONUP = 0x020C;
 inline constexpr UINT WM_MOUSEHWHEEL = 0x020E;
 inline constexpr UINT WM_USER = 0x0400;
+///@}
 
-// WM_SIZE kinds
+/// WM_SIZE kinds
+///@{
 inline constexpr WPARAM SIZE_RESTORED = 0;
 inline constexpr WPARAM SIZE_MINIMIZED = 1;
 inline constexpr WPARAM SIZE_MAXIMIZED = 2;
 inline constexpr WPARAM SIZE_MAXSHOW = 3;
 inline constexpr WPARAM SIZE_MAXHIDE = 4;
+///@}
 
-// Mouse-message key flags (wParam of WM_MOUSEMOVE and the button messages)
+/// Mouse-message key flags (wParam of WM_MOUSEMOVE and the button messages)
+///@{
 inline constexpr WPARAM MK_LBUTTON = 0x0001;
 inline constexpr WPARAM MK_RBUTTON = 0x0002;
 inline constexpr WPARAM MK_SHIFT = 0x0004;
@@ -216,13 +222,17 @@ inline constexpr WPARAM MK_XBUTTON2 = 0x0040;
 inline constexpr WORD XBUTTON1 = 0x0001;
 inline constexpr WORD XBUTTON2 = 0x0002;
 inline constexpr int WHEEL_DELTA = 120;
+///@}
 
-// WM_ACTIVATE states
+/// WM_ACTIVATE states
+///@{
 inline constexpr WPARAM WA_INACTIVE = 0;
 inline constexpr WPARAM WA_ACTIVE = 1;
 inline constexpr WPARAM WA_CLICKACTIVE = 2;
+///@}
 
-// WM_SYSCOMMAND commands
+/// WM_SYSCOMMAND commands
+///@{
 inline constexpr WPARAM SC_SIZE = 0xF000;
 inline constexpr WPARAM SC_MINIMIZE = 0xF020;
 inline constexpr WPARAM SC_MAXIMIZE = 0xF030;
@@ -231,8 +241,10 @@ inline constexpr WPARAM SC_KEYMENU = 0xF100;
 inline constexpr WPARAM SC_RESTORE = 0xF120;
 inline constexpr WPARAM SC_SCREENSAVE = 0xF140;
 inline constexpr WPARAM SC_MONITORPOWER = 0xF170;
+///@}
 
-// Virtual-key codes
+/// Virtual-key codes
+///@{
 inline constexpr WPARAM VK_LBUTTON = 0x01;
 inline constexpr WPARAM VK_RBUTTON = 0x02;
 inline constexpr WPARAM VK_BACK = 0x08;
@@ -283,8 +295,9 @@ inline constexpr WPARAM VK_OEM_4 = 0xDB;
 inline constexpr WPARAM VK_OEM_5 = 0xDC;
 inline constexpr WPARAM VK_OEM_6 = 0xDD;
 inline constexpr WPARAM VK_OEM_7 = 0xDE;
+///@}
 
-// Class and window styles
+/// Class and window styles
 inline constexpr UINT CS_VREDRAW = 0x0001;
 inline constexpr UINT CS_HREDRAW = 0x0002;
 inline constexpr UINT CS_DBLCLKS = 0x0008;
@@ -306,7 +319,8 @@ inline constexpr DWORD WS_OVERLAPPEDWINDOW =
 inline constexpr DWORD WS_EX_WINDOWEDGE = 0x00000100;
 inline constexpr DWORD WS_EX_APPWINDOW = 0x00040000;
 
-// ShowWindow commands
+/// ShowWindow commands
+///@{
 inline constexpr int SW_HIDE = 0;
 inline constexpr int SW_SHOWNORMAL = 1;
 inline constexpr int SW_SHOWMINIMIZED = 2;
@@ -314,19 +328,25 @@ inline constexpr int SW_MAXIMIZE = 3;
 inline constexpr int SW_SHOW = 5;
 inline constexpr int SW_MINIMIZE = 6;
 inline constexpr int SW_RESTORE = 9;
+///@}
 
-// PeekMessage
+/// PeekMessage
+///@{
 inline constexpr UINT PM_NOREMOVE = 0x0000;
 inline constexpr UINT PM_REMOVE = 0x0001;
+///@}
 
-// Pixel formats
+/// Pixel formats
+///@{
 inline constexpr DWORD PFD_DOUBLEBUFFER = 0x00000001;
 inline constexpr DWORD PFD_DRAW_TO_WINDOW = 0x00000004;
 inline constexpr DWORD PFD_SUPPORT_OPENGL = 0x00000020;
 inline constexpr BYTE PFD_TYPE_RGBA = 0;
 inline constexpr BYTE PFD_MAIN_PLANE = 0;
+///@}
 
-// Display settings
+/// Display settings
+///@{
 inline constexpr DWORD DM_BITSPERPEL = 0x00040000;
 inline constexpr DWORD DM_PELSWIDTH = 0x00080000;
 inline constexpr DWORD DM_PELSHEIGHT = 0x00100000;
@@ -335,24 +355,29 @@ inline constexpr DWORD CDS_FULLSCREEN = 0x00000004;
 inline constexpr LONG DISP_CHANGE_SUCCESSFUL = 0;
 inline constexpr LONG DISP_CHANGE_FAILED = -1;
 inline constexpr LONG DISP_CHANGE_BADMODE = -2;
+///@}
 
-// Message boxes
+/// Message boxes
+///@{
 inline constexpr UINT MB_OK = 0x00000000;
 inline constexpr int IDOK = 1;
+///@}
 
-// Multimedia timer
+/// Multimedia timer
+///@{
 inline constexpr UINT TIME_ONESHOT = 0x0000;
 inline constexpr UINT TIME_PERIODIC = 0x0001;
 inline constexpr MMRESULT TIMERR_NOERROR = 0;
 inline constexpr MMRESULT MMSYSERR_INVALPARAM = 11;
 inline constexpr MMRESULT TIMERR_NOCANDO = 97;
+///@}
 
-// System colours and cursors
+/// System colours and cursors
 inline constexpr int COLOR_INACTIVEBORDER = 11;
-// IDC_ARROW is MAKEINTRESOURCE(32512): a resource number carried in a pointer.
+/// IDC_ARROW is MAKEINTRESOURCE(32512): a resource number carried in a pointer.
 inline const char* const IDC_ARROW = reinterpret_cast<const char*>(static_cast<uintptr_t>(32512));
 
-// Building and taking apart message parameters.
+/// Building and taking apart message parameters.
 constexpr WORD LOWORD(uintptr_t value) {
     return static_cast<WORD>(value & 0xFFFF);
 }

@@ -1,17 +1,18 @@
-// Materials and render lists: what one frame draws.
-//
-// A render list (TMyDrawLine) holds materials in drawing order and clears the buffers with its
-// ClearMask before drawing. A material (TMyGLMaterial) holds draw packs by reference, in the order
-// they were added, and the texture they are drawn with. Draw clears, switches texturing on, binds
-// each material's texture and draws its packs, then switches texturing off.
-//
-// Ownership: a render list creates its materials and is their only holder; it destroys them when
-// it is destroyed (those a reduction of the count left in their slots included) and when a later
-// growth reuses their slots. A material never owns its packs. The module owns the default render
-// list; CurrentRenderList is the one frame presentation draws.
-//
-// Storage that cannot grow makes AddPack and AddMaterial fail and leaves the count as it was.
-// Main thread only; Draw and EnableDrawArrays need the GL context current.
+/// @file
+/// Materials and render lists: what one frame draws.
+///
+/// A render list (TMyDrawLine) holds materials in drawing order and clears the buffers with its
+/// ClearMask before drawing. A material (TMyGLMaterial) holds draw packs by reference, in the order
+/// they were added, and the texture they are drawn with. Draw clears, switches texturing on, binds
+/// each material's texture and draws its packs, then switches texturing off.
+///
+/// Ownership: a render list creates its materials and is their only holder; it destroys them when
+/// it is destroyed (those a reduction of the count left in their slots included) and when a later
+/// growth reuses their slots. A material never owns its packs. The module owns the default render
+/// list; CurrentRenderList is the one frame presentation draws.
+///
+/// Storage that cannot grow makes AddPack and AddMaterial fail and leaves the count as it was.
+/// Main thread only; Draw and EnableDrawArrays need the GL context current.
 #pragma once
 
 #include "framework/core/vynChunkedList.h"
@@ -31,33 +32,36 @@ inline constexpr uint32_t ModuleListGrowthStep = 16;
 
 class TMyGLMaterial {
   public:
-    // Create: Init, Clear, then Kind := kind.
+    /// Create: Init, Clear, then Kind := kind.
     explicit TMyGLMaterial(int32_t kind);
-    // Destroy: Clear; the packs are not released.
+    /// Destroy: Clear; the packs are not released.
     ~TMyGLMaterial();
-    // Five fields point into the object itself.
+    /// Five fields point into the object itself.
     TMyGLMaterial(const TMyGLMaterial&) = delete;
     TMyGLMaterial& operator=(const TMyGLMaterial&) = delete;
 
-    // Every field to its value after creation; false if the pack storage could not be made.
+    /// Every field to its value after creation; false if the pack storage could not be made.
     bool Init();
-    // Appends a pack; false (nothing stored) for no pack or when the storage cannot grow.
+    /// Appends a pack; false (nothing stored) for no pack or when the storage cannot grow.
     bool AddPack(TMyDrawPack* pack);
     bool SetCount(uint32_t n);
     bool SetCapacity(uint32_t n);
     bool Clear();
-    // Calls each pack's draw routine in order.
+    /// Calls each pack's draw routine in order.
     void DrawPacks();
 
-    // Settings that nothing in the framework reads; they keep their defaults unless an owner
-    // changes them.
+    /// Settings that nothing in the framework reads; they keep their defaults unless an owner
+    /// changes them.
+    ///@{
     bool Switch1 = false;
     GLfloat Scalar1 = DefaultColorComponent;
     bool Switch2 = false;
     GLfloat Color1[4] = {};
     GLfloat* Color1Ptr = Color1;
     bool Switch3 = false;
-    // Bound to GL_TEXTURE_2D before this material's packs are drawn.
+    ///@}
+    /// Bound to GL_TEXTURE_2D before this material's packs are drawn.
+    ///@{
     GLuint Texture = 0;
     std::string Text;
     bool Switch4 = false;
@@ -71,53 +75,58 @@ class TMyGLMaterial {
     GLfloat* Color5Ptr = Color5;
     GLfloat Scalar2 = 64.0f;
     int32_t Value = 0;
-    // Slot in the render list, set by AddMaterial.
+    ///@}
+    /// Slot in the render list, set by AddMaterial.
+    ///@{
     uint32_t Index = 0;
     int32_t Kind = 0;
     std::string Name;
-    // The draw packs in drawing order, with their Count, LastIndex, Capacity and GrowthStep.
+    ///@}
+    /// The draw packs in drawing order, with their Count, LastIndex, Capacity and GrowthStep.
+    ///@{
     TChunkedList<TMyDrawPack*> Packs{MaterialGrowthStep};
 };
+    ///@}
 
 class TMyDrawLine {
   public:
-    // Create: an empty list of RenderListGrowthStep slots.
+    /// Create: an empty list of RenderListGrowthStep slots.
     TMyDrawLine();
-    // Destroy: Clear, then the materials still held in any slot are destroyed.
+    /// Destroy: Clear, then the materials still held in any slot are destroyed.
     ~TMyDrawLine();
     TMyDrawLine(const TMyDrawLine&) = delete;
     TMyDrawLine& operator=(const TMyDrawLine&) = delete;
 
-    // A new material of kind 1 appended to the list; none for any other kind or when the storage
-    // cannot grow. The list keeps holding it.
+    /// A new material of kind 1 appended to the list; none for any other kind or when the storage
+    /// cannot grow. The list keeps holding it.
     TMyGLMaterial* AddMaterial(int32_t kind);
-    // The count change; a growth first destroys materials left in the slots it reuses.
+    /// The count change; a growth first destroys materials left in the slots it reuses.
     bool SetCount(uint32_t n);
     bool SetCapacity(uint32_t n);
     bool Clear();
-    // Clears with ClearMask, then draws every material under its texture.
+    /// Clears with ClearMask, then draws every material under its texture.
     void Draw();
 
     GLbitfield ClearMask = GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT;
-    // The materials in drawing order; LastIndex wraps to all ones once the list is emptied.
+    /// The materials in drawing order; LastIndex wraps to all ones once the list is emptied.
     TChunkedList<std::unique_ptr<TMyGLMaterial>> Materials{RenderListGrowthStep, 0,
                                                            EmptyLastIndex::Wrap};
 };
 
-// The module-wide list of render lists; the framework only ever resets it to empty.
+/// The module-wide list of render lists; the framework only ever resets it to empty.
 extern TChunkedList<TMyDrawLine*> RenderLists;
-// The render list made by CreateRenderLists; owned by the module.
+/// The render list made by CreateRenderLists; owned by the module.
 extern TMyDrawLine* DefaultRenderList;
-// The render list frame presentation draws; not owned.
+/// The render list frame presentation draws; not owned.
 extern TMyDrawLine* CurrentRenderList;
 
-// Makes the default render list and makes it current.
+/// Makes the default render list and makes it current.
 bool CreateRenderLists();
-// Empties RenderLists and makes the default render list current.
+/// Empties RenderLists and makes the default render list current.
 bool ResetRenderLists();
-// Destroys the default render list; both references are left null.
+/// Destroys the default render list; both references are left null.
 bool DestroyRenderLists();
-// Enables the vertex and texture-coordinate client arrays every draw pack uses.
+/// Enables the vertex and texture-coordinate client arrays every draw pack uses.
 bool EnableDrawArrays();
 
 } // namespace vyn

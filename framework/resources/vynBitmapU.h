@@ -1,18 +1,19 @@
-// Windows bitmap (BMP) files decoded into pixel buffers that OpenGL takes directly.
-//
-// Read: uncompressed files of 1, 2, 4 and 8 bits per pixel with a colour table, 24 bits, and 32
-// bits plain or with bit-field masks; behind a 12-byte OS/2 core header or any Windows info header
-// of 40 bytes or more (40, 52, 56, 108, 124). The pixel-data offset is honoured and top-down files
-// (negative height) come out bottom-up like the others. Output rows run from the bottom of the
-// picture up, each starting on a 4-byte boundary: GL_RGB for palette and 24-bit files, GL_RGBA for
-// 32-bit ones (alpha from an alpha mask, else opaque), always GL_UNSIGNED_BYTE.
-//
-// A file that does not start with "BM" is no error: it yields no image. Every other fault -- a file
-// shorter than 54 bytes, pixel data shorter than its rows, zero, negative or absurd sizes, a kind
-// not read (RLE, JPEG, PNG, 16-bit) -- throws std::runtime_error naming the file and the fault.
-// Nothing outside the file's bytes is ever read.
-//
-// Stateless; any thread.
+/// @file
+/// Windows bitmap (BMP) files decoded into pixel buffers that OpenGL takes directly.
+///
+/// Read: uncompressed files of 1, 2, 4 and 8 bits per pixel with a colour table, 24 bits, and 32
+/// bits plain or with bit-field masks; behind a 12-byte OS/2 core header or any Windows info header
+/// of 40 bytes or more (40, 52, 56, 108, 124). The pixel-data offset is honoured and top-down files
+/// (negative height) come out bottom-up like the others. Output rows run from the bottom of the
+/// picture up, each starting on a 4-byte boundary: GL_RGB for palette and 24-bit files, GL_RGBA for
+/// 32-bit ones (alpha from an alpha mask, else opaque), always GL_UNSIGNED_BYTE.
+///
+/// A file that does not start with "BM" is no error: it yields no image. Every other fault -- a file
+/// shorter than 54 bytes, pixel data shorter than its rows, zero, negative or absurd sizes, a kind
+/// not read (RLE, JPEG, PNG, 16-bit) -- throws std::runtime_error naming the file and the fault.
+/// Nothing outside the file's bytes is ever read.
+///
+/// Stateless; any thread.
 #pragma once
 
 #include "framework/gl/vynGL.h"
@@ -26,7 +27,7 @@
 
 namespace vyn {
 
-// A decoded picture, laid out as described above.
+/// A decoded picture, laid out as described above.
 struct TBitmapImage {
     std::vector<uint8_t> Pixels;
     GLint Width = 0;
@@ -35,18 +36,18 @@ struct TBitmapImage {
     GLenum Type = GL_UNSIGNED_BYTE;
 };
 
-// The bytes of one row of `width` pixels of `bytesPerPixel` bytes, rows starting on 4-byte
-// boundaries (OpenGL's default pixel-store alignment).
+/// The bytes of one row of `width` pixels of `bytesPerPixel` bytes, rows starting on 4-byte
+/// boundaries (OpenGL's default pixel-store alignment).
 constexpr size_t PaddedRowBytes(size_t width, size_t bytesPerPixel) {
     return (width * bytesPerPixel + 3) / 4 * 4;
 }
 
-// Decodes the bitmap file whose bytes are `file`; `fileName` only names it in messages.
+/// Decodes the bitmap file whose bytes are `file`; `fileName` only names it in messages.
 std::optional<TBitmapImage> DecodeBMP(std::span<const uint8_t> file, const std::string& fileName);
 
-// Reads a bitmap file. On success sets the four outputs and returns the pixel buffer; for a file
-// without "BM" returns no buffer and leaves the outputs as they were. Throws std::runtime_error
-// for a file that cannot be read or is faulty (see above).
+/// Reads a bitmap file. On success sets the four outputs and returns the pixel buffer; for a file
+/// without "BM" returns no buffer and leaves the outputs as they were. Throws std::runtime_error
+/// for a file that cannot be read or is faulty (see above).
 std::optional<std::vector<uint8_t>> ReadBMP(const std::string& fileName, GLint& width,
                                             GLint& height, GLenum& format, GLenum& type);
 

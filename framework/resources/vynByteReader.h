@@ -1,8 +1,9 @@
-// Little-endian fields of file images held in memory, read with their bounds checked.
-//
-// The loaders read their headers through these helpers only, so a field that would lie past the
-// end of the bytes can never be read: the caller checks the length first, and ReadLE throws
-// std::out_of_range if it did not. Stateless; any thread.
+/// @file
+/// Little-endian fields of file images held in memory, read with their bounds checked.
+///
+/// The loaders read their headers through these helpers only, so a field that would lie past the
+/// end of the bytes can never be read: the caller checks the length first, and ReadLE throws
+/// std::out_of_range if it did not. Stateless; any thread.
 #pragma once
 
 #include <cstddef>
@@ -13,7 +14,7 @@
 
 namespace vyn {
 
-// The unsigned or signed integer of sizeof(T) bytes at `offset`, little-endian.
+/// The unsigned or signed integer of sizeof(T) bytes at `offset`, little-endian.
 template <typename T>
 T ReadLE(std::span<const uint8_t> bytes, size_t offset) {
     static_assert(std::is_integral_v<T>);

@@ -1,10 +1,11 @@
-// The floating-point environment around calls into the window system and the GL driver.
-//
-// The framework runs with every floating-point exception masked. Some drivers and window
-// systems change the control word while a window is created; window creation saves the
-// environment before the call and restores it afterwards. On x86 that means two control words,
-// the x87 unit's and SSE's (MXCSR), and both are handled here explicitly: not every C library's
-// <cfenv> covers both (mingw-w64's leaves MXCSR alone). Main thread only.
+/// @file
+/// The floating-point environment around calls into the window system and the GL driver.
+///
+/// The framework runs with every floating-point exception masked. Some drivers and window
+/// systems change the control word while a window is created; window creation saves the
+/// environment before the call and restores it afterwards. On x86 that means two control words,
+/// the x87 unit's and SSE's (MXCSR), and both are handled here explicitly: not every C library's
+/// <cfenv> covers both (mingw-w64's leaves MXCSR alone). Main thread only.
 #pragma once
 
 #include <cfenv>
@@ -12,10 +13,10 @@
 
 namespace vyn {
 
-// Masks every floating-point exception in the calling thread.
+/// Masks every floating-point exception in the calling thread.
 void MaskFloatingPointExceptions();
 
-// Restores the saved environment when it goes out of scope.
+/// Restores the saved environment when it goes out of scope.
 class FloatingPointGuard {
   public:
     FloatingPointGuard();
@@ -25,9 +26,11 @@ class FloatingPointGuard {
 
   private:
     std::fenv_t Saved;
-    // x86 only: the x87 control word and MXCSR.
+    /// x86 only: the x87 control word and MXCSR.
+    ///@{
     uint16_t SavedX87 = 0;
     uint32_t SavedSse = 0;
 };
+    ///@}
 
 } // namespace vyn

@@ -1,17 +1,18 @@
-// Read-only views of whole files, and large-page advice for big buffers.
-//
-// MappedFile opens a file read-only, maps all of it read-only and closes the descriptor at once:
-// the view stays readable while the object lives, but the file itself is not held open, so other
-// programs may open, move or replace it meanwhile. (POSIX has no "deny sharing" open mode; the
-// file is simply opened read-only.) Only regular files are mapped, so a named pipe or a device
-// never blocks or streams forever. A file that cannot be opened, sized or mapped makes the
-// constructor throw std::runtime_error whose message names the file and the reason.
-//
-// A file truncated by another process while its view is read through Bytes() raises SIGBUS, as
-// with every mapping; CopyOut reports it as an error instead. The loaders keep views only for the
-// moment they copy or decode them.
-//
-// Any thread; an object is not shared between threads.
+/// @file
+/// Read-only views of whole files, and large-page advice for big buffers.
+///
+/// MappedFile opens a file read-only, maps all of it read-only and closes the descriptor at once:
+/// the view stays readable while the object lives, but the file itself is not held open, so other
+/// programs may open, move or replace it meanwhile. (POSIX has no "deny sharing" open mode; the
+/// file is simply opened read-only.) Only regular files are mapped, so a named pipe or a device
+/// never blocks or streams forever. A file that cannot be opened, sized or mapped makes the
+/// constructor throw std::runtime_error whose message names the file and the reason.
+///
+/// A file truncated by another process while its view is read through Bytes() raises SIGBUS, as
+/// with every mapping; CopyOut reports it as an error instead. The loaders keep views only for the
+/// moment they copy or decode them.
+///
+/// Any thread; an object is not shared between threads.
 #pragma once
 
 #include <cstddef>
@@ -28,14 +29,14 @@ class MappedFile {
     MappedFile(const MappedFile&) = delete;
     MappedFile& operator=(const MappedFile&) = delete;
 
-    // The whole file; empty for an empty file.
+    /// The whole file; empty for an empty file.
     std::span<const uint8_t> Bytes() const { return {View, Length}; }
 
-    // Copies `size` bytes of the view from `offset` into `target`. The kernel does the copy where
-    // the system allows it: a file shortened meanwhile then throws std::runtime_error rather than
-    // raising SIGBUS, and the view's pages are not first touched one by one from here (on a
-    // virtual machine each such touch can cost a trap to the host). A range outside the view
-    // throws std::out_of_range.
+    /// Copies `size` bytes of the view from `offset` into `target`. The kernel does the copy where
+    /// the system allows it: a file shortened meanwhile then throws std::runtime_error rather than
+    /// raising SIGBUS, and the view's pages are not first touched one by one from here (on a
+    /// virtual machine each such touch can cost a trap to the host). A range outside the view
+    /// throws std::out_of_range.
     void CopyOut(size_t offset, size_t size, void* target) const;
 
   private:
@@ -44,9 +45,9 @@ class MappedFile {
     size_t Length = 0;
 };
 
-// Asks the system to back [address, address + size) with large pages where it can: far fewer
-// page faults when a buffer of many megabytes is written whole right afterwards. A hint only;
-// it never fails and changes no content.
+/// Asks the system to back [address, address + size) with large pages where it can: far fewer
+/// page faults when a buffer of many megabytes is written whole right afterwards. A hint only;
+/// it never fails and changes no content.
 void AdviseLargePages(void* address, size_t size);
 
 } // namespace vyn

@@ -1,9 +1,10 @@
-// An ordered record of calls, shared by the test doubles.
-//
-// The recording GL binding and the fake platform backend both append here, so that a test can
-// assert one ordered sequence across GL and window-system calls ("glClear", then "SwapBuffers").
-// Arguments keep their kind: integers (enumerants, handles as numbers), floating-point values,
-// addresses and texts. Thread-safe: the caption timer may record from its own thread.
+/// @file
+/// An ordered record of calls, shared by the test doubles.
+///
+/// The recording GL binding and the fake platform backend both append here, so that a test can
+/// assert one ordered sequence across GL and window-system calls ("glClear", then "SwapBuffers").
+/// Arguments keep their kind: integers (enumerants, handles as numbers), floating-point values,
+/// addresses and texts. Thread-safe: the caption timer may record from its own thread.
 #pragma once
 
 #include <cstddef>
@@ -46,7 +47,7 @@ struct CallRecord {
     bool operator==(const CallRecord&) const = default;
 };
 
-// Builds a record: Call("glEnable", GL_DEPTH_TEST).
+/// Builds a record: Call("glEnable", GL_DEPTH_TEST).
 template <typename... Args>
 CallRecord Call(std::string name, const Args&... args) {
     return CallRecord{std::move(name), {ToCallArg(args)...}};
@@ -59,9 +60,9 @@ class CallLog {
     void Add(CallRecord call);
     void Clear();
     std::vector<CallRecord> Calls() const;
-    // Only the calls whose names are among `names`, in order.
+    /// Only the calls whose names are among `names`, in order.
     std::vector<CallRecord> Only(const std::vector<std::string>& names) const;
-    // Only the names, in order.
+    /// Only the names, in order.
     std::vector<std::string> Names() const;
     size_t Size() const;
 

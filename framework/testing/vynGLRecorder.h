@@ -1,12 +1,13 @@
-// The recording double of the OpenGL binding, for tests.
-//
-// While a RecordingGL lives, every GL and GLU call (and the library loader and GetGLProcAddress)
-// goes to it instead of a real library: it appends the call with its arguments to a CallLog, in
-// order, and answers the queries with values the test chose. glIsEnabled follows the
-// glEnable/glDisable calls it saw unless the test sets an answer. Naming a call in FailingCalls
-// makes it throw std::runtime_error, to test the framework's failure paths.
-//
-// One instance at a time; its destructor puts the real binding back. Main thread only.
+/// @file
+/// The recording double of the OpenGL binding, for tests.
+///
+/// While a RecordingGL lives, every GL and GLU call (and the library loader and GetGLProcAddress)
+/// goes to it instead of a real library: it appends the call with its arguments to a CallLog, in
+/// order, and answers the queries with values the test chose. glIsEnabled follows the
+/// glEnable/glDisable calls it saw unless the test sets an answer. Naming a call in FailingCalls
+/// makes it throw std::runtime_error, to test the framework's failure paths.
+///
+/// One instance at a time; its destructor puts the real binding back. Main thread only.
 #pragma once
 
 #include "framework/gl/vynGL.h"
@@ -28,31 +29,37 @@ class RecordingGL {
 
     CallLog& Log;
 
-    // glGetString answers; a name without an entry answers null.
+    /// glGetString answers; a name without an entry answers null.
     std::map<GLenum, std::string> Strings;
-    // glGetIntegerv and glGetFloatv answers, written into the caller's array; a name without an
-    // entry writes nothing.
+    /// glGetIntegerv and glGetFloatv answers, written into the caller's array; a name without an
+    /// entry writes nothing.
+    ///@{
     std::map<GLenum, std::vector<GLint>> Integers;
     std::map<GLenum, std::vector<GLfloat>> Floats;
-    // glIsEnabled answers that override the tracked state.
+    ///@}
+    /// glIsEnabled answers that override the tracked state.
     std::map<GLenum, bool> EnabledAnswers;
-    // glGenTextures hands out consecutive names from here, glGenLists consecutive lists.
+    /// glGenTextures hands out consecutive names from here, glGenLists consecutive lists.
+    ///@{
     GLuint NextTextureName = 1;
     GLuint NextListName = 1;
-    // Calls that raise a GL error (after being recorded), for glGetError to answer.
+    ///@}
+    /// Calls that raise a GL error (after being recorded), for glGetError to answer.
     std::map<std::string, GLenum> RaisedErrors;
-    // GetGLProcAddress answers; a name without an entry answers null.
+    /// GetGLProcAddress answers; a name without an entry answers null.
     std::map<std::string, void*> ProcAddresses;
-    // What the library loader and gluScaleImage report.
+    /// What the library loader and gluScaleImage report.
+    ///@{
     bool LoadResult = true;
     GLint ScaleImageResult = 0;
-    // Calls that throw instead of being recorded.
+    ///@}
+    /// Calls that throw instead of being recorded.
     std::set<std::string> FailingCalls;
 
-    // Capabilities switched on by the recorded glEnable/glDisable calls.
+    /// Capabilities switched on by the recorded glEnable/glDisable calls.
     const std::set<GLenum>& Enabled() const { return EnabledCaps; }
 
-    // Records one call, or throws when the test made it fail.
+    /// Records one call, or throws when the test made it fail.
     void Record(CallRecord call);
 
   private:

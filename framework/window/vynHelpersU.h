@@ -1,12 +1,13 @@
-// Small platform helper routines of the window module and the application: zero-filled memory,
-// decimal digits and numbers, the full-screen display mode and the message box.
-//
-// The only state is FillByte (0), the byte FillBuffer writes, so every block AllocZeroed returns
-// is zero-filled. Routines that can fail return false and never throw; a negative byte count is
-// refused. ChangeDisplayMode and ShowMessageBox go through the platform layer.
-//
-// Threads: IntegerToString and DigitValue are pure and may run anywhere (the caption timer formats
-// its count with IntegerToString); the rest is main thread only.
+/// @file
+/// Small platform helper routines of the window module and the application: zero-filled memory,
+/// decimal digits and numbers, the full-screen display mode and the message box.
+///
+/// The only state is FillByte (0), the byte FillBuffer writes, so every block AllocZeroed returns
+/// is zero-filled. Routines that can fail return false and never throw; a negative byte count is
+/// refused. ChangeDisplayMode and ShowMessageBox go through the platform layer.
+///
+/// Threads: IntegerToString and DigitValue are pure and may run anywhere (the caption timer formats
+/// its count with IntegerToString); the rest is main thread only.
 #pragma once
 
 #include <cstdint>
@@ -16,13 +17,13 @@ namespace vyn {
 
 extern uint8_t FillByte;
 
-// Writes FillByte into `count` bytes at `block`; false for a negative count, or a null block with
-// a positive count.
+/// Writes FillByte into `count` bytes at `block`; false for a negative count, or a null block with
+/// a positive count.
 bool FillBuffer(void* block, int64_t count);
 
-// Allocates `count` bytes, fills them with FillByte and stores the address into `block` (a count
-// of 0 stores null); false, with `block` unchanged, for a negative count or when the allocation
-// fails. Release the block with FreeZeroed.
+/// Allocates `count` bytes, fills them with FillByte and stores the address into `block` (a count
+/// of 0 stores null); false, with `block` unchanged, for a negative count or when the allocation
+/// fails. Release the block with FreeZeroed.
 bool AllocZeroed(void*& block, int64_t count);
 template <typename T>
 bool AllocZeroed(T*& block, int64_t count) {
@@ -33,7 +34,7 @@ bool AllocZeroed(T*& block, int64_t count) {
     return true;
 }
 
-// Releases a block made by AllocZeroed and sets the reference to null; null is allowed.
+/// Releases a block made by AllocZeroed and sets the reference to null; null is allowed.
 void FreeZeroed(void*& block);
 template <typename T>
 void FreeZeroed(T*& block) {
@@ -42,18 +43,18 @@ void FreeZeroed(T*& block) {
     block = nullptr;
 }
 
-// '1' to '9' give 1 to 9; '0' and every other character give 0.
+/// '1' to '9' give 1 to 9; '0' and every other character give 0.
 int32_t DigitValue(char character);
 
-// Asks for a temporary full-screen mode: each argument above 0 is set with its DM_* flag, the
-// others keep the current mode's value. No argument above 0: true without asking. True when the
-// platform reports DISP_CHANGE_SUCCESSFUL.
+/// Asks for a temporary full-screen mode: each argument above 0 is set with its DM_* flag, the
+/// others keep the current mode's value. No argument above 0: true without asking. True when the
+/// platform reports DISP_CHANGE_SUCCESSFUL.
 bool ChangeDisplayMode(int32_t width, int32_t height, int32_t bitsPerPixel, int32_t frequency);
 
-// Decimal digits, a leading minus sign for negative values, nothing else.
+/// Decimal digits, a leading minus sign for negative values, nothing else.
 std::string IntegerToString(int32_t value);
 
-// A modal box with the caption "Message" and an OK button; returns when it is closed.
+/// A modal box with the caption "Message" and an OK button; returns when it is closed.
 void ShowMessageBox(const std::string& text);
 
 } // namespace vyn

@@ -1,17 +1,18 @@
-// The window module: the one window of the process, its OpenGL context and their lifecycle.
-//
-// Calling order for an application: CreateGlobals; optionally set fields of `Framework`;
-// CreateFromSettings; build the scene; then ShowMainWindow, SetFpsTimer(true), DrawFrame,
-// RunMainLoop (vynWindowLoop.h). RunMainLoop releases everything when the loop ends.
-//
-// Creation loads GL and GLU once per process, registers the window class, changes the display
-// mode if asked, creates the window, sets the pixel format, creates the context, makes it
-// current, waits 50 ms and initialises it (state presets, client arrays, texture defaults,
-// selection buffer, driver strings). A creation that fails at any step releases what it made.
-// Teardown releases in reverse order, restores the display mode and resets the record.
-//
-// Operations return true on success and catch every failure inside. Main thread only; the context
-// is current on the main thread only.
+/// @file
+/// The window module: the one window of the process, its OpenGL context and their lifecycle.
+///
+/// Calling order for an application: CreateGlobals; optionally set fields of `Framework`;
+/// CreateFromSettings; build the scene; then ShowMainWindow, SetFpsTimer(true), DrawFrame,
+/// RunMainLoop (vynWindowLoop.h). RunMainLoop releases everything when the loop ends.
+///
+/// Creation loads GL and GLU once per process, registers the window class, changes the display
+/// mode if asked, creates the window, sets the pixel format, creates the context, makes it
+/// current, waits 50 ms and initialises it (state presets, client arrays, texture defaults,
+/// selection buffer, driver strings). A creation that fails at any step releases what it made.
+/// Teardown releases in reverse order, restores the display mode and resets the record.
+///
+/// Operations return true on success and catch every failure inside. Main thread only; the context
+/// is current on the main thread only.
 #pragma once
 
 #include "framework/gl/vynGL.h"
@@ -22,13 +23,13 @@
 
 namespace vyn {
 
-// The default keyboard, mouse and render list, made current; then the default handlers.
+/// The default keyboard, mouse and render list, made current; then the default handlers.
 void CreateGlobals();
-// Switches the GL state off, then destroys keyboard, mouse and render list.
+/// Switches the GL state off, then destroys keyboard, mouse and render list.
 void DestroyGlobals();
-// No fallback window procedure and no idle routine.
+/// No fallback window procedure and no idle routine.
 bool ClearHandlers();
-// DefWindowProcA as fallback, IdleNothing as idle routine.
+/// DefWindowProcA as fallback, IdleNothing as idle routine.
 bool InstallDefaultHandlers();
 
 bool LoadGLLibraries();
@@ -40,16 +41,16 @@ bool CreateRenderingContext(HDC deviceContext, HGLRC& context);
 bool ReleaseRenderingContext(HDC deviceContext, HGLRC context);
 bool InitContext();
 bool ReadGLStrings();
-// glGetString as text; empty for a null answer.
+/// glGetString as text; empty for a null answer.
 std::string GetGLString(GLenum name);
-// Creates the window and its context, or tears the ready ones down and creates them anew.
+/// Creates the window and its context, or tears the ready ones down and creates them anew.
 bool CreateWindowAndContext(int32_t left, int32_t top, int32_t width, int32_t height,
                             int32_t colorBits, int32_t frequency, bool fullScreen, bool popup);
-// CreateWindowAndContext from the record's settings.
+/// CreateWindowAndContext from the record's settings.
 bool CreateFromSettings();
-// The teardown; false (and nothing released) when no context is ready.
+/// The teardown; false (and nothing released) when no context is ready.
 bool ReleaseWindowAndContext();
-// Frees the selection buffer, then DestroyGlobals.
+/// Frees the selection buffer, then DestroyGlobals.
 void ReleaseResources();
 
 } // namespace vyn

@@ -1,16 +1,17 @@
-// What runs while the window lives: the window procedure, the main loop, frame presentation,
-// the projection that follows the client size, the frames-per-second caption and the first
-// showing of the window.
-//
-// The loop takes one message of the window at a time; when none is waiting it draws a frame if
-// the window is active (no frame limiter, no swap interval) and otherwise blocks until a message
-// arrives. A message handler's exception ends the loop with false and no teardown. Before its
-// first pass the loop asks the C library to keep the memory freed between frames
-// (vynHeapPolicy.h), so the GL driver's per-frame scratch is not faulted in anew every frame.
-//
-// Threads: everything here runs on the main thread except FpsTimerTick, which runs on the caption
-// timer's thread and only reads the window name and handle, swaps the frame count and hands the
-// caption to the window system. The timer is stopped at program exit if it still runs.
+/// @file
+/// What runs while the window lives: the window procedure, the main loop, frame presentation,
+/// the projection that follows the client size, the frames-per-second caption and the first
+/// showing of the window.
+///
+/// The loop takes one message of the window at a time; when none is waiting it draws a frame if
+/// the window is active (no frame limiter, no swap interval) and otherwise blocks until a message
+/// arrives. A message handler's exception ends the loop with false and no teardown. Before its
+/// first pass the loop asks the C library to keep the memory freed between frames
+/// (vynHeapPolicy.h), so the GL driver's per-frame scratch is not faulted in anew every frame.
+///
+/// Threads: everything here runs on the main thread except FpsTimerTick, which runs on the caption
+/// timer's thread and only reads the window name and handle, swaps the frame count and hands the
+/// caption to the window system. The timer is stopped at program exit if it still runs.
 #pragma once
 
 #include "framework/platform/vynPlatform.h"
@@ -21,24 +22,24 @@
 namespace vyn {
 
 LRESULT VYN_WINAPI MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-// Runs the loop until LoopRunning is cleared, then releases everything; true if the teardown
-// succeeded. A second call while the loop runs returns true at once.
+/// Runs the loop until LoopRunning is cleared, then releases everything; true if the teardown
+/// succeeded. A second call while the loop runs returns true at once.
 bool RunMainLoop();
-// Clears LoopRunning; the loop ends after its current pass.
+/// Clears LoopRunning; the loop ends after its current pass.
 bool StopMainLoop();
-// Draws the current render list, swaps the buffers and counts the frame.
+/// Draws the current render list, swaps the buffers and counts the frame.
 void PresentFrame();
-// PresentFrame, with any failure turned into false.
+/// PresentFrame, with any failure turned into false.
 bool DrawFrame();
-// Viewport and a 45° perspective (near 1, far 100) for a client size; resets the model-view matrix.
+/// Viewport and a 45° perspective (near 1, far 100) for a client size; resets the model-view matrix.
 void SetProjection(int32_t width, int32_t height);
 void ApplyProjection();
-// Starts or stops the once-a-second caption timer.
+/// Starts or stops the once-a-second caption timer.
 bool SetFpsTimer(bool on);
 void VYN_WINAPI FpsTimerTick(UINT timerId, UINT message, DWORD_PTR user, DWORD_PTR reserved1,
                              DWORD_PTR reserved2);
 bool SetCaption(const std::string& text);
-// Shows the window for the first time; returns Active.
+/// Shows the window for the first time; returns Active.
 bool ShowMainWindow();
 void IdleNothing();
 

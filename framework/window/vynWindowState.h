@@ -1,15 +1,16 @@
-// The framework state record: everything the window module knows about the one window of the
-// process — the settings the next window is made from, the window's handles, the loop's flags,
-// the caption timer's state and what the GL driver reported.
-//
-// There is one record, `Framework`, alive for the whole process. Callers may write the settings
-// (Left, Top, Width, Height, ColorBits, StencilBits, DepthBits, Frequency, FullScreen, Popup,
-// WindowName, and before the first creation GLLibraryName and GLULibraryName) before asking for a
-// window; the window module maintains the rest. Start values and reset values differ: a window
-// made from the start values is 400 × 300, one made after a teardown 800 × 600.
-//
-// Threads: everything belongs to the main thread except what the caption timer reads from its own
-// thread — WindowHandle and FrameCount (atomic) and WindowName (guarded by a lock).
+/// @file
+/// The framework state record: everything the window module knows about the one window of the
+/// process — the settings the next window is made from, the window's handles, the loop's flags,
+/// the caption timer's state and what the GL driver reported.
+///
+/// There is one record, `Framework`, alive for the whole process. Callers may write the settings
+/// (Left, Top, Width, Height, ColorBits, StencilBits, DepthBits, Frequency, FullScreen, Popup,
+/// WindowName, and before the first creation GLLibraryName and GLULibraryName) before asking for a
+/// window; the window module maintains the rest. Start values and reset values differ: a window
+/// made from the start values is 400 × 300, one made after a teardown 800 × 600.
+///
+/// Threads: everything belongs to the main thread except what the caption timer reads from its own
+/// thread — WindowHandle and FrameCount (atomic) and WindowName (guarded by a lock).
 #pragma once
 
 #include "framework/platform/vynPlatform.h"
@@ -21,7 +22,7 @@
 
 namespace vyn {
 
-// A text one thread may replace while another reads it.
+/// A text one thread may replace while another reads it.
 class TSharedText {
   public:
     explicit TSharedText(const char* text) : Text(text) {}
@@ -34,16 +35,20 @@ class TSharedText {
 };
 
 inline constexpr const char* DefaultWindowName = "vynSingleWindow";
-// The client size of the first window of a program, and of any window made after a teardown.
+/// The client size of the first window of a program, and of any window made after a teardown.
+///@{
 inline constexpr int32_t StartWidth = 400;
 inline constexpr int32_t StartHeight = 300;
 inline constexpr int32_t ResetWidth = 800;
 inline constexpr int32_t ResetHeight = 600;
-// Colour, depth and stencil bits asked of a new window's pixel format.
+///@}
+/// Colour, depth and stencil bits asked of a new window's pixel format.
 inline constexpr int32_t DefaultBufferBits = 32;
-// The caption timer's id before it first runs, and its period in milliseconds.
+/// The caption timer's id before it first runs, and its period in milliseconds.
+///@{
 inline constexpr UINT StartTimerId = 1;
 inline constexpr int32_t CaptionTimerPeriod = 1000;
+///@}
 
 struct TFrameworkState {
     std::atomic<HWND> WindowHandle{nullptr};
@@ -78,26 +83,28 @@ struct TFrameworkState {
 
 extern TFrameworkState Framework;
 
-// What the last initialised context reported; emptied by ResetState.
+/// What the last initialised context reported; emptied by ResetState.
+///@{
 extern std::string GLVendor;
 extern std::string GLRenderer;
 extern std::string GLVersionText;
 extern std::string GLExtensions;
-// Shared by every BeginPaint/EndPaint pair of frame presentation.
+///@}
+/// Shared by every BeginPaint/EndPaint pair of frame presentation.
 extern PAINTSTRUCT PaintRecord;
-// The main loop's message buffer.
+/// The main loop's message buffer.
 extern MSG MessageRecord;
-// Receives every message the window procedure does not handle.
+/// Receives every message the window procedure does not handle.
 extern WNDPROC FallbackWindowProc;
-// Runs before each idle-time frame.
+/// Runs before each idle-time frame.
 extern void (*IdleRoutine)();
-// Runs after a resize has applied the projection for the new client size (which leaves the
-// model-view matrix selected and reset to identity), so that an application can restore its view;
-// none unless the application sets one. CreateGlobals leaves it as it is.
+/// Runs after a resize has applied the projection for the new client size (which leaves the
+/// model-view matrix selected and reset to identity), so that an application can restore its view;
+/// none unless the application sets one. CreateGlobals leaves it as it is.
 extern void (*ResizeRoutine)(int32_t width, int32_t height);
 
-// Puts the record back to its reset values (not its start values); leaves the libraries, the
-// GL version, the selection buffer and the caption timer alone. False if anything raised.
+/// Puts the record back to its reset values (not its start values); leaves the libraries, the
+/// GL version, the selection buffer and the caption timer alone. False if anything raised.
 bool ResetState();
 
 } // namespace vyn

@@ -1,21 +1,22 @@
-// Keyboard and mouse messages as Windows builds them, for the backends that translate input.
-//
-// Both backends (SDL events, the fake's scripted user actions) turn a key or a mouse event into
-// the same message, wParam and lParam through these routines, so the packing exists once:
-//   - key messages: WM_KEYDOWN/WM_KEYUP, or WM_SYSKEYDOWN/WM_SYSKEYUP for keys pressed with Alt
-//     (without Ctrl), for Alt itself and for F10; lParam holds repeat count 1, the scan code (bits
-//     16-23), the extended-key bit (24), the Alt context bit (29), the previous key state (30, set
-//     on an auto-repeat and on every release) and the transition bit (31, set on a release);
-//   - mouse messages: lParam = MAKELPARAM(x, y) of client coordinates, negative values wrapping
-//     to 16 bits; wParam = the MK_* flags of the buttons and modifiers held.
-// Pure functions; any thread.
+/// @file
+/// Keyboard and mouse messages as Windows builds them, for the backends that translate input.
+///
+/// Both backends (SDL events, the fake's scripted user actions) turn a key or a mouse event into
+/// the same message, wParam and lParam through these routines, so the packing exists once:
+///   - key messages: WM_KEYDOWN/WM_KEYUP, or WM_SYSKEYDOWN/WM_SYSKEYUP for keys pressed with Alt
+///     (without Ctrl), for Alt itself and for F10; lParam holds repeat count 1, the scan code (bits
+///     16-23), the extended-key bit (24), the Alt context bit (29), the previous key state (30, set
+///     on an auto-repeat and on every release) and the transition bit (31, set on a release);
+///   - mouse messages: lParam = MAKELPARAM(x, y) of client coordinates, negative values wrapping
+///     to 16 bits; wParam = the MK_* flags of the buttons and modifiers held.
+/// Pure functions; any thread.
 #pragma once
 
 #include "framework/platform/vynWin32Types.h"
 
 namespace vyn {
 
-// The set-1 scan code Windows reports for a virtual key, and whether it is an extended key.
+/// The set-1 scan code Windows reports for a virtual key, and whether it is an extended key.
 struct ScanCode {
     BYTE Code = 0;
     bool Extended = false;
@@ -30,14 +31,16 @@ struct KeyModifiers {
 struct KeyEvent {
     WPARAM VirtualKey = 0;
     bool Down = true;
-    // The key was already down before this event: an auto-repeat.
+    /// The key was already down before this event: an auto-repeat.
     bool Repeat = false;
-    // Modifiers held when the event happens (for the Alt key's own release, Alt is no longer held).
+    /// Modifiers held when the event happens (for the Alt key's own release, Alt is no longer held).
     KeyModifiers Held;
-    // The key's scan code when it differs from the virtual key's usual one (right Shift); a zero
-    // code means the usual one.
+    /// The key's scan code when it differs from the virtual key's usual one (right Shift); a zero
+    /// code means the usual one.
+    ///@{
     ScanCode Scan;
 };
+    ///@}
 
 struct InputMessage {
     UINT Message = WM_NULL;
@@ -59,17 +62,17 @@ struct MouseState {
     bool Control = false;
 };
 
-// MAKELPARAM(x, y) with each coordinate wrapped to 16 bits, as WM_MOVE and mouse messages carry it.
+/// MAKELPARAM(x, y) with each coordinate wrapped to 16 bits, as WM_MOVE and mouse messages carry it.
 LPARAM PointLParam(int x, int y);
-// The flag of `button` in `state`.
+/// The flag of `button` in `state`.
 bool& ButtonHeld(MouseState& state, MouseButton button);
 WPARAM MouseKeyFlags(const MouseState& state);
-// WM_MOUSEMOVE at client (x, y) with the buttons and modifiers of `state`.
+/// WM_MOUSEMOVE at client (x, y) with the buttons and modifiers of `state`.
 InputMessage MouseMoveMessage(int x, int y, const MouseState& state);
-// The button message; `state` already shows the button's new position.
+/// The button message; `state` already shows the button's new position.
 InputMessage MouseButtonMessage(MouseButton button, bool down, int x, int y,
                                 const MouseState& state);
-// WM_MOUSEWHEEL: `notches` steps of WHEEL_DELTA (positive away from the user) at screen (x, y).
+/// WM_MOUSEWHEEL: `notches` steps of WHEEL_DELTA (positive away from the user) at screen (x, y).
 InputMessage MouseWheelMessage(int notches, int screenX, int screenY, const MouseState& state);
 
 } // namespace vyn

@@ -1,20 +1,21 @@
-// The window-system state both backends share: window classes, windows, activation and focus,
-// the message queue, update regions, device contexts and the default window procedure.
-//
-// Each backend owns one WindowSystem and drives it, as GLFW's backends drive its shared input
-// calls: the fake from a test's scripted user actions, the SDL backend from SDL's events. The
-// calls made by the framework (ShowWindow, SetFocus, DestroyWindow, ...) change the state and
-// *send* the messages Windows sends, synchronously, to the class's window procedure; a user's
-// action (a resize, a key, a click) *posts* them, so that they arrive through PeekMessageA in
-// order. State changes that change nothing raise nothing, as on Windows.
-//
-// Geometry: a window's client area is kept in screen coordinates; the frame around it is a fixed
-// inset by style (FrameInsets), which AdjustWindowRectEx and CreateWindowExA both use.
-//
-// Threads: everything runs on the main thread (the one that creates the windows), except
-// SetCaption, which another thread may call: the text is handed to the main thread, which applies
-// it as WM_SETTEXT inside its next Peek or DeliverCaptions, and the Wake hook is called so that
-// a blocked main thread notices.
+/// @file
+/// The window-system state both backends share: window classes, windows, activation and focus,
+/// the message queue, update regions, device contexts and the default window procedure.
+///
+/// Each backend owns one WindowSystem and drives it, as GLFW's backends drive its shared input
+/// calls: the fake from a test's scripted user actions, the SDL backend from SDL's events. The
+/// calls made by the framework (ShowWindow, SetFocus, DestroyWindow, ...) change the state and
+/// *send* the messages Windows sends, synchronously, to the class's window procedure; a user's
+/// action (a resize, a key, a click) *posts* them, so that they arrive through PeekMessageA in
+/// order. State changes that change nothing raise nothing, as on Windows.
+///
+/// Geometry: a window's client area is kept in screen coordinates; the frame around it is a fixed
+/// inset by style (FrameInsets), which AdjustWindowRectEx and CreateWindowExA both use.
+///
+/// Threads: everything runs on the main thread (the one that creates the windows), except
+/// SetCaption, which another thread may call: the text is handed to the main thread, which applies
+/// it as WM_SETTEXT inside its next Peek or DeliverCaptions, and the Wake hook is called so that
+/// a blocked main thread notices.
 #pragma once
 
 #include "framework/platform/vynWin32Types.h"
@@ -38,22 +39,28 @@ struct WindowRecord {
     DWORD Style = 0;
     DWORD ExStyle = 0;
     std::string Caption;
-    // The client area in screen coordinates, and where Restore puts it back after a maximise.
+    /// The client area in screen coordinates, and where Restore puts it back after a maximise.
+    ///@{
     RECT Client{};
     RECT Normal{};
     bool Visible = false;
     bool Minimized = false;
     bool Maximized = false;
-    // An update region is pending; UpdateRect bounds it in client coordinates.
+    ///@}
+    /// An update region is pending; UpdateRect bounds it in client coordinates.
+    ///@{
     bool Invalid = false;
     RECT UpdateRect{};
-    // The window's own device context (every class here behaves as CS_OWNDC), made by GetDC.
+    ///@}
+    /// The window's own device context (every class here behaves as CS_OWNDC), made by GetDC.
+    ///@{
     HDC DeviceContext = nullptr;
     int PixelFormat = 0;
     bool Destroying = false;
 };
+    ///@}
 
-// How a state change reaches the window procedure.
+/// How a state change reaches the window procedure.
 enum class Delivery { Send, Post };
 
 inline constexpr LONG FrameBorder = 8;
@@ -61,17 +68,17 @@ inline constexpr LONG ThinBorder = 1;
 inline constexpr LONG CaptionHeight = 23;
 inline constexpr LONG MenuHeight = 20;
 
-// The frame around the client area for a style: left, top, right and bottom widths.
+/// The frame around the client area for a style: left, top, right and bottom widths.
 RECT FrameInsets(DWORD style, bool menu);
-// AdjustWindowRectEx: grows a client rectangle by the frame; FALSE for no rectangle.
+/// AdjustWindowRectEx: grows a client rectangle by the frame; FALSE for no rectangle.
 BOOL AdjustRectForFrame(RECT* rect, DWORD style, BOOL menu);
-// The window rectangle around a client rectangle, and back.
+/// The window rectangle around a client rectangle, and back.
 RECT WindowRectOfClient(const RECT& client, DWORD style);
 RECT ClientRectOfWindow(const RECT& window, DWORD style);
 LONG Width(const RECT& rect);
 LONG Height(const RECT& rect);
 
-// The keys of a map, in order.
+/// The keys of a map, in order.
 template <typename Map>
 std::vector<typename Map::key_type> KeysOf(const Map& map) {
     std::vector<typename Map::key_type> keys;
@@ -84,20 +91,20 @@ class WindowSystem {
   public:
     WindowSystem();
 
-    // Classes. Names compare without regard to case, as Windows compares them.
+    /// Classes. Names compare without regard to case, as Windows compares them.
     ATOM RegisterClass(const WNDCLASSEXA* windowClass);
-    // Fails for an unknown class and for a class that still has windows.
+    /// Fails for an unknown class and for a class that still has windows.
     BOOL UnregisterClass(const char* className);
     const WNDCLASSEXA* FindClass(const char* className) const;
     std::vector<std::string> ClassNames() const;
 
-    // A new window of a registered class, not yet told about itself; null for an unknown class.
+    /// A new window of a registered class, not yet told about itself; null for an unknown class.
     HWND AddWindow(const char* className, const char* caption, DWORD style, DWORD exStyle,
                    const RECT& client);
-    // WM_CREATE, then WM_SIZE and WM_MOVE, as CreateWindowExA sends them; false (and the window
-    // destroyed) when WM_CREATE answers -1 or the procedure destroyed the window.
+    /// WM_CREATE, then WM_SIZE and WM_MOVE, as CreateWindowExA sends them; false (and the window
+    /// destroyed) when WM_CREATE answers -1 or the procedure destroyed the window.
     bool SendCreationMessages(HWND window);
-    // Deactivation, WM_DESTROY, then the window is forgotten with its queued messages.
+    /// Deactivation, WM_DESTROY, then the window is forgotten with its queued messages.
     bool DestroyWindow(HWND window);
     WindowRecord* Find(HWND window);
     const WindowRecord* Find(HWND window) const;
@@ -106,7 +113,7 @@ class WindowSystem {
     HWND ActiveWindow() const { return Active; }
     HWND FocusWindow() const { return Focus; }
 
-    // State changes, each delivered as `how` says.
+    /// State changes, each delivered as `how` says.
     void Resize(HWND window, LONG width, LONG height, Delivery how);
     void Move(HWND window, LONG x, LONG y, Delivery how);
     void Minimize(HWND window, Delivery how);
@@ -114,48 +121,48 @@ class WindowSystem {
     void Restore(HWND window, Delivery how);
     void Activate(HWND window, Delivery how);
     void Deactivate(HWND window, Delivery how);
-    // ShowWindow: the previous visibility; `screen` is the area a maximised window fills.
+    /// ShowWindow: the previous visibility; `screen` is the area a maximised window fills.
     BOOL Show(HWND window, int command, const RECT& screen);
-    // SetForegroundWindow: activates the window.
+    /// SetForegroundWindow: activates the window.
     BOOL Foreground(HWND window);
-    // SetFocus: the window that had the focus; null (nothing changed) for an unknown window.
+    /// SetFocus: the window that had the focus; null (nothing changed) for an unknown window.
     HWND SetFocus(HWND window);
     BOOL Invalidate(HWND window, const RECT* rect);
     void Validate(HWND window);
-    // UpdateWindow: sends WM_PAINT at once when the window has an update region.
+    /// UpdateWindow: sends WM_PAINT at once when the window has an update region.
     BOOL Update(HWND window);
-    // BeginPaint validates the update region it reports; EndPaint closes the bracket.
+    /// BeginPaint validates the update region it reports; EndPaint closes the bracket.
     HDC BeginPaint(HWND window, PAINTSTRUCT* paint);
     BOOL EndPaint(HWND window, const PAINTSTRUCT* paint);
 
-    // Device contexts: one per window, made on first request.
+    /// Device contexts: one per window, made on first request.
     HDC DeviceContextOf(HWND window);
     int ReleaseDeviceContext(HWND window, HDC deviceContext);
     BOOL DeleteDeviceContext(HDC deviceContext);
 
-    // Messages.
+    /// Messages.
     LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    // false for a window that does not exist; a null window posts a thread message.
+    /// false for a window that does not exist; a null window posts a thread message.
     bool Post(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    // PeekMessageA: handed-over captions first, then the queue, then WM_PAINT for a visible,
-    // unminimised window with an update region (synthesised, never removed).
+    /// PeekMessageA: handed-over captions first, then the queue, then WM_PAINT for a visible,
+    /// unminimised window with an update region (synthesised, never removed).
     BOOL Peek(MSG* message, HWND window, UINT filterMin, UINT filterMax, UINT removeFlags);
-    // Whether Peek would find anything for `window` (null: any).
+    /// Whether Peek would find anything for `window` (null: any).
     bool HasMessage(HWND window);
-    // TranslateMessage: character messages are not generated; a key press counts as translated.
+    /// TranslateMessage: character messages are not generated; a key press counts as translated.
     static BOOL Translate(const MSG* message);
-    // DispatchMessageA: the message to its window's procedure (thread messages go nowhere).
+    /// DispatchMessageA: the message to its window's procedure (thread messages go nowhere).
     LRESULT Dispatch(const MSG* message);
-    // DefWindowProcA: the defaults of the few messages whose effect the framework can see.
+    /// DefWindowProcA: the defaults of the few messages whose effect the framework can see.
     LRESULT DefaultProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-    // SetWindowTextA from any thread; from the main thread it sends WM_SETTEXT at once.
+    /// SetWindowTextA from any thread; from the main thread it sends WM_SETTEXT at once.
     BOOL SetCaption(HWND window, const char* text);
     void DeliverCaptions();
     bool OnMainThread() const { return std::this_thread::get_id() == MainThread; }
 
-    // Backend hooks: a message is about to reach a window procedure; a caption took effect; a
-    // caption arrived from another thread.
+    /// Backend hooks: a message is about to reach a window procedure; a caption took effect; a
+    /// caption arrived from another thread.
     std::function<void(HWND, UINT, WPARAM, LPARAM)> Delivering;
     std::function<void(HWND, const std::string&)> CaptionChanged;
     std::function<void()> Wake;
@@ -182,11 +189,13 @@ class WindowSystem {
     std::thread::id MainThread;
     DWORD Ticks = 0;
 
-    // Shared with other threads: the queue, the handed-over captions, the live handles.
+    /// Shared with other threads: the queue, the handed-over captions, the live handles.
+    ///@{
     mutable std::mutex QueueMutex;
     std::deque<MSG> Queue;
     std::map<HWND, std::string> PendingCaptions;
     std::set<HWND> LiveWindows;
 };
+    ///@}
 
 } // namespace vyn

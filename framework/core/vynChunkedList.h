@@ -28,9 +28,12 @@ namespace vyn {
 /// What LastIndex holds while the list is empty.
 enum class EmptyLastIndex { Zero, Wrap };
 
+/// A growable array of slots whose storage is always a whole multiple of its growth step; Slot is
+/// a pointer (non-owning) or a std::unique_ptr (owning).
 template <typename Slot>
 class TChunkedList {
   public:
+    /// An empty list growing by `growthStep` (0 counts as 1), with `capacity` slots made at once.
     explicit TChunkedList(uint32_t growthStep, uint32_t capacity = 0,
                           EmptyLastIndex emptyLastIndex = EmptyLastIndex::Zero)
         : GrowthStep(growthStep == 0 ? 1 : growthStep), EmptyRule(emptyLastIndex) {
@@ -38,11 +41,11 @@ class TChunkedList {
             SetCapacity(capacity);
     }
 
-    std::vector<Slot> Slots;
-    uint32_t Count = 0;
-    uint32_t LastIndex = 0;
-    uint32_t Capacity = 0;
-    uint32_t GrowthStep;
+    std::vector<Slot> Slots; ///< The storage: Capacity slots, the first Count in use.
+    uint32_t Count = 0;      ///< Entries in use.
+    uint32_t LastIndex = 0;  ///< Count - 1; while empty, 0 or the all-ones value (EmptyLastIndex).
+    uint32_t Capacity = 0;   ///< Slots allocated.
+    uint32_t GrowthStep;     ///< The step the capacity is a multiple of.
 
     /// step × (count div step + 1) in 32-bit unsigned arithmetic, as the rule states it.
     static uint32_t CapacityAfter(uint32_t count, uint32_t step) {
@@ -85,11 +88,14 @@ class TChunkedList {
         return true;
     }
 
+    /// Sets the count to 0; the storage stays.
     bool Clear() noexcept { return SetCount(0); }
 
     /// Slots 0 .. Count-1 in order.
+    ///@{
     auto begin() const { return Slots.begin(); }
     auto end() const { return Slots.begin() + Count; }
+    ///@}
 
   private:
     EmptyLastIndex EmptyRule;

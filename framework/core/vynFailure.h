@@ -28,12 +28,16 @@ void ClearFailure();
 /// Records why an operation failed, replacing whatever was recorded before. A fixed text is
 /// copied into the room the last reason left, so a frequent failure (an unarmed mouse slot on
 /// every move) allocates nothing.
+///@{
 void RecordFailure(std::string reason);
 void RecordFailure(const char* reason) noexcept;
+///@}
 
 /// RecordFailure, then false: `return Fail("SetHandler: no handler given");`.
+///@{
 bool Fail(std::string reason);
 bool Fail(const char* reason) noexcept;
+///@}
 
 /// Inside a catch block: records "<operation>: <reason of the exception>", then false. Safe where
 /// nothing may throw: without memory for the text it records the operation's name alone.

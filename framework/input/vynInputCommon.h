@@ -12,6 +12,7 @@
 
 namespace vyn {
 
+/// A handler routine: no arguments, no result; it reads CurrentKeyboard or CurrentMouse.
 using THandlerRoutine = void (*)();
 
 /// Calls `handler`; true when it returned normally, false when it threw (the exception is dropped).

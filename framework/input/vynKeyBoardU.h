@@ -20,12 +20,13 @@
 
 namespace vyn {
 
-inline constexpr int32_t KeyCodeCount = 256;
-inline constexpr int32_t KeyTableCount = 2;
-inline constexpr int32_t KeyUpTable = 0;
-inline constexpr int32_t KeyDownTable = 1;
-inline constexpr uint32_t KeyboardListGrowthStep = 16;
+inline constexpr int32_t KeyCodeCount = 256; ///< Key codes 0 to 255 (Windows virtual keys).
+inline constexpr int32_t KeyTableCount = 2;  ///< Tables: key up and key down.
+inline constexpr int32_t KeyUpTable = 0;     ///< The table whose handlers run on a release.
+inline constexpr int32_t KeyDownTable = 1;   ///< The table whose handlers run on a press.
+inline constexpr uint32_t KeyboardListGrowthStep = 16; ///< Growth step of Keyboards.
 
+/// A keyboard: which keys are down, and a press and a release handler per key.
 class TMyKeyBoard {
   public:
     TMyKeyBoard();
@@ -44,13 +45,18 @@ class TMyKeyBoard {
     /// Keys[Key] := down, for key codes 0-255; false (nothing written) otherwise.
     bool SetKeyState(int32_t Key, bool Down);
 
-    bool Keys[KeyCodeCount] = {};
+    bool Keys[KeyCodeCount] = {}; ///< Whether each key is down, as the last key message said.
+    /// The handler of each key in each table; runs only while its Enabled flag is set.
     THandlerRoutine Handlers[KeyTableCount][KeyCodeCount] = {};
-    bool Enabled[KeyTableCount][KeyCodeCount] = {};
+    bool Enabled[KeyTableCount][KeyCodeCount] = {}; ///< Which handlers are armed.
 };
 
+/// Keyboards the module knows of, not owned; nothing adds to it.
 extern TChunkedList<TMyKeyBoard*> Keyboards;
+/// The keyboard CreateKeyboards makes; the module owns it.
 extern TMyKeyBoard* DefaultKeyboard;
+/// The keyboard the window procedure feeds; the default one unless the application points it
+/// elsewhere.
 extern TMyKeyBoard* CurrentKeyboard;
 
 /// Empties Keyboards and makes the default keyboard current; true.

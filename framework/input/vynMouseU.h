@@ -21,15 +21,20 @@
 
 namespace vyn {
 
-inline constexpr int32_t MouseButtonCount = 3;
-inline constexpr int32_t MouseSlotCount = 15;
+inline constexpr int32_t MouseButtonCount = 3; ///< Buttons: left, right, and one nothing sets.
+inline constexpr int32_t MouseSlotCount = 15;  ///< Handler slots 0 to 14.
+/// The slots the window procedure fires: left button down and up, right button down and up,
+/// pointer move. The others are the application's to fire with Fire.
+///@{
 inline constexpr int32_t MouseLeftDownSlot = 0;
 inline constexpr int32_t MouseLeftUpSlot = 1;
 inline constexpr int32_t MouseRightDownSlot = 4;
 inline constexpr int32_t MouseRightUpSlot = 5;
 inline constexpr int32_t MouseMoveSlot = 14;
-inline constexpr uint32_t MouseListGrowthStep = 16;
+///@}
+inline constexpr uint32_t MouseListGrowthStep = 16; ///< Growth step of Mice.
 
+/// A mouse: buttons, pointer position and a handler per event slot.
 class TMyMouse {
   public:
     TMyMouse();
@@ -43,17 +48,23 @@ class TMyMouse {
     /// range or the handler threw.
     bool Fire(int32_t Slot);
 
-    bool Buttons[MouseButtonCount] = {};
-    int32_t X = 0;
-    int32_t Y = 0;
-    int32_t GLX = 0;
-    int32_t GLY = 0;
+    bool Buttons[MouseButtonCount] = {}; ///< Left [0] and right [1] button down, as last reported.
+    int32_t X = 0;   ///< The pointer's client x of the last move, from the left edge.
+    int32_t Y = 0;   ///< The pointer's client y of the last move, from the top edge.
+    int32_t GLX = 0; ///< X again: OpenGL's x from the left.
+    int32_t GLY = 0; ///< The client height minus Y: OpenGL's y measured upwards.
+    /// The handler of each slot; runs only while its Enabled flag is set. A client arms a slot
+    /// by storing a handler and setting the flag.
     THandlerRoutine Handlers[MouseSlotCount] = {};
-    bool Enabled[MouseSlotCount] = {};
+    bool Enabled[MouseSlotCount] = {}; ///< Which slots are armed.
 };
 
+/// Mice the module knows of, not owned; nothing adds to it.
 extern TChunkedList<TMyMouse*> Mice;
+/// The mouse CreateMice makes; the module owns it.
 extern TMyMouse* DefaultMouse;
+/// The mouse the window procedure feeds; the default one unless the application points it
+/// elsewhere.
 extern TMyMouse* CurrentMouse;
 
 /// Empties Mice and makes the default mouse current; true.

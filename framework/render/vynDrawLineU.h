@@ -25,11 +25,13 @@
 
 namespace vyn {
 
-inline constexpr GLfloat DefaultColorComponent = 0.5f;
-inline constexpr uint32_t MaterialGrowthStep = 32;
-inline constexpr uint32_t RenderListGrowthStep = 32;
-inline constexpr uint32_t ModuleListGrowthStep = 16;
+inline constexpr GLfloat DefaultColorComponent =
+    0.5f;                                            ///< Every colour component of a new material.
+inline constexpr uint32_t MaterialGrowthStep = 32;   ///< Growth step of a material's packs.
+inline constexpr uint32_t RenderListGrowthStep = 32; ///< Growth step of a render list's materials.
+inline constexpr uint32_t ModuleListGrowthStep = 16; ///< Growth step of RenderLists.
 
+/// A material: the draw packs drawn with one texture, in the order they were added.
 class TMyGLMaterial {
   public:
     /// Create: Init, Clear, then Kind := kind.
@@ -44,14 +46,18 @@ class TMyGLMaterial {
     bool Init();
     /// Appends a pack; false (nothing stored) for no pack or when the storage cannot grow.
     bool AddPack(TMyDrawPack* pack);
+    /// The chunked-list count change of Packs; nothing is released.
     bool SetCount(uint32_t n);
+    /// Resizes the pack storage to n slots; false (nothing changed) when it cannot.
     bool SetCapacity(uint32_t n);
+    /// Empties the pack list; the storage stays.
     bool Clear();
     /// Calls each pack's draw routine in order.
     void DrawPacks();
 
-    /// Settings that nothing in the framework reads; they keep their defaults unless an owner
-    /// changes them.
+    /// Settings that nothing in the framework reads; they keep their defaults (switches off,
+    /// colours and Scalar1 0.5, Scalar2 64, Text empty, Value 0) unless an owner changes them.
+    /// Each ColorNPtr points at its own ColorN.
     ///@{
     bool Switch1 = false;
     GLfloat Scalar1 = DefaultColorComponent;
@@ -60,9 +66,10 @@ class TMyGLMaterial {
     GLfloat* Color1Ptr = Color1;
     bool Switch3 = false;
     ///@}
-    /// Bound to GL_TEXTURE_2D before this material's packs are drawn.
-    ///@{
+    /// Bound to GL_TEXTURE_2D before this material's packs are drawn; 0 binds no texture.
     GLuint Texture = 0;
+    /// More settings nothing reads, as above.
+    ///@{
     std::string Text;
     bool Switch4 = false;
     GLfloat Color2[4] = {};
@@ -76,18 +83,15 @@ class TMyGLMaterial {
     GLfloat Scalar2 = 64.0f;
     int32_t Value = 0;
     ///@}
-    /// Slot in the render list, set by AddMaterial.
-    ///@{
-    uint32_t Index = 0;
-    int32_t Kind = 0;
-    std::string Name;
-    ///@}
-    /// The draw packs in drawing order, with their Count, LastIndex, Capacity and GrowthStep.
-    ///@{
+    uint32_t Index = 0; ///< The material's slot in its render list, set by AddMaterial.
+    int32_t Kind = 0;   ///< The material's kind; a render list makes kind 1 only.
+    std::string Name;   ///< A display name; nothing reads it.
+    /// The draw packs in drawing order, not owned, with their Count, LastIndex, Capacity and
+    /// GrowthStep.
     TChunkedList<TMyDrawPack*> Packs{MaterialGrowthStep};
 };
-    ///@}
 
+/// A render list: the materials one frame draws, in order, and the mask the frame is cleared with.
 class TMyDrawLine {
   public:
     /// Create: an empty list of RenderListGrowthStep slots.
@@ -102,11 +106,14 @@ class TMyDrawLine {
     TMyGLMaterial* AddMaterial(int32_t kind);
     /// The count change; a growth first destroys materials left in the slots it reuses.
     bool SetCount(uint32_t n);
+    /// Resizes the material storage to n slots; false (nothing changed) when it cannot.
     bool SetCapacity(uint32_t n);
+    /// Empties the list; the materials stay in their slots until a growth reuses them.
     bool Clear();
     /// Clears with ClearMask, then draws every material under its texture.
     void Draw();
 
+    /// What Draw clears first: colour and depth.
     GLbitfield ClearMask = GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT;
     /// The materials in drawing order; LastIndex wraps to all ones once the list is emptied.
     TChunkedList<std::unique_ptr<TMyGLMaterial>> Materials{RenderListGrowthStep, 0,

@@ -18,34 +18,37 @@
 namespace vyn {
 
 struct TMyDrawPack;
+/// A draw routine: draws the pack it is given, which starts with this routine.
 using TMyDrawRoutine = void (*)(TMyDrawPack* pack);
 
 /// What every draw pack starts with.
 struct TMyDrawPack {
-    TMyDrawRoutine DrawRoutine;
+    TMyDrawRoutine DrawRoutine; ///< Called by the material with the pack itself.
 };
 
 /// Sets the texture-coordinate pointer, then the vertex pointer, then draws; touches no other
 /// state. Expects both client arrays enabled and the material's texture bound.
 void DrawPackPA_VT(TMyDrawPack* pack);
 
+/// A pack of a vertex array and a texture-coordinate array, drawn by DrawPackPA_VT with
+/// glDrawArrays(Mode, First, Count). Both arrays must hold at least First + Count entries.
 struct TMyPackPA_VT : TMyDrawPack {
     TMyPackPA_VT() : TMyDrawPack{DrawPackPA_VT} {}
 
-    std::string Name;
-    int32_t TagA = 0;
-    int32_t TagB = 0;
-    GLint TexCoordSize = 0;
-    GLenum TexCoordType = 0;
-    GLsizei TexCoordStride = 0;
-    const void* TexCoordPointer = nullptr;
-    GLint VertexSize = 0;
-    GLenum VertexType = 0;
-    GLsizei VertexStride = 0;
-    const void* VertexPointer = nullptr;
-    GLenum Mode = 0;
-    GLint First = 0;
-    GLsizei Count = 0;
+    std::string Name;                      ///< A display name; not read when drawing.
+    int32_t TagA = 0;                      ///< The owner's; not read when drawing.
+    int32_t TagB = 0;                      ///< The owner's; not read when drawing.
+    GLint TexCoordSize = 0;                ///< Components per texture coordinate.
+    GLenum TexCoordType = 0;               ///< Their type, e.g. GL_FLOAT.
+    GLsizei TexCoordStride = 0;            ///< Bytes between coordinates; 0: tightly packed.
+    const void* TexCoordPointer = nullptr; ///< The first texture coordinate; not owned.
+    GLint VertexSize = 0;                  ///< Components per vertex position.
+    GLenum VertexType = 0;                 ///< Their type, e.g. GL_FLOAT.
+    GLsizei VertexStride = 0;              ///< Bytes between positions; 0: tightly packed.
+    const void* VertexPointer = nullptr;   ///< The first vertex position; not owned.
+    GLenum Mode = 0;                       ///< The primitive, e.g. GL_QUADS.
+    GLint First = 0;                       ///< The first vertex drawn.
+    GLsizei Count = 0;                     ///< How many vertices are drawn.
 };
 
 } // namespace vyn

@@ -23,10 +23,14 @@
 
 namespace vyn {
 
+/// An array file loaded whole: its three header values and its own copy of the payload.
 class TMyCPPArray {
   public:
+    /// The header: Header0, the payload size in bytes and the element count, 32 bits each.
     static constexpr size_t HeaderBytes = 12;
 
+    /// Loads the file; throws std::runtime_error naming the file and the fault when it is
+    /// missing, unreadable, shorter than its header or holds fewer bytes than its size says.
     explicit TMyCPPArray(const std::string& fileName);
 
     /// With a payload (Data non-null and Size non-zero): releases it and sets all four members to
@@ -37,6 +41,7 @@ class TMyCPPArray {
     const void* Data() const { return Payload.get(); }
     /// Payload length as read, even when negative (nothing is loaded then).
     int32_t Size() const { return PayloadSize; }
+    /// The first header value as read (the array files of the demo: components per element).
     int32_t Header0() const { return FirstHeaderValue; }
     /// Element count as read.
     int32_t Count() const { return ElementCount; }

@@ -8,10 +8,10 @@
 /// picture up, each starting on a 4-byte boundary: GL_RGB for palette and 24-bit files, GL_RGBA for
 /// 32-bit ones (alpha from an alpha mask, else opaque), always GL_UNSIGNED_BYTE.
 ///
-/// A file that does not start with "BM" is no error: it yields no image. Every other fault -- a file
-/// shorter than 54 bytes, pixel data shorter than its rows, zero, negative or absurd sizes, a kind
-/// not read (RLE, JPEG, PNG, 16-bit) -- throws std::runtime_error naming the file and the fault.
-/// Nothing outside the file's bytes is ever read.
+/// A file that does not start with "BM" is no error: it yields no image. Every other fault -- a
+/// file shorter than 54 bytes, pixel data shorter than its rows, zero, negative or absurd sizes, a
+/// kind not read (RLE, JPEG, PNG, 16-bit) -- throws std::runtime_error naming the file and the
+/// fault. Nothing outside the file's bytes is ever read.
 ///
 /// Stateless; any thread.
 #pragma once
@@ -29,11 +29,11 @@ namespace vyn {
 
 /// A decoded picture, laid out as described above.
 struct TBitmapImage {
-    std::vector<uint8_t> Pixels;
-    GLint Width = 0;
-    GLint Height = 0;
-    GLenum Format = GL_RGB;
-    GLenum Type = GL_UNSIGNED_BYTE;
+    std::vector<uint8_t> Pixels;    ///< Rows bottom-up, each padded to 4 bytes.
+    GLint Width = 0;                ///< Pixels per row.
+    GLint Height = 0;               ///< Rows.
+    GLenum Format = GL_RGB;         ///< GL_RGB, or GL_RGBA for files with alpha.
+    GLenum Type = GL_UNSIGNED_BYTE; ///< One byte per component.
 };
 
 /// The bytes of one row of `width` pixels of `bytesPerPixel` bytes, rows starting on 4-byte

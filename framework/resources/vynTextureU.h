@@ -7,8 +7,8 @@
 ///
 /// Pixel buffers are as ReadBMP (vynBitmapU.h, part of this module's interface) makes them:
 /// GL_UNSIGNED_BYTE components, rows bottom-up, each row starting on a 4-byte boundary -- GL's
-/// default pack and unpack alignment, which the framework never changes. A buffer belongs to whoever
-/// holds it; RescaleImage replaces the caller's buffer and sizes in place.
+/// default pack and unpack alignment, which the framework never changes. A buffer belongs to
+/// whoever holds it; RescaleImage replaces the caller's buffer and sizes in place.
 ///
 /// Main thread only. Everything that calls GL (NewTextureName, RescaleImage, UploadTexture) needs
 /// the GL context current; the settings and sizing routines do not.
@@ -22,18 +22,17 @@
 
 namespace vyn {
 
+/// How textures are made: the process-wide settings, reset on every new context.
 struct TTextureSettings {
-    GLenum MinFilter = 0;
-    GLenum MagFilter = 0;
-    uint32_t SizeDivisor = 0;
-    int32_t PowersOfTwoCount = 20;
-    bool Compress = false;
-    bool GenerateMipmaps = false;
-    /// Entry i holds 2 to the power i + 1.
-    ///@{
+    GLenum MinFilter = 0;          ///< GL_TEXTURE_MIN_FILTER of every new texture.
+    GLenum MagFilter = 0;          ///< GL_TEXTURE_MAG_FILTER of every new texture.
+    uint32_t SizeDivisor = 0;      ///< An image's sizes are divided by it before rounding up.
+    int32_t PowersOfTwoCount = 20; ///< Entries of PowersOfTwo.
+    bool Compress = false;         ///< Upload with a compressed internal format where one exists.
+    bool GenerateMipmaps = false;  ///< Ask GL for mipmaps (GL_GENERATE_MIPMAP).
+    /// Entry i holds 2 to the power i + 1: the sizes a texture may take.
     std::vector<uint32_t> PowersOfTwo;
 };
-    ///@}
 
 /// The table's size is kept within these bounds: at least two entries, and none beyond 2^31.
 ///@{
@@ -41,6 +40,7 @@ inline constexpr int32_t MinPowersOfTwoCount = 2;
 inline constexpr int32_t MaxPowersOfTwoCount = 31;
 ///@}
 
+/// The settings in force.
 const TTextureSettings& CurrentTextureSettings();
 
 /// Stores the settings and rebuilds the table (count clamped to the bounds above). A size divisor

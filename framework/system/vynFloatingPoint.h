@@ -5,7 +5,7 @@
 /// systems change the control word while a window is created; window creation saves the
 /// environment before the call and restores it afterwards. On x86 that means two control words,
 /// the x87 unit's and SSE's (MXCSR), and both are handled here explicitly: not every C library's
-/// <cfenv> covers both (mingw-w64's leaves MXCSR alone). Main thread only.
+/// `<cfenv>` covers both (mingw-w64's leaves MXCSR alone). Main thread only.
 #pragma once
 
 #include <cfenv>
@@ -19,18 +19,18 @@ void MaskFloatingPointExceptions();
 /// Restores the saved environment when it goes out of scope.
 class FloatingPointGuard {
   public:
+    /// Saves the environment.
     FloatingPointGuard();
+    /// Puts the saved environment back.
     ~FloatingPointGuard();
     FloatingPointGuard(const FloatingPointGuard&) = delete;
     FloatingPointGuard& operator=(const FloatingPointGuard&) = delete;
 
   private:
     std::fenv_t Saved;
-    /// x86 only: the x87 control word and MXCSR.
-    ///@{
+    // x86 only: the x87 control word and MXCSR.
     uint16_t SavedX87 = 0;
     uint32_t SavedSse = 0;
 };
-    ///@}
 
 } // namespace vyn

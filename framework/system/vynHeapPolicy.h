@@ -15,8 +15,8 @@
 
 namespace vyn {
 
-inline constexpr long HeapBlockLimitBytes = 32L << 20;
-inline constexpr long HeapKeptBytes = 256L << 20;
+inline constexpr long HeapBlockLimitBytes = 32L << 20; ///< Blocks up to this come from the heap.
+inline constexpr long HeapKeptBytes = 256L << 20;      ///< Free heap kept up to this.
 
 /// True when the C library took the thresholds (glibc); false elsewhere or when it refused.
 bool KeepHeapForFrames();

@@ -22,8 +22,10 @@
 
 namespace vyn {
 
+/// A read-only view of a whole regular file.
 class MappedFile {
   public:
+    /// Maps the file; throws std::runtime_error naming it and the reason when it cannot.
     explicit MappedFile(const std::string& fileName);
     ~MappedFile();
     MappedFile(const MappedFile&) = delete;

@@ -15,6 +15,7 @@
 
 namespace vyn {
 
+/// The byte FillBuffer writes: 0, and nothing changes it.
 extern uint8_t FillByte;
 
 /// Writes FillByte into `count` bytes at `block`; false for a negative count, or a null block with
@@ -25,6 +26,7 @@ bool FillBuffer(void* block, int64_t count);
 /// of 0 stores null); false, with `block` unchanged, for a negative count or when the allocation
 /// fails. Release the block with FreeZeroed.
 bool AllocZeroed(void*& block, int64_t count);
+/// AllocZeroed for a typed block.
 template <typename T>
 bool AllocZeroed(T*& block, int64_t count) {
     void* raw = block;
@@ -36,6 +38,7 @@ bool AllocZeroed(T*& block, int64_t count) {
 
 /// Releases a block made by AllocZeroed and sets the reference to null; null is allowed.
 void FreeZeroed(void*& block);
+/// FreeZeroed for a typed block.
 template <typename T>
 void FreeZeroed(T*& block) {
     void* raw = block;

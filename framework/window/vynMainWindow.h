@@ -32,14 +32,26 @@ bool ClearHandlers();
 /// DefWindowProcA as fallback, IdleNothing as idle routine.
 bool InstallDefaultHandlers();
 
+/// Loads GL and GLU once per process, by the record's names when both are set, else the
+/// platform's defaults; a failed load is tried again by the next creation.
 bool LoadGLLibraries();
+/// Registers the window class named after the window, with MainWindowProc.
 bool RegisterWindowClass();
+/// Registers the class, changes the display mode when full screen or frequency differ from the
+/// record (a refused mode is not an error), and creates the window so that its client area is
+/// width x height at (left, top); no window unregisters the class again.
 bool CreateMainWindow(int32_t left, int32_t top, int32_t width, int32_t height, int32_t colorBits,
                       int32_t frequency, bool fullScreen, bool popup);
+/// Chooses the closest double-buffered RGBA format to the record's bits and sets it.
 bool SetupPixelFormat(HDC deviceContext);
+/// Pixel format, context, made current; a context that cannot be made current is deleted.
 bool CreateRenderingContext(HDC deviceContext, HGLRC& context);
+/// Makes no context current and deletes `context`; true for no context.
 bool ReleaseRenderingContext(HDC deviceContext, HGLRC context);
+/// A new context's state: presets, client arrays, texture defaults, selection buffer, driver
+/// strings; false when the driver reports a version below 1.0.
 bool InitContext();
+/// Reads vendor, renderer, version and extensions; true for a version of at least 1.0.
 bool ReadGLStrings();
 /// glGetString as text; empty for a null answer.
 std::string GetGLString(GLenum name);

@@ -21,6 +21,9 @@
 
 namespace vyn {
 
+/// The window procedure of the framework's class: keeps the state record current, applies the
+/// projection on resizes, feeds CurrentKeyboard and CurrentMouse, and passes the rest to
+/// FallbackWindowProc.
 LRESULT VYN_WINAPI MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 /// Runs the loop until LoopRunning is cleared, then releases everything; true if the teardown
 /// succeeded. A second call while the loop runs returns true at once.
@@ -31,16 +34,22 @@ bool StopMainLoop();
 void PresentFrame();
 /// PresentFrame, with any failure turned into false.
 bool DrawFrame();
-/// Viewport and a 45° perspective (near 1, far 100) for a client size; resets the model-view matrix.
+/// Viewport and a 45° perspective (near 1, far 100) for a client size; resets the model-view
+/// matrix.
 void SetProjection(int32_t width, int32_t height);
+/// SetProjection for the record's Width and Height.
 void ApplyProjection();
 /// Starts or stops the once-a-second caption timer.
 bool SetFpsTimer(bool on);
+/// The caption timer's callback, on the timer's thread: the caption becomes the window name with
+/// the frames counted since the last tick, "vynSingleWindow [60 FPS]", and the count restarts.
 void VYN_WINAPI FpsTimerTick(UINT timerId, UINT message, DWORD_PTR user, DWORD_PTR reserved1,
                              DWORD_PTR reserved2);
+/// Sets the window's caption; any thread (the text is handed to the main thread).
 bool SetCaption(const std::string& text);
 /// Shows the window for the first time; returns Active.
 bool ShowMainWindow();
+/// The default idle routine: does nothing.
 void IdleNothing();
 
 } // namespace vyn

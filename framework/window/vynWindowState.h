@@ -25,8 +25,11 @@ namespace vyn {
 /// A text one thread may replace while another reads it.
 class TSharedText {
   public:
+    /// The text to begin with.
     explicit TSharedText(const char* text) : Text(text) {}
+    /// Replaces the text.
     TSharedText& operator=(const std::string& text);
+    /// A copy of the text as it is now.
     std::string Get() const;
 
   private:
@@ -34,6 +37,7 @@ class TSharedText {
     std::string Text;
 };
 
+/// The window's name, class name and first caption until the application sets another.
 inline constexpr const char* DefaultWindowName = "vynSingleWindow";
 /// The client size of the first window of a program, and of any window made after a teardown.
 ///@{
@@ -50,37 +54,44 @@ inline constexpr UINT StartTimerId = 1;
 inline constexpr int32_t CaptionTimerPeriod = 1000;
 ///@}
 
+/// The framework state record: the settings the next window is made from, the window's handles,
+/// the loop's flags, the caption timer's state and what the driver reported.
 struct TFrameworkState {
-    std::atomic<HWND> WindowHandle{nullptr};
-    HDC DeviceContext = nullptr;
-    float GLVersion = 0.0f;
-    HGLRC RenderingContext = nullptr;
-    int32_t ColorBits = DefaultBufferBits;
-    int32_t StencilBits = DefaultBufferBits;
-    int32_t DepthBits = DefaultBufferBits;
+    std::atomic<HWND> WindowHandle{nullptr}; ///< The window; null while there is none.
+    HDC DeviceContext = nullptr;             ///< The window's device context.
+    float GLVersion = 0.0f;                  ///< Major.minor of the driver's version text.
+    HGLRC RenderingContext = nullptr;        ///< The OpenGL context.
+    int32_t ColorBits = DefaultBufferBits;   ///< Colour bits asked of the pixel format.
+    int32_t StencilBits = DefaultBufferBits; ///< Stencil bits asked (the closest are taken).
+    int32_t DepthBits = DefaultBufferBits;   ///< Depth bits asked (the closest are taken).
+    /// The GL and GLU library files to load; both must be set to be used, before the first
+    /// creation. Empty: the platform's defaults.
+    ///@{
     std::string GLLibraryName;
     std::string GLULibraryName;
-    bool GLLoaded = false;
-    int32_t SelectBufferSize = 0;
-    uint32_t* SelectBuffer = nullptr;
-    UINT TimerId = StartTimerId;
-    int32_t TimerPeriod = CaptionTimerPeriod;
-    std::atomic<int32_t> FrameCount{0};
-    bool TimerRunning = false;
-    bool LoopRunning = false;
-    int32_t Left = 0;
-    int32_t Top = 0;
-    int32_t Width = StartWidth;
-    int32_t Height = StartHeight;
-    int32_t Frequency = 0;
-    bool Popup = false;
-    bool FullScreen = false;
-    bool Active = false;
-    bool ModeChanged = false;
-    TSharedText WindowName{DefaultWindowName};
-    bool ContextReady = false;
+    ///@}
+    bool GLLoaded = false;            ///< Whether the libraries are loaded (once per process).
+    int32_t SelectBufferSize = 0;     ///< Entries of SelectBuffer: the name-stack depth.
+    uint32_t* SelectBuffer = nullptr; ///< The selection buffer given to glSelectBuffer.
+    UINT TimerId = StartTimerId;      ///< The caption timer's id while it runs.
+    int32_t TimerPeriod = CaptionTimerPeriod; ///< The caption timer's period in milliseconds.
+    std::atomic<int32_t> FrameCount{0};       ///< Frames presented since the caption's last tick.
+    bool TimerRunning = false;                ///< Whether the caption timer runs.
+    bool LoopRunning = false;                 ///< The main loop runs while it is set.
+    int32_t Left = 0;                         ///< The client area's left edge on the screen.
+    int32_t Top = 0;                          ///< The client area's top edge on the screen.
+    int32_t Width = StartWidth;               ///< The client area's width, as the last resize said.
+    int32_t Height = StartHeight; ///< The client area's height, as the last resize said.
+    int32_t Frequency = 0;        ///< The refresh rate asked of a full-screen mode; 0: any.
+    bool Popup = false;           ///< A full-screen window without a frame.
+    bool FullScreen = false;      ///< Whether the display mode was changed for the window.
+    bool Active = false;          ///< Whether the loop draws (the window is shown and focused).
+    bool ModeChanged = false;     ///< Whether the teardown must put the display mode back.
+    TSharedText WindowName{DefaultWindowName}; ///< Class name and first caption of the window.
+    bool ContextReady = false; ///< Whether a window with an initialised context exists.
 };
 
+/// The one state record of the process.
 extern TFrameworkState Framework;
 
 /// What the last initialised context reported; emptied by ResetState.

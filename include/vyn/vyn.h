@@ -16,6 +16,7 @@
 /// A complete program, one quad coloured from a colour array and closed by Escape
 /// (examples/minimal.cpp draws four):
 ///
+/// @code{.cpp}
 ///   #include <vyn/vyn.h>
 ///   #include <cstdio>
 ///
@@ -57,6 +58,7 @@
 ///       vyn::DrawFrame();
 ///       return vyn::RunMainLoop() ? 0 : 1;
 ///   }
+/// @endcode
 ///
 /// What a program draws under: the fixed-function presets of vynSettingsU.h (light 0, material,
 /// exponential fog, depth test, back faces culled with clockwise front faces), a 45° perspective

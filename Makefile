@@ -57,3 +57,9 @@ clean:
 .PHONY: bench
 bench: deps-bench
 	@$(MAKE) --no-print-directory build BUILD=build-bench CMAKE_FLAGS="-DCMAKE_BUILD_TYPE=Release -DVYN_BUILD_TESTS=OFF -DVYN_BUILD_BENCH=ON"
+
+# The API reference from the public headers, into $(BUILD)/docs/html; fails on any undocumented
+# public entity.
+.PHONY: docs
+docs: deps-test
+	tests/tools/check-api-reference.sh $(CURDIR) $(CURDIR)/$(BUILD)/docs

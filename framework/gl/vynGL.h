@@ -8,8 +8,8 @@
 ///
 /// The binding holds the whole of OpenGL 1.1 and the usual GLU helpers (vynGLFuncs.h), with every
 /// enumerant of OpenGL 1.1 (vynGLConstants.h). The framework and applications alike call
-/// vyn::glColor3f(...) and friends, thin inline wrappers over the dispatch table, and never link the
-/// GL library or include the system's GL headers themselves. Anything later (extensions, later
+/// vyn::glColor3f(...) and friends, thin inline wrappers over the dispatch table, and never link
+/// the GL library or include the system's GL headers themselves. Anything later (extensions, later
 /// versions) comes from GetGLProcAddress. A test replaces the whole table with the recording double
 /// (framework/testing/vynGLRecorder.h).
 ///
@@ -26,10 +26,15 @@
 namespace vyn {
 
 /// The default library names of this platform.
+///@{
 const char* DefaultGLLibraryName();
 const char* DefaultGLULibraryName();
+///@}
 
+/// The dispatch table: one function pointer per GL and GLU entry point of vynGLFuncs.h, with the
+/// two loader functions behind them.
 struct GLDispatch {
+/// Declares the slot of one entry point of the list (undefined right after use).
 #define VYN_GL_SLOT(ret, name, params, args) ret(VYN_GLAPI* name) params;
     VYN_GL_FUNCS(VYN_GL_SLOT)
     VYN_GLU_FUNCS(VYN_GL_SLOT)
@@ -71,8 +76,11 @@ void ResetGLDispatch();
 /// side (display lists, buffer objects) dies with its context: compare the generation it was made
 /// in with this one before using it.
 uint64_t GLContextGeneration();
+/// Moves to a new generation: called by the window module when it makes or releases a context.
 void AdvanceGLContextGeneration();
 
+/// Defines the inline wrapper of one entry point of the list, calling through GL (undefined right
+/// after use).
 #define VYN_GL_WRAPPER(ret, name, params, args)                                                    \
     inline ret name params {                                                                       \
         return GL.name args;                                                                       \

@@ -11,7 +11,7 @@
 /// VYN_GL_FUNCS joins the groups below, which are there only to keep the list readable.
 #pragma once
 
-// Capabilities, attribute stacks, hints, state queries, errors and synchronisation.
+/// Capabilities, attribute stacks, hints, state queries, errors and synchronisation.
 #define VYN_GL_STATE_FUNCS(X)                                                                      \
     X(void, glEnable, (GLenum cap), (cap))                                                         \
     X(void, glDisable, (GLenum cap), (cap))                                                        \
@@ -32,8 +32,8 @@
     X(void, glFlush, (), ())                                                                       \
     X(void, glHint, (GLenum target, GLenum mode), (target, mode))
 
-// The frame buffer: clearing, write masks, depth, stencil, alpha test, blending, logic operation,
-// scissor, accumulation and the draw and read buffers.
+/// The frame buffer: clearing, write masks, depth, stencil, alpha test, blending, logic operation,
+/// scissor, accumulation and the draw and read buffers.
 #define VYN_GL_BUFFER_FUNCS(X)                                                                     \
     X(void, glClearIndex, (GLfloat c), (c))                                                        \
     X(void, glClearColor, (GLclampf red, GLclampf green, GLclampf blue, GLclampf alpha),           \
@@ -60,7 +60,7 @@
     X(void, glStencilOp, (GLenum fail, GLenum zfail, GLenum zpass), (fail, zfail, zpass))          \
     X(void, glClearStencil, (GLint s), (s))
 
-// Rasterisation of points, lines and polygons.
+/// Rasterisation of points, lines and polygons.
 #define VYN_GL_RASTER_FUNCS(X)                                                                     \
     X(void, glCullFace, (GLenum mode), (mode))                                                     \
     X(void, glFrontFace, (GLenum mode), (mode))                                                    \
@@ -72,7 +72,7 @@
     X(void, glPolygonStipple, (const GLubyte* mask), (mask))                                       \
     X(void, glGetPolygonStipple, (GLubyte * mask), (mask))
 
-// Matrices, the viewport and clip planes.
+/// Matrices, the viewport and clip planes.
 #define VYN_GL_TRANSFORM_FUNCS(X)                                                                  \
     X(void, glClipPlane, (GLenum plane, const GLdouble* equation), (plane, equation))              \
     X(void, glGetClipPlane, (GLenum plane, GLdouble * equation), (plane, equation))                \
@@ -100,7 +100,7 @@
     X(void, glTranslated, (GLdouble x, GLdouble y, GLdouble z), (x, y, z))                         \
     X(void, glTranslatef, (GLfloat x, GLfloat y, GLfloat z), (x, y, z))
 
-// Immediate mode: glBegin/glEnd, the current vertex attributes, raster position and rectangles.
+/// Immediate mode: glBegin/glEnd, the current vertex attributes, raster position and rectangles.
 #define VYN_GL_IMMEDIATE_FUNCS(X)                                                                  \
     X(void, glEdgeFlag, (GLboolean flag), (flag))                                                  \
     X(void, glEdgeFlagv, (const GLboolean* flag), (flag))                                          \
@@ -255,7 +255,7 @@
     X(void, glRectiv, (const GLint* v1, const GLint* v2), (v1, v2))                                \
     X(void, glRectsv, (const GLshort* v1, const GLshort* v2), (v1, v2))
 
-// Client-side vertex arrays.
+/// Client-side vertex arrays.
 #define VYN_GL_ARRAY_FUNCS(X)                                                                      \
     X(void, glVertexPointer, (GLint size, GLenum type, GLsizei stride, const void* pointer),       \
       (size, type, stride, pointer))                                                               \
@@ -276,7 +276,7 @@
     X(void, glInterleavedArrays, (GLenum format, GLsizei stride, const void* pointer),             \
       (format, stride, pointer))
 
-// Lighting, materials and fog.
+/// Lighting, materials and fog.
 #define VYN_GL_LIGHTING_FUNCS(X)                                                                   \
     X(void, glShadeModel, (GLenum mode), (mode))                                                   \
     X(void, glLightf, (GLenum light, GLenum pname, GLfloat param), (light, pname, param))          \
@@ -303,7 +303,7 @@
     X(void, glFogfv, (GLenum pname, const GLfloat* params), (pname, params))                       \
     X(void, glFogiv, (GLenum pname, const GLint* params), (pname, params))
 
-// Pixel storage, transfer and maps; bitmaps; drawing, reading and copying pixels.
+/// Pixel storage, transfer and maps; bitmaps; drawing, reading and copying pixels.
 #define VYN_GL_PIXEL_FUNCS(X)                                                                      \
     X(void, glPixelZoom, (GLfloat xfactor, GLfloat yfactor), (xfactor, yfactor))                   \
     X(void, glPixelStoref, (GLenum pname, GLfloat param), (pname, param))                          \
@@ -332,8 +332,8 @@
     X(void, glCopyPixels, (GLint x, GLint y, GLsizei width, GLsizei height, GLenum type),          \
       (x, y, width, height, type))
 
-// Textures: coordinate generation, environment, parameters, images, sub-images, copies and texture
-// objects.
+/// Textures: coordinate generation, environment, parameters, images, sub-images, copies and texture
+/// objects.
 #define VYN_GL_TEXTURE_FUNCS(X)                                                                    \
     X(void, glTexGend, (GLenum coord, GLenum pname, GLdouble param), (coord, pname, param))        \
     X(void, glTexGenf, (GLenum coord, GLenum pname, GLfloat param), (coord, pname, param))         \
@@ -413,7 +413,7 @@
        GLsizei height),                                                                            \
       (target, level, xoffset, yoffset, x, y, width, height))
 
-// Display lists.
+/// Display lists.
 #define VYN_GL_LIST_FUNCS(X)                                                                       \
     X(GLboolean, glIsList, (GLuint list), (list))                                                  \
     X(void, glDeleteLists, (GLuint list, GLsizei range), (list, range))                            \
@@ -424,7 +424,7 @@
     X(void, glCallLists, (GLsizei n, GLenum type, const void* lists), (n, type, lists))            \
     X(void, glListBase, (GLuint base), (base))
 
-// Evaluators.
+/// Evaluators.
 #define VYN_GL_EVALUATOR_FUNCS(X)                                                                  \
     X(void, glMap1d,                                                                               \
       (GLenum target, GLdouble u1, GLdouble u2, GLint stride, GLint order,                         \
@@ -464,7 +464,7 @@
     X(void, glEvalMesh2, (GLenum mode, GLint i1, GLint i2, GLint j1, GLint j2),                    \
       (mode, i1, i2, j1, j2))
 
-// Render modes, selection and feedback.
+/// Render modes, selection and feedback.
 #define VYN_GL_SELECTION_FUNCS(X)                                                                  \
     X(GLint, glRenderMode, (GLenum mode), (mode))                                                  \
     X(void, glFeedbackBuffer, (GLsizei size, GLenum type, GLfloat * buffer), (size, type, buffer)) \
@@ -475,7 +475,7 @@
     X(void, glPushName, (GLuint name), (name))                                                     \
     X(void, glPopName, (), ())
 
-// Entry points of the OpenGL library, each resolved on its first call.
+/// Entry points of the OpenGL library, each resolved on its first call.
 #define VYN_GL_FUNCS(X)                                                                            \
     VYN_GL_STATE_FUNCS(X)                                                                          \
     VYN_GL_BUFFER_FUNCS(X)                                                                         \
@@ -490,7 +490,7 @@
     VYN_GL_EVALUATOR_FUNCS(X)                                                                      \
     VYN_GL_SELECTION_FUNCS(X)
 
-// Entry points of the GLU library, resolved when the libraries are loaded.
+/// Entry points of the GLU library, resolved when the libraries are loaded.
 #define VYN_GLU_FUNCS(X)                                                                           \
     X(void, gluPerspective, (GLdouble fovy, GLdouble aspect, GLdouble zNear, GLdouble zFar),       \
       (fovy, aspect, zNear, zFar))                                                                 \

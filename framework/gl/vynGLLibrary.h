@@ -7,12 +7,14 @@
 
 namespace vyn {
 
+/// An opened library, as the system gives it (an HMODULE, a dlopen handle).
 using LibraryHandle = void*;
 
 /// Null when the library cannot be opened; LastLibraryError then says why.
 LibraryHandle OpenLibrary(const char* fileName);
 /// The system's words for the last failed OpenLibrary of this thread.
 std::string LastLibraryError();
+/// Closes a library OpenLibrary opened; a null one is ignored.
 void CloseLibrary(LibraryHandle library);
 /// Null when the library has no such symbol.
 void* FindLibrarySymbol(LibraryHandle library, const char* name);

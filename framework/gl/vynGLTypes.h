@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+/// The calling convention of GL and GLU entry points: __stdcall on 32-bit Windows, the default
+/// elsewhere.
 #if defined(_WIN32) && !defined(_WIN64)
 #define VYN_GLAPI __stdcall
 #else
@@ -12,6 +14,8 @@
 
 namespace vyn {
 
+/// OpenGL's scalar types, with the sizes OpenGL gives them.
+///@{
 using GLenum = uint32_t;
 using GLbitfield = uint32_t;
 using GLuint = uint32_t;
@@ -26,5 +30,6 @@ using GLfloat = float;
 using GLclampf = float;
 using GLdouble = double;
 using GLclampd = double;
+///@}
 
 } // namespace vyn

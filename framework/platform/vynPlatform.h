@@ -20,8 +20,10 @@
 
 namespace vyn {
 
+/// A backend: its name and one function pointer per call of vynPlatformCalls.h.
 struct PlatformBackend {
-    const char* Name;
+    const char* Name; ///< Its short name: "sdl2", "win32" or "fake".
+/// Declares the slot of one call of the list (undefined right after use).
 #define VYN_PLATFORM_SLOT(ret, name, params, args) ret(VYN_WINAPI* name) params;
     VYN_PLATFORM_CALLS(VYN_PLATFORM_SLOT)
 #undef VYN_PLATFORM_SLOT
@@ -36,6 +38,8 @@ const PlatformBackend& CurrentPlatformBackend();
 /// the backend for every following call; returns the one used before.
 const PlatformBackend& UsePlatformBackend(const PlatformBackend& backend);
 
+/// Defines the inline wrapper of one call of the list, calling through the backend in use
+/// (undefined right after use).
 #define VYN_PLATFORM_WRAPPER(ret, name, params, args)                                              \
     inline ret name params {                                                                       \
         return CurrentPlatformBackend().name args;                                                 \

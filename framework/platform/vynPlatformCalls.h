@@ -7,6 +7,7 @@
 /// here.
 #pragma once
 
+/// The calls, grouped by subject: X(result, name, (parameters), (arguments)) for each.
 #define VYN_PLATFORM_CALLS(X)                                                                      \
     /* Process */                                                                                  \
     X(HINSTANCE, GetModuleHandleA, (const char* moduleName), (moduleName))                         \

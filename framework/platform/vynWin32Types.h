@@ -8,6 +8,8 @@
 #include <cstddef>
 #include <cstdint>
 
+/// The calling convention of Win32 calls and callbacks: __stdcall on 32-bit Windows, the default
+/// elsewhere.
 #if defined(_WIN32) && !defined(_WIN64)
 #define VYN_WINAPI __stdcall
 #else
@@ -16,6 +18,9 @@
 
 namespace vyn {
 
+/// Windows' integer types, with their sizes there: LONG is 32 bits and WPARAM, LPARAM and
+/// LRESULT are as wide as a pointer, on every platform.
+///@{
 using BOOL = int;
 using BYTE = uint8_t;
 using WORD = uint16_t;
@@ -29,11 +34,16 @@ using LPARAM = intptr_t;
 using LRESULT = intptr_t;
 using DWORD_PTR = uintptr_t;
 using MMRESULT = UINT;
+///@}
 
+/// BOOL's two values.
+///@{
 inline constexpr BOOL FALSE = 0;
 inline constexpr BOOL TRUE = 1;
+///@}
 
-// Opaque handles: distinct pointer types, compared and stored, never dereferenced.
+/// Opaque handles: distinct pointer types, compared and stored, never dereferenced.
+///@{
 #define VYN_DECLARE_HANDLE(name)                                                                   \
     struct name##__;                                                                               \
     using name = name##__*
@@ -46,42 +56,58 @@ VYN_DECLARE_HANDLE(HCURSOR);
 VYN_DECLARE_HANDLE(HBRUSH);
 VYN_DECLARE_HANDLE(HMENU);
 #undef VYN_DECLARE_HANDLE
+///@}
 
+/// A window procedure: the function of a window class that every message of its windows goes to.
 using WNDPROC = LRESULT(VYN_WINAPI*)(HWND, UINT, WPARAM, LPARAM);
+/// A multimedia-timer callback (timeSetEvent); Windows runs it on a thread of its own.
 using LPTIMECALLBACK = void(VYN_WINAPI*)(UINT timerId, UINT message, DWORD_PTR user,
                                          DWORD_PTR reserved1, DWORD_PTR reserved2);
 
+/// A point in pixels, with Windows' layout and meaning.
 struct POINT {
-    LONG x;
-    LONG y;
+    LONG x; ///< Rightwards.
+    LONG y; ///< Downwards.
 };
 
+/// A rectangle in pixels, with Windows' layout and meaning: right and bottom lie just outside it.
 struct RECT {
+    /// Its edges.
+    ///@{
     LONG left;
     LONG top;
     LONG right;
     LONG bottom;
+    ///@}
 };
 
+/// A queued message, with Windows' layout and meaning (PeekMessageA fills it).
 struct MSG {
-    HWND hwnd;
-    UINT message;
-    WPARAM wParam;
-    LPARAM lParam;
-    DWORD time;
-    POINT pt;
+    HWND hwnd;     ///< The window it is for; null for a message to the thread (WM_QUIT).
+    UINT message;  ///< Which message: WM_PAINT, WM_KEYDOWN...
+    WPARAM wParam; ///< The message's first parameter.
+    LPARAM lParam; ///< The message's second parameter.
+    DWORD time;    ///< When it was posted, in milliseconds.
+    POINT pt;      ///< Where the cursor was then, in screen coordinates.
 };
 
+/// What BeginPaint gives and EndPaint takes back, with Windows' layout and meaning.
 struct PAINTSTRUCT {
-    HDC hdc;
-    BOOL fErase;
-    RECT rcPaint;
+    HDC hdc;      ///< The device context to paint with.
+    BOOL fErase;  ///< Whether the background still needs erasing.
+    RECT rcPaint; ///< The part of the client area to paint.
+    /// Reserved for the system.
+    ///@{
     BOOL fRestore;
     BOOL fIncUpdate;
     BYTE rgbReserved[32];
+    ///@}
 };
 
+/// A window class, as RegisterClassExA takes it, with Windows' layout and meaning.
 struct WNDCLASSEXA {
+    /// Windows' fields, with their meaning there.
+    ///@{
     UINT cbSize;
     UINT style;
     WNDPROC lpfnWndProc;
@@ -94,9 +120,14 @@ struct WNDCLASSEXA {
     const char* lpszMenuName;
     const char* lpszClassName;
     HICON hIconSm;
+    ///@}
 };
 
+/// A pixel format, as ChoosePixelFormat takes it and DescribePixelFormat gives it, with Windows'
+/// layout and meaning.
 struct PIXELFORMATDESCRIPTOR {
+    /// Windows' fields, with their meaning there.
+    ///@{
     WORD nSize;
     WORD nVersion;
     DWORD dwFlags;
@@ -123,21 +154,30 @@ struct PIXELFORMATDESCRIPTOR {
     DWORD dwLayerMask;
     DWORD dwVisibleMask;
     DWORD dwDamageMask;
+    ///@}
 };
 static_assert(sizeof(PIXELFORMATDESCRIPTOR) == 40);
 
+/// A display mode, as ChangeDisplaySettingsA takes it, with Windows' layout and meaning.
 struct DEVMODEA {
+    /// Windows' fields, with their meaning there.
+    ///@{
     BYTE dmDeviceName[32];
     WORD dmSpecVersion;
     WORD dmDriverVersion;
     WORD dmSize;
     WORD dmDriverExtra;
     DWORD dmFields;
+    ///@}
     /// The printer/display union; displays use the position and orientation members.
+    ///@{
     LONG dmPositionX;
     LONG dmPositionY;
     DWORD dmDisplayOrientation;
     DWORD dmDisplayFixedOutput;
+    ///@}
+    /// Windows' fields, with their meaning there.
+    ///@{
     SHORT dmColor;
     SHORT dmDuplex;
     SHORT dmYResolution;
@@ -158,6 +198,7 @@ struct DEVMODEA {
     DWORD dmReserved2;
     DWORD dmPanningWidth;
     DWORD dmPanningHeight;
+    ///@}
 };
 static_assert(sizeof(DEVMODEA) == 156);
 
@@ -298,6 +339,7 @@ inline constexpr WPARAM VK_OEM_7 = 0xDE;
 ///@}
 
 /// Class and window styles
+///@{
 inline constexpr UINT CS_VREDRAW = 0x0001;
 inline constexpr UINT CS_HREDRAW = 0x0002;
 inline constexpr UINT CS_DBLCLKS = 0x0008;
@@ -318,6 +360,7 @@ inline constexpr DWORD WS_OVERLAPPEDWINDOW =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
 inline constexpr DWORD WS_EX_WINDOWEDGE = 0x00000100;
 inline constexpr DWORD WS_EX_APPWINDOW = 0x00040000;
+///@}
 
 /// ShowWindow commands
 ///@{
@@ -378,6 +421,7 @@ inline constexpr int COLOR_INACTIVEBORDER = 11;
 inline const char* const IDC_ARROW = reinterpret_cast<const char*>(static_cast<uintptr_t>(32512));
 
 /// Building and taking apart message parameters.
+///@{
 constexpr WORD LOWORD(uintptr_t value) {
     return static_cast<WORD>(value & 0xFFFF);
 }
@@ -390,5 +434,6 @@ constexpr LPARAM MAKELPARAM(WORD low, WORD high) {
 constexpr WPARAM MAKEWPARAM(WORD low, WORD high) {
     return static_cast<WPARAM>(static_cast<DWORD>(low) | (static_cast<DWORD>(high) << 16));
 }
+///@}
 
 } // namespace vyn

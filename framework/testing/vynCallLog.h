@@ -18,8 +18,11 @@
 
 namespace vyn {
 
+/// One argument as the log keeps it: an integer, a floating-point value, an address or a text.
 using CallArg = std::variant<long long, double, const void*, std::string>;
 
+/// Keeps a value as its kind: texts as strings (a null text as an empty one), other pointers as
+/// addresses, floating-point values as double, integers and enumerations as long long.
 template <typename T>
 CallArg ToCallArg(const T& value) {
     if constexpr (std::is_same_v<T, std::string>)
@@ -40,10 +43,13 @@ CallArg ToCallArg(const T& value) {
         return static_cast<long long>(value);
 }
 
+/// One call; records compare equal when their names and arguments do, so that a test can compare
+/// a log with the calls it expects.
 struct CallRecord {
-    std::string Name;
-    std::vector<CallArg> Args;
+    std::string Name;          ///< The call's name: "glClear", "SwapBuffers".
+    std::vector<CallArg> Args; ///< Its arguments, in order.
 
+    /// Same name, and the same arguments of the same kinds.
     bool operator==(const CallRecord&) const = default;
 };
 
@@ -53,17 +59,24 @@ CallRecord Call(std::string name, const Args&... args) {
     return CallRecord{std::move(name), {ToCallArg(args)...}};
 }
 
+/// Prints name(arguments), texts quoted and integers also in hexadecimal: how a failed assertion
+/// shows a call.
 std::ostream& operator<<(std::ostream& out, const CallRecord& call);
 
+/// The log: calls in the order they were made, read as copies.
 class CallLog {
   public:
+    /// Appends a call.
     void Add(CallRecord call);
+    /// Forgets every call.
     void Clear();
+    /// Every call, in order.
     std::vector<CallRecord> Calls() const;
     /// Only the calls whose names are among `names`, in order.
     std::vector<CallRecord> Only(const std::vector<std::string>& names) const;
     /// Only the names, in order.
     std::vector<std::string> Names() const;
+    /// How many calls there are.
     size_t Size() const;
 
   private:

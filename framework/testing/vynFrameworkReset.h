@@ -8,6 +8,7 @@
 
 namespace vyn {
 
+/// Puts the framework back to how a program starts, as the file's description says.
 void RestoreStartValues();
 
 } // namespace vyn

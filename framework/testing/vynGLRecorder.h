@@ -20,14 +20,17 @@
 
 namespace vyn {
 
+/// The recording double: while it lives, every slot of GL goes to it.
 class RecordingGL {
   public:
+    /// Plugs the double into every slot of GL, recording into `log`; throws std::logic_error
+    /// while another RecordingGL lives.
     explicit RecordingGL(CallLog& log);
     ~RecordingGL();
     RecordingGL(const RecordingGL&) = delete;
     RecordingGL& operator=(const RecordingGL&) = delete;
 
-    CallLog& Log;
+    CallLog& Log; ///< Where the calls are recorded.
 
     /// glGetString answers; a name without an entry answers null.
     std::map<GLenum, std::string> Strings;

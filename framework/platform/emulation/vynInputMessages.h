@@ -18,54 +18,68 @@ namespace vyn {
 
 /// The set-1 scan code Windows reports for a virtual key, and whether it is an extended key.
 struct ScanCode {
-    BYTE Code = 0;
-    bool Extended = false;
+    BYTE Code = 0;         ///< The scan code; 0 for none.
+    bool Extended = false; ///< An extended key: lParam bit 24 is set.
 };
+/// The scan code of a US-layout PC keyboard for a virtual key; a zero code for a key it lacks.
 ScanCode ScanCodeOfVirtualKey(WPARAM virtualKey);
 
+/// The modifiers that decide between key and system-key messages.
 struct KeyModifiers {
-    bool Alt = false;
-    bool Control = false;
+    bool Alt = false;     ///< Either Alt key is held.
+    bool Control = false; ///< Either Ctrl key is held.
 };
 
+/// One key press or release, as KeyMessage takes it.
 struct KeyEvent {
-    WPARAM VirtualKey = 0;
-    bool Down = true;
+    WPARAM VirtualKey = 0; ///< The key: VK_* or the letter or digit.
+    bool Down = true;      ///< A press; false for a release.
     /// The key was already down before this event: an auto-repeat.
     bool Repeat = false;
-    /// Modifiers held when the event happens (for the Alt key's own release, Alt is no longer held).
+    /// Modifiers held when the event happens (for the Alt key's own release, Alt is no longer
+    /// held).
     KeyModifiers Held;
     /// The key's scan code when it differs from the virtual key's usual one (right Shift); a zero
     /// code means the usual one.
-    ///@{
     ScanCode Scan;
 };
-    ///@}
 
+/// A message ready to post: what a window procedure receives for an input event.
 struct InputMessage {
-    UINT Message = WM_NULL;
-    WPARAM WParam = 0;
-    LPARAM LParam = 0;
+    UINT Message = WM_NULL; ///< WM_KEYDOWN, WM_LBUTTONUP, WM_MOUSEWHEEL...
+    WPARAM WParam = 0;      ///< The message's wParam.
+    LPARAM LParam = 0;      ///< The message's lParam.
 };
 
+/// The key message of an event, with the lParam bits described above.
 InputMessage KeyMessage(const KeyEvent& event);
 
+/// The five mouse buttons Windows reports (X1 and X2: the side buttons).
 enum class MouseButton { Left, Right, Middle, X1, X2 };
 
+/// What mouse messages report besides the position: the buttons and modifiers held.
 struct MouseState {
+    /// The buttons held.
+    ///@{
     bool Left = false;
     bool Right = false;
     bool Middle = false;
     bool X1 = false;
     bool X2 = false;
+    ///@}
+    /// The modifiers held.
+    ///@{
     bool Shift = false;
     bool Control = false;
+    ///@}
 };
 
-/// MAKELPARAM(x, y) with each coordinate wrapped to 16 bits, as WM_MOVE and mouse messages carry it.
+/// MAKELPARAM(x, y) with each coordinate wrapped to 16 bits, as WM_MOVE and mouse messages carry
+/// it.
 LPARAM PointLParam(int x, int y);
 /// The flag of `button` in `state`.
 bool& ButtonHeld(MouseState& state, MouseButton button);
+/// The MK_* flags of `state`: the wParam of mouse messages.
 WPARAM MouseKeyFlags(const MouseState& state);
 /// WM_MOUSEMOVE at client (x, y) with the buttons and modifiers of `state`.
 InputMessage MouseMoveMessage(int x, int y, const MouseState& state);

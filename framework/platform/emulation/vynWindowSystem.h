@@ -32,17 +32,21 @@
 
 namespace vyn {
 
+/// One window: what the window system knows of it.
 struct WindowRecord {
-    HWND Handle = nullptr;
-    std::string ClassName;
-    WNDPROC Procedure = nullptr;
-    DWORD Style = 0;
-    DWORD ExStyle = 0;
-    std::string Caption;
+    HWND Handle = nullptr;       ///< Its handle, never reused while the system lives.
+    std::string ClassName;       ///< Its class's name, spelt as it was registered.
+    WNDPROC Procedure = nullptr; ///< Its class's window procedure.
+    DWORD Style = 0;             ///< WS_* styles.
+    DWORD ExStyle = 0;           ///< WS_EX_* styles.
+    std::string Caption;         ///< The title-bar text.
     /// The client area in screen coordinates, and where Restore puts it back after a maximise.
     ///@{
     RECT Client{};
     RECT Normal{};
+    ///@}
+    /// Its show state.
+    ///@{
     bool Visible = false;
     bool Minimized = false;
     bool Maximized = false;
@@ -53,30 +57,39 @@ struct WindowRecord {
     RECT UpdateRect{};
     ///@}
     /// The window's own device context (every class here behaves as CS_OWNDC), made by GetDC.
-    ///@{
     HDC DeviceContext = nullptr;
+    /// The pixel format SetPixelFormat gave it, set once; 0 while there is none.
     int PixelFormat = 0;
+    /// DestroyWindow is under way: a second DestroyWindow from WM_DESTROY does nothing.
     bool Destroying = false;
 };
-    ///@}
 
 /// How a state change reaches the window procedure.
 enum class Delivery { Send, Post };
 
+/// The frame's sizes in pixels: the border of a resizable (WS_THICKFRAME) and of a WS_BORDER
+/// window, the title bar and the menu bar.
+///@{
 inline constexpr LONG FrameBorder = 8;
 inline constexpr LONG ThinBorder = 1;
 inline constexpr LONG CaptionHeight = 23;
 inline constexpr LONG MenuHeight = 20;
+///@}
 
 /// The frame around the client area for a style: left, top, right and bottom widths.
 RECT FrameInsets(DWORD style, bool menu);
 /// AdjustWindowRectEx: grows a client rectangle by the frame; FALSE for no rectangle.
 BOOL AdjustRectForFrame(RECT* rect, DWORD style, BOOL menu);
 /// The window rectangle around a client rectangle, and back.
+///@{
 RECT WindowRectOfClient(const RECT& client, DWORD style);
 RECT ClientRectOfWindow(const RECT& window, DWORD style);
+///@}
+/// A rectangle's size.
+///@{
 LONG Width(const RECT& rect);
 LONG Height(const RECT& rect);
+///@}
 
 /// The keys of a map, in order.
 template <typename Map>
@@ -87,16 +100,22 @@ std::vector<typename Map::key_type> KeysOf(const Map& map) {
     return keys;
 }
 
+/// The shared window-system state, driven by one backend (see the file's description).
 class WindowSystem {
   public:
+    /// The thread that makes it is the main thread.
     WindowSystem();
 
     /// Classes. Names compare without regard to case, as Windows compares them.
+    ///@{
     ATOM RegisterClass(const WNDCLASSEXA* windowClass);
     /// Fails for an unknown class and for a class that still has windows.
     BOOL UnregisterClass(const char* className);
+    /// The class's record as registered; null for an unknown class.
     const WNDCLASSEXA* FindClass(const char* className) const;
+    /// The names of the registered classes, spelt as they were registered.
     std::vector<std::string> ClassNames() const;
+    ///@}
 
     /// A new window of a registered class, not yet told about itself; null for an unknown class.
     HWND AddWindow(const char* className, const char* caption, DWORD style, DWORD exStyle,
@@ -106,41 +125,62 @@ class WindowSystem {
     bool SendCreationMessages(HWND window);
     /// Deactivation, WM_DESTROY, then the window is forgotten with its queued messages.
     bool DestroyWindow(HWND window);
+    /// The window's record; null for a window that does not exist.
+    ///@{
     WindowRecord* Find(HWND window);
     const WindowRecord* Find(HWND window) const;
+    ///@}
+    /// The window whose device context this is; null when there is none.
     WindowRecord* FindByDeviceContext(HDC deviceContext);
+    /// Every window, in the order of their handles.
     std::vector<HWND> Windows() const;
+    /// The active window, and the one with the keyboard focus; null when there is none.
+    ///@{
     HWND ActiveWindow() const { return Active; }
     HWND FocusWindow() const { return Focus; }
+    ///@}
 
     /// State changes, each delivered as `how` says.
+    ///@{
     void Resize(HWND window, LONG width, LONG height, Delivery how);
     void Move(HWND window, LONG x, LONG y, Delivery how);
     void Minimize(HWND window, Delivery how);
+    /// Makes the client area fill `area`.
     void Maximize(HWND window, const RECT& area, Delivery how);
+    /// Back from minimised or maximised, to the client area it had before.
     void Restore(HWND window, Delivery how);
+    /// Activates the window and gives it the focus, deactivating the window active before.
     void Activate(HWND window, Delivery how);
+    /// Takes the activation and the focus from the window, when it has them.
     void Deactivate(HWND window, Delivery how);
+    ///@}
     /// ShowWindow: the previous visibility; `screen` is the area a maximised window fills.
     BOOL Show(HWND window, int command, const RECT& screen);
     /// SetForegroundWindow: activates the window.
     BOOL Foreground(HWND window);
     /// SetFocus: the window that had the focus; null (nothing changed) for an unknown window.
     HWND SetFocus(HWND window);
+    /// InvalidateRect: adds `rect` (client coordinates; null: the whole client area) to the
+    /// update region; a null window invalidates every window.
     BOOL Invalidate(HWND window, const RECT* rect);
+    /// Empties the window's update region.
     void Validate(HWND window);
     /// UpdateWindow: sends WM_PAINT at once when the window has an update region.
     BOOL Update(HWND window);
     /// BeginPaint validates the update region it reports; EndPaint closes the bracket.
+    ///@{
     HDC BeginPaint(HWND window, PAINTSTRUCT* paint);
     BOOL EndPaint(HWND window, const PAINTSTRUCT* paint);
+    ///@}
 
     /// Device contexts: one per window, made on first request.
     HDC DeviceContextOf(HWND window);
+    /// ReleaseDC: 1 when the context is the window's own, else 0; the context stays the window's.
     int ReleaseDeviceContext(HWND window, HDC deviceContext);
+    /// DeleteDC: the window forgets its context; the next request makes a new one.
     BOOL DeleteDeviceContext(HDC deviceContext);
 
-    /// Messages.
+    /// Messages: SendMessageA, calling the window procedure at once; 0 for an unknown window.
     LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     /// false for a window that does not exist; a null window posts a thread message.
     bool Post(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -158,14 +198,18 @@ class WindowSystem {
 
     /// SetWindowTextA from any thread; from the main thread it sends WM_SETTEXT at once.
     BOOL SetCaption(HWND window, const char* text);
+    /// Applies the captions handed over by other threads, as WM_SETTEXT; main thread only.
     void DeliverCaptions();
+    /// Whether the calling thread is the main thread.
     bool OnMainThread() const { return std::this_thread::get_id() == MainThread; }
 
     /// Backend hooks: a message is about to reach a window procedure; a caption took effect; a
     /// caption arrived from another thread.
+    ///@{
     std::function<void(HWND, UINT, WPARAM, LPARAM)> Delivering;
     std::function<void(HWND, const std::string&)> CaptionChanged;
     std::function<void()> Wake;
+    ///@}
 
   private:
     void Deliver(HWND window, UINT message, WPARAM wParam, LPARAM lParam, Delivery how);
@@ -195,7 +239,7 @@ class WindowSystem {
     std::deque<MSG> Queue;
     std::map<HWND, std::string> PendingCaptions;
     std::set<HWND> LiveWindows;
-};
     ///@}
+};
 
 } // namespace vyn

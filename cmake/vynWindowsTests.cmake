@@ -22,15 +22,20 @@ if(NOT VYN_WINE)
 endif()
 
 # Before the first test: refuses to run without a display, ends a Wine session left from an
-# earlier run (its desktop may be bound to a display that is gone), makes or updates the prefix
-# and waits until it is written out.
+# earlier run (its desktop may be bound to a display that is gone), makes or updates the prefix,
+# waits until it is written out, then starts a server that stays up until the last test. Left to
+# itself the server quits a few seconds after its last program ends, and a program started in
+# that moment loses its connection ("recvmsg: Connection reset by peer") before its first line.
 string(JOIN " " VYN_WINE_RUN ${CMAKE_CROSSCOMPILING_EMULATOR})
 set(VYN_WINESERVER_RUN env WINEPREFIX=${VYN_WINE_PREFIX} ${VYN_WINESERVER})
 string(JOIN " " VYN_WINESERVER_RUN ${VYN_WINESERVER_RUN})
 add_test(NAME wine-prefix COMMAND sh -c
   "test -n \"$DISPLAY\" || { echo 'Windows tests need an X display: run ctest under xvfb-run' >&2; exit 1; }
-   ${VYN_WINESERVER_RUN} -k 2>/dev/null; ${VYN_WINE_RUN} wineboot --init && ${VYN_WINESERVER_RUN} -w")
+   ${VYN_WINESERVER_RUN} -k 2>/dev/null; ${VYN_WINE_RUN} wineboot --init && ${VYN_WINESERVER_RUN} -w &&
+   ${VYN_WINESERVER_RUN} -p </dev/null >/dev/null 2>&1")
 set_tests_properties(wine-prefix PROPERTIES FIXTURES_SETUP wine-prefix TIMEOUT 300 LABELS windows)
+add_test(NAME wine-session-end COMMAND sh -c "${VYN_WINESERVER_RUN} -k 2>/dev/null; true")
+set_tests_properties(wine-session-end PROPERTIES FIXTURES_CLEANUP wine-prefix TIMEOUT 60 LABELS windows)
 
 # vyn_run_under_wine(test): the test waits for the prefix. A suite passes only when GoogleTest
 # says so: a program that dies of a stack overflow under Wine may still exit with status 0.

@@ -28,6 +28,8 @@ struct GLDispatch {
 #undef VYN_GL_SLOT
     // Loads the two libraries; true when the GL library was loaded.
     bool (*LoadLibraries)(const char* glLibrary, const char* gluLibrary);
+    // Whether every GLU entry point can be called.
+    bool (*GLUEntryPointsAvailable)();
 };
 
 // The table every wrapper calls through: the seam a test double plugs into (vyntesting's
@@ -37,6 +39,10 @@ extern GLDispatch GL;
 // Loads (or reloads) the GL and GLU libraries and resets every GL entry point to be resolved on
 // its next call. A missing GLU library does not make it fail; GLU calls then throw.
 bool LoadGLBinding(const char* glLibrary, const char* gluLibrary);
+
+// Whether the GLU entry points can be called: false when no GLU library (or one without them)
+// was loaded, so that a caller can do without GLU instead of catching its calls' failures.
+bool GLUAvailable();
 
 // Puts the default table back: the real loader, lazy GL resolvers, GLU not loaded.
 void ResetGLDispatch();

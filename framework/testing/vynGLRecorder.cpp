@@ -105,6 +105,8 @@ struct RecordingGLAnswers {
                              heightOut, typeOut, dataOut));
         return recorder.ScaleImageResult;
     }
+
+    static bool GLUPresent() { return Recorder().GLUPresent; }
 };
 
 RecordingGL::RecordingGL(CallLog& log) : Log(log) {
@@ -116,6 +118,7 @@ RecordingGL::RecordingGL(CallLog& log) : Log(log) {
     VYN_GLU_FUNCS(VYN_GL_INSTALL)
 #undef VYN_GL_INSTALL
     GL.LoadLibraries = RecordLoad;
+    GL.GLUEntryPointsAvailable = RecordingGLAnswers::GLUPresent;
     GL.glEnable = RecordingGLAnswers::Enable;
     GL.glDisable = RecordingGLAnswers::Disable;
     GL.glIsEnabled = RecordingGLAnswers::IsEnabled;
@@ -134,6 +137,9 @@ RecordingGL::~RecordingGL() {
 void RecordingGL::Record(CallRecord call) {
     if (FailingCalls.count(call.Name))
         throw std::runtime_error(call.Name + " failed (injected by the test)");
+    // As the binding without a GLU library: its calls throw.
+    if (!GLUPresent && call.Name.starts_with("glu"))
+        throw std::runtime_error("GLU entry point " + call.Name + " is not available");
     Log.Add(std::move(call));
 }
 

@@ -40,6 +40,8 @@ class RecordingGL {
     GLuint NextTextureName = 1;
     // What the library loader and gluScaleImage report.
     bool LoadResult = true;
+    // False: as without a GLU library, GLUAvailable() answers false and GLU calls throw.
+    bool GLUPresent = true;
     GLint ScaleImageResult = 0;
     // Calls that throw instead of being recorded.
     std::set<std::string> FailingCalls;

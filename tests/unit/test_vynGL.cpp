@@ -119,3 +119,23 @@ TEST(Recorder, LogsCallsAndAnswersQueriesThenPutsTheBindingBack) {
     EXPECT_FALSE(LoadGLBinding("libvyn-no-such-gl.so", "libvyn-no-such-glu.so"));
     EXPECT_EQ(log.Size(), logged);
 }
+
+TEST_F(Binding, GLUIsAvailableOnlyWithEveryEntryPoint) {
+    ASSERT_TRUE(LoadGLBinding(VYN_FAKE_GL_LIBRARY, "libvyn-no-such-glu.so"));
+    EXPECT_FALSE(GLUAvailable()) << "no GLU library";
+    ASSERT_TRUE(LoadGLBinding(VYN_FAKE_GL_LIBRARY, VYN_FAKE_GL_LIBRARY));
+    EXPECT_FALSE(GLUAvailable()) << "a GLU library without gluScaleImage";
+    ASSERT_TRUE(LoadGLBinding(DefaultGLLibraryName(), DefaultGLULibraryName()));
+    EXPECT_TRUE(GLUAvailable());
+}
+
+TEST(Recorder, WithoutGLUAsTheTestChose) {
+    CallLog log;
+    RecordingGL recorder(log);
+    EXPECT_TRUE(GLUAvailable());
+    EXPECT_EQ(log.Size(), 0u) << "a question about the binding, not a GL call";
+    recorder.GLUPresent = false;
+    EXPECT_FALSE(GLUAvailable());
+    EXPECT_NE(MessageOf([] { gluPerspective(45, 1, 1, 100); }).find("gluPerspective"),
+              std::string::npos);
+}

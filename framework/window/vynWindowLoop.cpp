@@ -50,7 +50,7 @@ void OnMouseButton(int button, bool down, int32_t slot) {
     CurrentMouse->Fire(slot);
 }
 
-void OnSize(WPARAM kind, LPARAM lParam) {
+void OnSize(HWND window, WPARAM kind, LPARAM lParam) {
     if (kind == SIZE_MINIMIZED) {
         Framework.Active = false;
         return;
@@ -65,8 +65,10 @@ void OnSize(WPARAM kind, LPARAM lParam) {
     ApplyProjection();
     if (ResizeRoutine)
         ResizeRoutine(Framework.Width, Framework.Height);
+    // The window itself: during CreateWindowExA the record holds no handle yet, and
+    // InvalidateRect(NULL) would redraw every window on the desktop.
     if (kind == SIZE_RESTORED)
-        InvalidateRect(Framework.WindowHandle, nullptr, FALSE);
+        InvalidateRect(window, nullptr, FALSE);
     else
         PresentFrame();
 }
@@ -109,7 +111,7 @@ LRESULT VYN_WINAPI MainWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
         PresentFrame();
         return 0;
     case WM_SIZE:
-        OnSize(wParam, lParam);
+        OnSize(window, wParam, lParam);
         return 0;
     case WM_ACTIVATE:
     case WM_SETFOCUS:

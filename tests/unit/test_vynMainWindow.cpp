@@ -150,6 +150,15 @@ TEST_F(Lifecycle, NoWindowUnregistersTheClass) {
     EXPECT_FALSE(Framework.ContextReady);
 }
 
+// CreateWindowExA sends WM_SIZE before it returns, while the record holds no handle yet: the
+// invalidation must name the new window, as InvalidateRect(NULL) redraws the whole desktop.
+TEST_F(Lifecycle, TheResizeSentDuringCreationInvalidatesTheNewWindow) {
+    ASSERT_TRUE(CreateFromSettings());
+    EXPECT_EQ(Log.Only({"InvalidateRect"}),
+              (std::vector<CallRecord>{
+                  Call("InvalidateRect", TheWindow(), static_cast<const RECT*>(nullptr), FALSE)}));
+}
+
 // Each failure after the window exists releases everything made so far.
 class ReleasesWhatWasMade : public WindowTest, public ::testing::WithParamInterface<const char*> {};
 

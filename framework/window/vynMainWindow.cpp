@@ -191,13 +191,16 @@ bool CreateMainWindow(int32_t left, int32_t top, int32_t width, int32_t height, 
             AdjustWindowRectEx(&frame, styles.Style, FALSE, styles.Ex);
 
         const std::string name = Framework.WindowName.Get();
-        HWND window;
-        {
+        HWND window = nullptr;
+        try {
             FloatingPointGuard keepControlWord;
             window =
                 CreateWindowExA(styles.Ex, name.c_str(), name.c_str(), styles.Style, frame.left,
                                 frame.top, frame.right - frame.left, frame.bottom - frame.top,
                                 nullptr, nullptr, ProgramInstance(), nullptr);
+        } catch (...) {
+            // A failure of the window procedure during creation: the backend made no window.
+            FailFromException("the window procedure failed during CreateWindowExA");
         }
         Framework.WindowHandle = window;
         Framework.Active = false;

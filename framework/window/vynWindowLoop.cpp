@@ -205,6 +205,12 @@ bool DrawFrame() {
 }
 
 void SetProjection(int32_t width, int32_t height) {
+    // Without GLU there is no perspective to set; the rest alone would leave a projection that
+    // shows nothing, so the one in force stays.
+    if (!GLUAvailable()) {
+        RecordFailure("no GLU library: the projection is left as it was");
+        return;
+    }
     width = width > 0 ? width : 1;
     height = height > 0 ? height : 1;
     glViewport(0, 0, width, height);

@@ -31,6 +31,7 @@ void PresentFrame();
 // PresentFrame, with any failure turned into false.
 bool DrawFrame();
 // Viewport and a 45° perspective (near 1, far 100) for a client size; resets the model-view matrix.
+// Without GLU it changes nothing and records why.
 void SetProjection(int32_t width, int32_t height);
 void ApplyProjection();
 // Starts or stops the once-a-second caption timer.

@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -139,6 +140,28 @@ TEST_F(SdlPlatformTest, CreationSendsTheMessagesOfWindowsWithTheClientArea) {
     EXPECT_EQ(height, 300);
     // The class still has a window.
     EXPECT_FALSE(vyn::UnregisterClassA("vynDisplayTest", nullptr));
+}
+
+LRESULT VYN_WINAPI FailingOnSize(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SIZE)
+        throw std::runtime_error("WM_SIZE failed");
+    return vyn::DefWindowProcA(window, message, wParam, lParam);
+}
+
+// The failure passes on through CreateWindowExA, which leaves neither a window nor an SDL window
+// of the class behind.
+TEST_F(SdlPlatformTest, AProcedureFailingDuringCreationTakesItsWindowWithIt) {
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = FailingOnSize;
+    windowClass.lpszClassName = "vynFailingTest";
+    ASSERT_NE(vyn::RegisterClassExA(&windowClass), 0);
+    EXPECT_THROW(vyn::CreateWindowExA(0, "vynFailingTest", "failing", WS_OVERLAPPEDWINDOW, 0, 0,
+                                      200, 100, nullptr, nullptr, nullptr, nullptr),
+                 std::runtime_error);
+    EXPECT_TRUE(vyn::Sdl().System.Windows().empty());
+    EXPECT_TRUE(vyn::Sdl().Windows.empty());
+    EXPECT_TRUE(vyn::UnregisterClassA("vynFailingTest", nullptr)) << "a window of it is left";
 }
 
 TEST_F(SdlPlatformTest, PopupStyleMakesABorderlessFixedWindow) {

@@ -1,3 +1,4 @@
+#include "framework/core/vynFailure.h"
 #include "framework/input/vynKeyBoardU.h"
 #include "framework/input/vynMouseU.h"
 #include "framework/render/vynDrawLineU.h"
@@ -157,6 +158,29 @@ TEST_F(Lifecycle, TheResizeSentDuringCreationInvalidatesTheNewWindow) {
     EXPECT_EQ(Log.Only({"InvalidateRect"}),
               (std::vector<CallRecord>{
                   Call("InvalidateRect", TheWindow(), static_cast<const RECT*>(nullptr), FALSE)}));
+}
+
+TEST_F(Lifecycle, AFailureOfTheProcedureDuringCreationLeavesNoWindowAndNoClass) {
+    Recorder.FailingCalls = {"glViewport"};
+    EXPECT_FALSE(CreateFromSettings());
+    EXPECT_NE(LastFailure().find("glViewport"), std::string::npos) << LastFailure();
+    EXPECT_EQ(TheWindow(), nullptr);
+    EXPECT_FALSE(Framework.Active);
+    EXPECT_TRUE(Platform.Windows().Windows().empty());
+    EXPECT_TRUE(Platform.RegisteredClasses().empty());
+    Recorder.FailingCalls.clear();
+    EXPECT_TRUE(CreateFromSettings());
+}
+
+TEST_F(Lifecycle, WithoutGLUTheProjectionIsLeftAloneAndCreationGoesOn) {
+    Recorder.GLUPresent = false;
+    ASSERT_TRUE(CreateFromSettings());
+    EXPECT_TRUE(Log.Only({"glViewport", "glMatrixMode", "gluPerspective"}).empty());
+    Log.Clear();
+    ClearFailure();
+    SetProjection(640, 480);
+    EXPECT_EQ(Log.Size(), 0u);
+    EXPECT_NE(LastFailure().find("GLU"), std::string::npos) << LastFailure();
 }
 
 // Each failure after the window exists releases everything made so far.

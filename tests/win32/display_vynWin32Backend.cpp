@@ -175,6 +175,17 @@ TEST_F(Win32Backend, AFailureDuringCreationAbortsItAndIsTheLastTheProcedureSees)
     // Had a window survived, the class could not be unregistered in TearDown.
 }
 
+TEST_F(Win32Backend, AFailureAfterWindowsMadeTheWindowStillLeavesNone) {
+    // WM_SIZE comes after WM_CREATE: Windows has made the window when the procedure fails.
+    OnMessage = [](UINT message) {
+        if (message == WM_SIZE)
+            throw std::runtime_error("WM_SIZE failed");
+    };
+    EXPECT_THROW(Create(), std::runtime_error);
+    EXPECT_EQ(FindWindowW(L"vynBackendTest", nullptr), nullptr);
+    // TearDown's unregistration fails while a window of the class is left.
+}
+
 TEST_F(Win32Backend, ACaptionFromAnotherThreadIsHandedOverWithoutWaiting) {
     ASSERT_NE(Create(), nullptr);
     // Windows' own SetWindowTextA would wait here for this thread, which does not pump.

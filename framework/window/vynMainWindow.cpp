@@ -285,7 +285,9 @@ bool InitContext() {
     glGetIntegerv(GL_MAX_NAME_STACK_DEPTH, &depth);
     Framework.SelectBufferSize = depth > 0 ? depth : 0;
     void* buffer = nullptr;
-    if (AllocZeroed(buffer, Framework.SelectBufferSize * static_cast<int32_t>(sizeof(uint32_t))))
+    // In 64 bits: a driver's depth above 2^29 overflows a 32-bit byte count.
+    const int64_t bytes = int64_t{Framework.SelectBufferSize} * int64_t{sizeof(uint32_t)};
+    if (AllocZeroed(buffer, bytes))
         Framework.SelectBuffer = static_cast<uint32_t*>(buffer);
     else
         Framework.SelectBufferSize = 0;

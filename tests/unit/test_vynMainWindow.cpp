@@ -1,3 +1,4 @@
+#include "framework/core/vynAllocation.h"
 #include "framework/core/vynFailure.h"
 #include "framework/input/vynKeyBoardU.h"
 #include "framework/input/vynMouseU.h"
@@ -181,6 +182,20 @@ TEST_F(Lifecycle, WithoutGLUTheProjectionIsLeftAloneAndCreationGoesOn) {
     SetProjection(640, 480);
     EXPECT_EQ(Log.Size(), 0u);
     EXPECT_NE(LastFailure().find("GLU"), std::string::npos) << LastFailure();
+}
+
+// 2^29 + 1 entries of 4 bytes overflow 32 bits; the allocation is asked for the true size.
+TEST_F(Lifecycle, TheSelectionBufferIsSizedInSixtyFourBits) {
+    ASSERT_TRUE(CreateFromSettings());
+    Recorder.Integers[GL_MAX_NAME_STACK_DEPTH] = {(1 << 29) + 1};
+    Log.Clear();
+    InjectAllocationFailures(1);
+    EXPECT_TRUE(InitContext());
+    EXPECT_NE(LastFailure().find("2147483652 bytes"), std::string::npos) << LastFailure();
+    EXPECT_EQ(Framework.SelectBuffer, nullptr);
+    EXPECT_EQ(Framework.SelectBufferSize, 0);
+    EXPECT_EQ(Log.Only({"glSelectBuffer"}),
+              (std::vector<CallRecord>{Call("glSelectBuffer", 0, static_cast<GLuint*>(nullptr))}));
 }
 
 // Each failure after the window exists releases everything made so far.

@@ -100,10 +100,15 @@ LRESULT VYN_WINAPI MainWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     switch (message) {
     case WM_DESTROY:
     case WM_CLOSE:
-    case WM_QUERYENDSESSION:
     case WM_QUIT:
-    case WM_ENDSESSION:
         EndLoop();
+        return 0;
+    // 0 would veto the user's log-off; only the end itself, when it comes, ends the loop.
+    case WM_QUERYENDSESSION:
+        return TRUE;
+    case WM_ENDSESSION:
+        if (wParam)
+            EndLoop();
         return 0;
     case WM_MOVE:
         Framework.Left = LOWORD(static_cast<uintptr_t>(lParam));

@@ -67,14 +67,27 @@ LRESULT Fallback(HWND, UINT message, WPARAM wParam, LPARAM) {
 } // namespace
 
 TEST_F(WindowProc, EndingMessagesClearActiveAndTheLoopFlagButKeepTheWindow) {
-    for (UINT message : {WM_DESTROY, WM_CLOSE, WM_QUERYENDSESSION, WM_QUIT, WM_ENDSESSION}) {
+    for (UINT message : {WM_DESTROY, WM_CLOSE, WM_QUIT, WM_ENDSESSION}) {
         Framework.Active = Framework.LoopRunning = true;
-        EXPECT_EQ(Send(message), 0);
+        EXPECT_EQ(Send(message, TRUE), 0);
         EXPECT_FALSE(Framework.Active) << message;
         EXPECT_FALSE(Framework.LoopRunning) << message;
     }
     EXPECT_NE(Platform.Window(Window), nullptr);
     EXPECT_EQ(Log.Size(), 0u);
+}
+
+// Answering 0 to the query would veto the user's log-off; the session may still go on after it.
+TEST_F(WindowProc, TheSessionMayEndAndOnlyItsEndEndsTheLoop) {
+    Framework.Active = Framework.LoopRunning = true;
+    EXPECT_EQ(Send(WM_QUERYENDSESSION), TRUE);
+    EXPECT_TRUE(Framework.LoopRunning);
+    EXPECT_EQ(Send(WM_ENDSESSION, FALSE), 0);
+    EXPECT_TRUE(Framework.LoopRunning) << "the session was not ended after all";
+    EXPECT_TRUE(Framework.Active);
+    EXPECT_EQ(Send(WM_ENDSESSION, TRUE), 0);
+    EXPECT_FALSE(Framework.LoopRunning);
+    EXPECT_FALSE(Framework.Active);
 }
 
 TEST_F(WindowProc, MoveStoresTheUnsignedPositionAndPresentsAFrame) {
@@ -390,8 +403,8 @@ TEST_F(Loop, MinimisingStopsDrawingAndRestoringResumes) {
 }
 
 TEST_F(Loop, EachEndingMessageEndsTheLoop) {
-    for (UINT message : {WM_CLOSE, WM_DESTROY, WM_QUERYENDSESSION, WM_ENDSESSION}) {
-        Platform.Post(Window, message);
+    for (UINT message : {WM_CLOSE, WM_DESTROY, WM_ENDSESSION}) {
+        Platform.Post(Window, message, TRUE);
         EXPECT_TRUE(RunMainLoop()) << message;
         EXPECT_FALSE(Framework.ContextReady) << message;
         CreateGlobals();

@@ -28,9 +28,14 @@ void EndLoop() {
 void OnKey(WPARAM key, bool down) {
     if (!CurrentKeyboard)
         return;
-    if (key < 256)
-        CurrentKeyboard->Keys[key] = down;
-    CurrentKeyboard->Fire(static_cast<int32_t>(key), down ? KeyDownTable : KeyUpTable);
+    // Refused before narrowing: 0x1_0000_0025 taken as 32 bits would be the left arrow.
+    if (key >= KeyCodeCount) {
+        RecordFailure("a key message's code is beyond the 256 virtual keys");
+        return;
+    }
+    const auto code = static_cast<int32_t>(key);
+    CurrentKeyboard->Keys[code] = down;
+    CurrentKeyboard->Fire(code, down ? KeyDownTable : KeyUpTable);
 }
 
 void OnMouseMove(LPARAM lParam) {

@@ -179,6 +179,18 @@ TEST_F(WindowProc, KeysAreMarkedBeforeTheirHandlersRun) {
     EXPECT_EQ(Send(WM_KEYDOWN, 0x1234), 0);
 }
 
+// Truncated to 32 bits, 0x1_0000_0025 would be the left arrow.
+TEST_F(WindowProc, KeyCodesBeyondTheTableAreRefusedBeforeTheyAreNarrowed) {
+    static_assert(sizeof(WPARAM) == 8, "the case needs a 64-bit wParam");
+    KeyDowns = 0;
+    ASSERT_TRUE(CurrentKeyboard->SetHandler(VK_LEFT, 1, OnLeftArrow));
+    const WPARAM wide = (WPARAM{1} << 32) | VK_LEFT;
+    EXPECT_EQ(Send(WM_KEYDOWN, wide), 0);
+    EXPECT_EQ(Send(WM_KEYUP, wide), 0);
+    EXPECT_EQ(KeyDowns, 0);
+    EXPECT_FALSE(CurrentKeyboard->Keys[VK_LEFT]);
+}
+
 TEST_F(WindowProc, MouseMessagesUpdateTheMouseAndFireTheirSlots) {
     std::fill(std::begin(Fired), std::end(Fired), 0);
     TMyMouse& mouse = *CurrentMouse;

@@ -167,6 +167,10 @@ LRESULT VYN_WINAPI MainWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 bool RunMainLoop() {
     if (Framework.LoopRunning)
         return true;
+    // Nothing could ever arrive: the loop would wait for ever, or spin where waiting returns at
+    // once (SDL without video).
+    if (!Framework.WindowHandle)
+        return Fail("RunMainLoop: there is no window to run the loop for");
     Framework.LoopRunning = true;
     // The driver's per-frame scratch stays in the heap from one frame to the next.
     KeepHeapForFrames();

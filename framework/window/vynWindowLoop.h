@@ -22,7 +22,8 @@ namespace vyn {
 
 LRESULT VYN_WINAPI MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // Runs the loop until LoopRunning is cleared, then releases everything; true if the teardown
-// succeeded. A second call while the loop runs returns true at once.
+// succeeded. A second call while the loop runs returns true at once; without a window the loop
+// does not start (false).
 bool RunMainLoop();
 // Clears LoopRunning; the loop ends after its current pass.
 bool StopMainLoop();

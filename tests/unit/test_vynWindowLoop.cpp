@@ -1,3 +1,4 @@
+#include "framework/core/vynFailure.h"
 #include "framework/input/vynKeyBoardU.h"
 #include "framework/input/vynMouseU.h"
 #include "framework/render/vynDrawLineU.h"
@@ -460,4 +461,16 @@ TEST_F(Loop, ARecreationFromAKeyHandlerEndsTheLoopAfterThatMessage) {
     EXPECT_TRUE(recreated);
     EXPECT_EQ(SwapsInLoop(), 0);
     EXPECT_FALSE(Framework.ContextReady) << "the loop's teardown released the new window too";
+}
+
+// Without a window nothing could ever arrive: the loop would wait or spin for ever.
+class NoWindow : public WindowTest {};
+
+TEST_F(NoWindow, TheLoopRefusesToStartAndSaysWhy) {
+    EXPECT_FALSE(RunMainLoop());
+    EXPECT_NE(LastFailure().find("no window"), std::string::npos) << LastFailure();
+    EXPECT_FALSE(Framework.LoopRunning);
+    EXPECT_TRUE(Log.Only({"PeekMessageA", "WaitMessage"}).empty());
+    EXPECT_NE(CurrentKeyboard, nullptr) << "nothing was released";
+    Framework.LoopRunning = false;
 }

@@ -41,8 +41,8 @@ void OnKey(WPARAM key, bool down) {
 void OnMouseMove(LPARAM lParam) {
     if (!CurrentMouse)
         return;
-    CurrentMouse->X = LOWORD(static_cast<uintptr_t>(lParam));
-    CurrentMouse->Y = HIWORD(static_cast<uintptr_t>(lParam));
+    CurrentMouse->X = GET_X_LPARAM(lParam);
+    CurrentMouse->Y = GET_Y_LPARAM(lParam);
     CurrentMouse->GLX = CurrentMouse->X;
     CurrentMouse->GLY = Framework.Height - CurrentMouse->Y;
     CurrentMouse->Fire(MouseMoveSlot);
@@ -115,9 +115,11 @@ LRESULT VYN_WINAPI MainWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
         if (wParam)
             EndLoop();
         return 0;
+    // Signed, as Windows documents them: a window partly off the left or top edge, or a pointer
+    // dragged out of the window to its left or above it, is at a negative coordinate.
     case WM_MOVE:
-        Framework.Left = LOWORD(static_cast<uintptr_t>(lParam));
-        Framework.Top = HIWORD(static_cast<uintptr_t>(lParam));
+        Framework.Left = GET_X_LPARAM(lParam);
+        Framework.Top = GET_Y_LPARAM(lParam);
         PresentFrame();
         return 0;
     case WM_SIZE:

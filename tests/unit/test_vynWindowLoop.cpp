@@ -91,13 +91,34 @@ TEST_F(WindowProc, TheSessionMayEndAndOnlyItsEndEndsTheLoop) {
     EXPECT_FALSE(Framework.Active);
 }
 
-TEST_F(WindowProc, MoveStoresTheUnsignedPositionAndPresentsAFrame) {
+// Windows' coordinates are signed: a window partly off the left or top edge, a pointer dragged out
+// of the window to its left or above it.
+TEST_F(WindowProc, PositionsAndPointerCoordinatesAreSignedSixteenBitNumbers) {
     Framework.FrameCount = 0;
-    Send(WM_MOVE, 0, MAKELPARAM(static_cast<WORD>(-30), 40));
-    EXPECT_EQ(Framework.Left, 65536 - 30);
-    EXPECT_EQ(Framework.Top, 40);
+    Send(WM_MOVE, 0, MAKELPARAM(static_cast<WORD>(-30), static_cast<WORD>(-5)));
+    EXPECT_EQ(Framework.Left, -30);
+    EXPECT_EQ(Framework.Top, -5);
     EXPECT_EQ(Log.Calls(), Frame());
     EXPECT_EQ(Framework.FrameCount.load(), 1);
+    Send(WM_MOVE, 0, MAKELPARAM(32767, 40));
+    EXPECT_EQ(Framework.Left, 32767);
+
+    Send(WM_MOUSEMOVE, 0, MAKELPARAM(0xFFFF, 0xFFFE));
+    EXPECT_EQ(CurrentMouse->X, -1);
+    EXPECT_EQ(CurrentMouse->Y, -2);
+    EXPECT_EQ(CurrentMouse->GLX, -1);
+    EXPECT_EQ(CurrentMouse->GLY, Framework.Height + 2);
+}
+
+// A window moved partly off screen is made again where it was, not 64 K pixels away.
+TEST_F(WindowProc, ARecreationKeepsAPositionLeftOfTheScreen) {
+    Platform.Move(-40, 10, Window);
+    MSG message;
+    while (PeekMessageA(&message, Window, 0, 0, PM_REMOVE))
+        DispatchMessageA(&message);
+    ASSERT_TRUE(CreateFromSettings());
+    EXPECT_EQ(Platform.Window()->Client.left, -40);
+    EXPECT_EQ(Platform.Window()->Client.top, 10);
 }
 
 TEST_F(WindowProc, EachKindOfResize) {

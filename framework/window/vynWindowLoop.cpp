@@ -20,6 +20,12 @@ constexpr double FieldOfViewDegrees = 45.0;
 constexpr double NearPlane = 1.0;
 constexpr double FarPlane = 100.0;
 
+// Whether GL calls reach a context: none exists yet while CreateWindowExA sends its first
+// messages, nor any more once the teardown has released it.
+bool HasContext() {
+    return Framework.RenderingContext != nullptr;
+}
+
 void EndLoop() {
     Framework.Active = false;
     Framework.LoopRunning = false;
@@ -67,9 +73,11 @@ void OnSize(HWND window, WPARAM kind, LPARAM lParam) {
     }
     Framework.Width = LOWORD(static_cast<uintptr_t>(lParam));
     Framework.Height = HIWORD(static_cast<uintptr_t>(lParam));
-    ApplyProjection();
-    if (ResizeRoutine)
-        ResizeRoutine(Framework.Width, Framework.Height);
+    if (HasContext()) {
+        ApplyProjection();
+        if (ResizeRoutine)
+            ResizeRoutine(Framework.Width, Framework.Height);
+    }
     // The window itself: during CreateWindowExA the record holds no handle yet, and
     // InvalidateRect(NULL) would redraw every window on the desktop.
     if (kind == SIZE_RESTORED)
@@ -202,7 +210,7 @@ bool StopMainLoop() {
 }
 
 void PresentFrame() {
-    if (CurrentRenderList)
+    if (CurrentRenderList && HasContext())
         CurrentRenderList->Draw();
     HWND window = Framework.WindowHandle;
     BeginPaint(window, &PaintRecord);

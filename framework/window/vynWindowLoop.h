@@ -27,7 +27,9 @@ LRESULT VYN_WINAPI MainWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 bool RunMainLoop();
 // Clears LoopRunning; the loop ends after its current pass.
 bool StopMainLoop();
-// Draws the current render list, swaps the buffers and counts the frame.
+// Draws the current render list, swaps the buffers and counts the frame. Without a context (the
+// messages of CreateWindowExA and of the teardown) nothing is drawn, and a resize applies no
+// projection: no GL call is made then.
 void PresentFrame();
 // PresentFrame, with any failure turned into false.
 bool DrawFrame();

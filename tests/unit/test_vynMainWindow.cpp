@@ -6,8 +6,10 @@
 #include "framework/render/vynSettingsU.h"
 #include "tests/support/vynWindowTestSupport.h"
 
+#include <algorithm>
 #include <cfenv>
 #include <cstring>
+#include <stdexcept>
 
 using namespace vyn;
 using vyn::test::WindowTest;
@@ -162,14 +164,19 @@ TEST_F(Lifecycle, TheResizeSentDuringCreationInvalidatesTheNewWindow) {
 }
 
 TEST_F(Lifecycle, AFailureOfTheProcedureDuringCreationLeavesNoWindowAndNoClass) {
-    Recorder.FailingCalls = {"glViewport"};
+    // The creation-time WM_SIZE fails where it invalidates the window.
+    bool failing = true;
+    Platform.On("InvalidateRect", [&failing] {
+        if (failing)
+            throw std::runtime_error("InvalidateRect failed");
+    });
     EXPECT_FALSE(CreateFromSettings());
-    EXPECT_NE(LastFailure().find("glViewport"), std::string::npos) << LastFailure();
+    EXPECT_NE(LastFailure().find("InvalidateRect failed"), std::string::npos) << LastFailure();
     EXPECT_EQ(TheWindow(), nullptr);
     EXPECT_FALSE(Framework.Active);
     EXPECT_TRUE(Platform.Windows().Windows().empty());
     EXPECT_TRUE(Platform.RegisteredClasses().empty());
-    Recorder.FailingCalls.clear();
+    failing = false;
     EXPECT_TRUE(CreateFromSettings());
 }
 
@@ -196,6 +203,23 @@ TEST_F(Lifecycle, TheSelectionBufferIsSizedInSixtyFourBits) {
     EXPECT_EQ(Framework.SelectBufferSize, 0);
     EXPECT_EQ(Log.Only({"glSelectBuffer"}),
               (std::vector<CallRecord>{Call("glSelectBuffer", 0, static_cast<GLuint*>(nullptr))}));
+}
+
+// CreateWindowExA sends WM_SIZE and WM_MOVE before a context exists, and the teardown's
+// DestroyWindow sends its messages after the context is gone: none of them may reach GL.
+TEST_F(Lifecycle, NoGLCallIsMadeWithoutACurrentContext) {
+    const auto glCallsOutside = [this](const std::string& from, const std::string& to) {
+        const std::vector<std::string> names = Log.Names();
+        auto first = std::find(names.begin(), names.end(), from);
+        auto last = std::find(first, names.end(), to);
+        return std::count_if(first, last,
+                             [](const std::string& name) { return name.starts_with("gl"); });
+    };
+    ASSERT_TRUE(CreateFromSettings());
+    EXPECT_EQ(glCallsOutside("RegisterClassExA", "wglMakeCurrent"), 0);
+    Log.Clear();
+    ASSERT_TRUE(ReleaseWindowAndContext());
+    EXPECT_EQ(glCallsOutside("wglDeleteContext", "end"), 0);
 }
 
 // Each failure after the window exists releases everything made so far.

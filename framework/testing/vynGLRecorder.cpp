@@ -140,6 +140,8 @@ void RecordingGL::Record(CallRecord call) {
     // As the binding without a GLU library: its calls throw.
     if (!GLUPresent && call.Name.starts_with("glu"))
         throw std::runtime_error("GLU entry point " + call.Name + " is not available");
+    if (BeforeEachCall)
+        BeforeEachCall(call);
     Log.Add(std::move(call));
 }
 

@@ -12,6 +12,7 @@
 #include "framework/gl/vynGL.h"
 #include "framework/testing/vynCallLog.h"
 
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -45,6 +46,8 @@ class RecordingGL {
     GLint ScaleImageResult = 0;
     // Calls that throw instead of being recorded.
     std::set<std::string> FailingCalls;
+    // Runs before each call is recorded: a test's check of the state the call finds.
+    std::function<void(const CallRecord&)> BeforeEachCall;
 
     // Capabilities switched on by the recorded glEnable/glDisable calls.
     const std::set<GLenum>& Enabled() const { return EnabledCaps; }

@@ -139,3 +139,16 @@ TEST(Recorder, WithoutGLUAsTheTestChose) {
     EXPECT_NE(MessageOf([] { gluPerspective(45, 1, 1, 100); }).find("gluPerspective"),
               std::string::npos);
 }
+
+TEST(Recorder, LetsATestCheckEachCallBeforeItIsRecorded) {
+    CallLog log;
+    RecordingGL recorder(log);
+    std::vector<std::string> seen;
+    recorder.BeforeEachCall = [&](const CallRecord& call) {
+        seen.push_back(call.Name);
+        EXPECT_EQ(log.Size(), seen.size() - 1) << "not yet recorded";
+    };
+    glEnable(GL_FOG);
+    glClear(GL_COLOR_BUFFER_BIT);
+    EXPECT_EQ(seen, (std::vector<std::string>{"glEnable", "glClear"}));
+}

@@ -176,12 +176,16 @@ TEST_F(Win32Backend, AFailureDuringCreationAbortsItAndIsTheLastTheProcedureSees)
 }
 
 TEST_F(Win32Backend, AFailureAfterWindowsMadeTheWindowStillLeavesNone) {
-    // WM_SIZE comes after WM_CREATE: Windows has made the window when the procedure fails.
+    // A popup gets WM_SIZE during the creation, after WM_CREATE: Windows has made the window when
+    // the procedure fails.
     OnMessage = [](UINT message) {
         if (message == WM_SIZE)
             throw std::runtime_error("WM_SIZE failed");
     };
-    EXPECT_THROW(Create(), std::runtime_error);
+    EXPECT_THROW(vyn::CreateWindowExA(0, "vynBackendTest", "popup", WS_POPUP, 10, 10, 200, 100,
+                                      nullptr, nullptr, Instance(), nullptr),
+                 std::runtime_error);
+    EXPECT_NE(std::find(Seen.begin(), Seen.end(), WM_SIZE), Seen.end());
     EXPECT_EQ(FindWindowW(L"vynBackendTest", nullptr), nullptr);
     // TearDown's unregistration fails while a window of the class is left.
 }

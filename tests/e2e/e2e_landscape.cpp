@@ -307,12 +307,19 @@ TEST_P(RefusedFile, EndsTheDemoWithStatus1AndOneLineNamingTheFile) {
     EXPECT_FALSE(HoldsCoreFile(Folder()));
 }
 
+// pt.cppa2's own count is taken as read: one more there is no damage (the test below).
+bool Refused(const DamagedFile& damage) {
+    return damage.File != std::string(vyn::TexCoordFileName) ||
+           damage.Kind != Damage::SizeOverrunsPayload;
+}
+
 std::vector<DamagedFile> EveryDamageToEveryFile() {
     std::vector<DamagedFile> cases;
     for (const char* file : DemoFiles)
         for (Damage kind :
              {Damage::Missing, Damage::Empty, Damage::Truncated, Damage::SizeOverrunsPayload})
-            cases.push_back({file, kind});
+            if (Refused({file, kind}))
+                cases.push_back({file, kind});
     return cases;
 }
 
@@ -324,5 +331,16 @@ std::string CaseName(const ::testing::TestParamInfo<DamagedFile>& info) {
 
 INSTANTIATE_TEST_SUITE_P(DemoFiles, RefusedFile, ::testing::ValuesIn(EveryDamageToEveryFile()),
                          CaseName);
+
+// Only pv.cppa2's count is drawn, and pt.cppa2 still holds a coordinate for every vertex.
+TEST_F(LandscapeDemo, DrawsWhenTheCoordinateFilesOwnCountOverrunsItsPayload) {
+    ASSERT_NO_THROW(Spoil(Folder() / vyn::TexCoordFileName, Damage::SizeOverrunsPayload));
+    StartDemo();
+    const DemoWindow window = AwaitWindow();
+    const std::string caption = window.AwaitFrameRate(Clock::now() + StartTimeout);
+    EXPECT_GT(CaptionFrameRate(caption, WindowName).value_or(0), 0) << caption;
+    ExpectFoggedLandscape(window.CaptureSettled(SettleTimeout));
+    ExpectClosesCleanly(window);
+}
 
 } // namespace

@@ -118,6 +118,17 @@ void DemoWindow::Focus() const {
     ToolOutput({"xdotool", "windowfocus", "--sync", WindowId}, ToolTimeout);
 }
 
+void DemoWindow::FocusByPointer() const {
+    // A point well inside the window: its frame belongs to the window manager.
+    ToolOutput({"xdotool", "mousemove", "--window", WindowId, "10", "10", "click", "1"},
+               ToolTimeout);
+    const auto focused = [this] {
+        return FirstLine(ToolOutput({"xdotool", "getwindowfocus"}, ToolTimeout)) == WindowId;
+    };
+    if (!PollUntil(focused, Clock::now() + ToolTimeout, SearchInterval))
+        throw std::runtime_error("window " + WindowId + " did not get the focus from a click");
+}
+
 void DemoWindow::Press(const std::vector<std::string>& keys) const {
     std::vector<std::string> command{"xdotool", "key", "--clearmodifiers"};
     command.insert(command.end(), keys.begin(), keys.end());

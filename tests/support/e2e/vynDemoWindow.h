@@ -41,7 +41,12 @@ class DemoWindow {
     // caption read last.
     std::string AwaitFrameRate(Clock::time_point deadline) const;
 
+    // Gives the window the input focus directly (XSetInputFocus), as no window manager is there to.
     void Focus() const;
+    // Points at the window and clicks into it, as a user hands a window the focus where a window
+    // manager gives it out, and waits until the window has it; throws std::runtime_error if it
+    // does not get it.
+    void FocusByPointer() const;
     // Presses and releases each key in turn (xdotool key names) into the focused window.
     void Press(const std::vector<std::string>& keys) const;
     void Resize(int width, int height) const;

@@ -179,6 +179,12 @@ void PostStep(FakePlatform& platform, FuzzedDataProvider& input) {
     platform.Post(Framework.WindowHandle, message, wParam, ConsumeLParam(input, message));
 }
 
+// The user actions that need nothing but the window.
+using WindowAction = void (FakePlatform::*)(HWND);
+constexpr WindowAction WindowActions[] = {
+    &FakePlatform::Minimize, &FakePlatform::Maximize, &FakePlatform::Restore, &FakePlatform::Focus,
+    &FakePlatform::Unfocus,  &FakePlatform::Expose,   &FakePlatform::Close};
+
 void DoUserAction(FakePlatform& platform, FuzzedDataProvider& input) {
     const HWND window = Framework.WindowHandle;
     const auto coordinate = [&input] { return input.ConsumeIntegralInRange(-32768, 32767); };
@@ -186,30 +192,18 @@ void DoUserAction(FakePlatform& platform, FuzzedDataProvider& input) {
     const auto button = [&input] {
         return input.ConsumeBool() ? MouseButton::Left : MouseButton::Right;
     };
-    switch (input.ConsumeIntegralInRange(0, 12)) {
+    switch (input.ConsumeIntegralInRange(0, 6)) {
     case 0:
         return platform.Resize(extent(), extent(), window);
     case 1:
         return platform.Move(coordinate(), coordinate(), window);
     case 2:
-        return platform.Minimize(window);
+        return (platform.*input.PickValueInArray(WindowActions))(window);
     case 3:
-        return platform.Maximize(window);
-    case 4:
-        return platform.Restore(window);
-    case 5:
-        return platform.Focus(window);
-    case 6:
-        return platform.Unfocus(window);
-    case 7:
-        return platform.Expose(window);
-    case 8:
-        return platform.Close(window);
-    case 9:
         return platform.KeyDown(input.ConsumeIntegral<uint8_t>(), input.ConsumeBool(), window);
-    case 10:
+    case 4:
         return platform.KeyUp(input.ConsumeIntegral<uint8_t>(), window);
-    case 11:
+    case 5:
         return platform.MouseMove(coordinate(), coordinate(), window);
     default:
         if (input.ConsumeBool())

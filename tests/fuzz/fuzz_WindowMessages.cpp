@@ -317,6 +317,9 @@ class Script {
 
     // The handler the message may run: its key and table, or its mouse slot.
     std::optional<HandlerRun> Expected() const {
+        // A key beyond the table is refused whole: no handler, whatever its low bits say.
+        if (KeyMessage() && Taken.wParam >= static_cast<WPARAM>(KeyCodeCount))
+            return std::nullopt;
         if (KeyMessage())
             return HandlerRun{true, static_cast<int32_t>(Taken.wParam),
                               Taken.message == WM_KEYDOWN ? KeyDownTable : KeyUpTable};
@@ -339,13 +342,11 @@ class Script {
     static bool Armed(const HandlerRun& run) {
         if (!run.Key)
             return MouseBehaviour[run.Index] != Behaviour::Unarmed;
-        return run.Index >= 0 && run.Index < KeyCodeCount &&
-               KeyBehaviour[run.Table][run.Index] != Behaviour::Unarmed;
+        return KeyBehaviour[run.Table][run.Index] != Behaviour::Unarmed;
     }
 
     void CheckHandlers() const {
         const std::optional<HandlerRun> expected = Expected();
-        // A refused key (beyond 255) has no handler: Armed says so.
         const size_t runs = expected && Armed(*expected) ? 1 : 0;
         Require(Runs.size() == runs, "a handler runs once for its own armed event, else none");
         if (runs == 1)

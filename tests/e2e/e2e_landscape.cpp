@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -222,6 +223,31 @@ TEST_F(LandscapeDemo, ArrowsTiltTheSceneOtherKeysDoNothingAndAResizeUndoesTheTil
     window.Resize(400, 300);
     ExpectSamePicture(first, window.CaptureSettled(SettleTimeout), "after a tilt and two resizes");
 
+    ExpectClosesCleanly(window);
+}
+
+// A settled capture shows every key sent before it, even when the demo gets no processor for a
+// while: here it is stopped before the keys and let go on only after a pause, during which two
+// captures of its window would agree on the picture from before the keys.
+constexpr auto StoppedFor = 1500ms;
+
+TEST_F(LandscapeDemo, ASettledCaptureWaitsForAFrameDrawnAfterTheInput) {
+    StartDemo();
+    const DemoWindow window = AwaitWindow();
+    window.AwaitFrameRate(Clock::now() + StartTimeout);
+    const Picture first = window.CaptureSettled(SettleTimeout);
+    window.Focus();
+    ASSERT_EQ(kill(Demo->Pid(), SIGSTOP), 0);
+    window.Press(Repeated("Left", 10));
+    std::thread letGo([pid = Demo->Pid()] {
+        std::this_thread::sleep_for(StoppedFor);
+        kill(pid, SIGCONT);
+    });
+    const Picture tilted = window.CaptureSettled(SettleTimeout);
+    letGo.join();
+    const PictureDifference difference = Compare(first, tilted, TiltLevels);
+    EXPECT_GT(static_cast<double>(difference.PixelsOverTolerance),
+              TiltedPixelShare * first.Width * first.Height);
     ExpectClosesCleanly(window);
 }
 

@@ -1,10 +1,11 @@
 #include "vynDemoWindow.h"
 
+#include "vynCaptionChanges.h"
+
 #include <algorithm>
 #include <charconv>
 #include <stdexcept>
 #include <string_view>
-#include <thread>
 
 namespace vyn::test {
 
@@ -16,10 +17,6 @@ using namespace std::chrono_literals;
 constexpr auto ToolTimeout = 15s;
 constexpr auto SearchInterval = 100ms;
 constexpr auto CaptionPollInterval = 50ms;
-// A frame period is guessed from the caption's rate; settled captures lie a few of them apart.
-constexpr int FramesBetweenCaptures = 3;
-constexpr auto ShortestCaptureGap = 200ms;
-constexpr auto LongestCaptureGap = 3s;
 
 std::string FirstLine(const std::string& text) {
     return text.substr(0, text.find('\n'));
@@ -80,28 +77,19 @@ Picture DemoWindow::Capture() const {
         ToolOutput({"import", "-window", WindowId, "-depth", "8", "ppm:-"}, ToolTimeout));
 }
 
-Clock::duration DemoWindow::FramePeriodEstimate() const {
-    const std::optional<int> rate = CaptionFrameRate(Caption(), WindowName);
-    if (!rate || *rate <= 0)
-        return 1s;
-    return std::chrono::duration_cast<Clock::duration>(1s) / *rate;
-}
-
 Picture DemoWindow::CaptureSettled(Clock::duration timeout) const {
     const Clock::time_point deadline = Clock::now() + timeout;
-    const Clock::duration gap = std::clamp<Clock::duration>(
-        FramePeriodEstimate() * FramesBetweenCaptures, ShortestCaptureGap, LongestCaptureGap);
-    Picture previous = Capture();
-    std::this_thread::sleep_for(gap);
-    const auto settled = [&] {
-        Picture current = Capture();
-        const bool same = current == previous;
-        previous = std::move(current);
-        return same;
-    };
-    if (!PollUntil(settled, deadline, gap))
-        throw std::runtime_error("the picture of window " + WindowId + " did not settle");
-    return previous;
+    CaptionChanges changes(WindowId);
+    // A tick, once a second, counts the frames since the tick before, and the main thread shows
+    // it a moment later (the newest tick only, if it missed one). The first change reported may
+    // show a tick made before the watch began, the second frames counted from that tick on; each
+    // later one shows a tick whose frames were all drawn after the watch began.
+    for (int seen = 1;; ++seen) {
+        if (!changes.AwaitNext(deadline))
+            throw std::runtime_error("window " + WindowId + " drew no frame after the input");
+        if (seen >= 3 && CaptionFrameRate(changes.Current(), WindowName).value_or(0) > 0)
+            return Capture();
+    }
 }
 
 std::string DemoWindow::AwaitFrameRate(Clock::time_point deadline) const {

@@ -1,6 +1,7 @@
 // The demo's window seen from outside, as a user at the X display sees it: found by the process
 // that owns it, its caption read, its picture captured, keys pressed into it, resized and closed,
-// all through xdotool, ImageMagick's import and vyn-xclose (a window manager's close request).
+// all through xdotool, ImageMagick's import and vyn-xclose (a window manager's close request), and
+// its caption's changes watched through Xlib.
 // Needs DISPLAY set (the suite runs under xvfb-run). The test's main thread only.
 #pragma once
 
@@ -32,10 +33,11 @@ class DemoWindow {
     const std::string& Id() const { return WindowId; }
     std::string Caption() const;
     Picture Capture() const;
-    // A capture once the picture has stopped changing: two captures taken a few frames apart (the
-    // caption's frame rate tells how long a frame takes) that agree. Every event sent before the
-    // call has then been handled and drawn, since the demo handles its queue before each frame.
-    // Throws std::runtime_error if the picture is still changing after `timeout`.
+    // A capture that shows every event sent before the call: taken once the window has drawn a
+    // frame since, which the demo does only after handling every event it has. The caption's ticks,
+    // watched in the X server's order, tell: frames counted wholly after the call began. Two
+    // captures that agree would not: a demo starved of the processor draws nothing between them.
+    // Throws std::runtime_error if no frame is drawn within `timeout`.
     Picture CaptureSettled(Clock::duration timeout) const;
     // Polls the caption until it shows a frame rate above 0 or the deadline passes; returns the
     // caption read last.
@@ -58,7 +60,6 @@ class DemoWindow {
         : WindowId(std::move(id)), WindowName(std::move(name)) {}
     static std::optional<DemoWindow> AwaitFound(const std::vector<std::string>& search,
                                                 const std::string& name, Clock::duration timeout);
-    Clock::duration FramePeriodEstimate() const;
 
     std::string WindowId;
     std::string WindowName;

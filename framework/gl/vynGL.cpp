@@ -4,7 +4,6 @@
 
 #include "framework/core/vynFailure.h"
 
-#include <cstring>
 #include <stdexcept>
 #include <string>
 
@@ -15,20 +14,16 @@ namespace {
 LibraryHandle GLLibrary = nullptr;
 LibraryHandle GLULibrary = nullptr;
 
-template <typename Function>
-Function AsFunction(void* address) {
-    Function function;
-    static_assert(sizeof function == sizeof address);
-    std::memcpy(&function, &address, sizeof function);
-    return function;
-}
-
 [[noreturn]] void ThrowMissing(const char* library, const char* name) {
     throw std::runtime_error(std::string(library) + " entry point " + name + " is not available");
 }
 
+void* FindInLoadedGL(const char* name) {
+    return GLLibrary ? FindGLEntryPoint(GLLibrary, name) : nullptr;
+}
+
 void* ResolveGL(const char* name) {
-    void* address = GLLibrary ? FindGLEntryPoint(GLLibrary, name) : nullptr;
+    void* address = FindInLoadedGL(name);
     if (!address)
         ThrowMissing("OpenGL", name);
     return address;
@@ -37,7 +32,7 @@ void* ResolveGL(const char* name) {
 // Each slot starts at its resolver, which stores the real entry point and forwards the call.
 #define VYN_GL_RESOLVER(ret, name, params, args)                                                   \
     ret VYN_GLAPI Resolve_##name params {                                                          \
-        GL.name = AsFunction<decltype(GL.name)>(ResolveGL(#name));                                 \
+        GL.name = std::bit_cast<decltype(GL.name)>(ResolveGL(#name));                              \
         return GL.name args;                                                                       \
     }
 VYN_GL_FUNCS(VYN_GL_RESOLVER)
@@ -82,7 +77,7 @@ void ResetGLUSlots() {
 void ResolveGLUSlots() {
 #define VYN_GLU_RESOLVE(ret, name, params, args)                                                   \
     if (void* address = FindLibrarySymbol(GLULibrary, #name))                                      \
-        GL.name = AsFunction<decltype(GL.name)>(address);
+        GL.name = std::bit_cast<decltype(GL.name)>(address);
     VYN_GLU_FUNCS(VYN_GLU_RESOLVE)
 #undef VYN_GLU_RESOLVE
 }
@@ -113,6 +108,7 @@ constexpr GLDispatch DefaultDispatch() {
     VYN_GLU_FUNCS(VYN_GLU_DEFAULT)
 #undef VYN_GLU_DEFAULT
     dispatch.LoadLibraries = LoadLibrariesFromFiles;
+    dispatch.FindProcAddress = FindInLoadedGL;
     dispatch.GLUEntryPointsAvailable = EveryGLUSlotResolved;
     return dispatch;
 }
@@ -139,6 +135,10 @@ const char* DefaultGLULibraryName() {
 
 bool LoadGLBinding(const char* glLibrary, const char* gluLibrary) {
     return GL.LoadLibraries(glLibrary, gluLibrary);
+}
+
+void* GetGLProcAddress(const char* name) {
+    return GL.FindProcAddress(name);
 }
 
 bool GLUAvailable() {

@@ -5,8 +5,12 @@
 // (the dispatch slot starts at a resolver that replaces itself). A call made before the libraries
 // are loaded, or to an entry point the library lacks, throws std::runtime_error naming it.
 //
-// The framework calls vyn::glEnable(...) and friends, thin inline wrappers over the dispatch table.
-// A test replaces the whole table with the recording double (framework/testing/vynGLRecorder.h).
+// The binding holds the whole of OpenGL 1.1 and the usual GLU helpers (vynGLFuncs.h), with every
+// enumerant of OpenGL 1.1 (vynGLConstants.h). The framework and applications alike call
+// vyn::glColor3f(...) and friends, thin inline wrappers over the dispatch table, and never link the
+// GL library or include the system's GL headers themselves. Anything later (extensions, later
+// versions) comes from GetGLProcAddress. A test replaces the whole table with the recording double
+// (framework/testing/vynGLRecorder.h).
 //
 // Main thread only: the table is written by the loader and by the resolvers without a lock.
 #pragma once
@@ -14,6 +18,8 @@
 #include "vynGLConstants.h"
 #include "vynGLFuncs.h"
 #include "vynGLTypes.h"
+
+#include <bit>
 
 namespace vyn {
 
@@ -28,6 +34,8 @@ struct GLDispatch {
 #undef VYN_GL_SLOT
     // Loads the two libraries; true when the GL library was loaded.
     bool (*LoadLibraries)(const char* glLibrary, const char* gluLibrary);
+    // Finds an entry point of the loaded GL library by name; null when there is none.
+    void* (*FindProcAddress)(const char* name);
     // Whether every GLU entry point can be called.
     bool (*GLUEntryPointsAvailable)();
 };
@@ -39,6 +47,21 @@ extern GLDispatch GL;
 // Loads (or reloads) the GL and GLU libraries and resets every GL entry point to be resolved on
 // its next call. A missing GLU library does not make it fail; GLU calls then throw.
 bool LoadGLBinding(const char* glLibrary, const char* gluLibrary);
+
+// Any further entry point by name (an extension, a later OpenGL version), through the platform's
+// own lookup (glXGetProcAddressARB, wglGetProcAddress) and then the library's exports. Null when
+// the library has no such entry point or the libraries are not loaded. Ask with the context
+// current, as WGL answers for the current context only; GLX answers a stub for any name starting
+// with "gl", so check the version or extension string before calling what it gives.
+void* GetGLProcAddress(const char* name);
+
+// The same, as a function pointer type:
+//   using ActiveTexture = void(VYN_GLAPI*)(GLenum);
+//   const auto activeTexture = GetGLProcAddress<ActiveTexture>("glActiveTexture");
+template <typename Function>
+Function GetGLProcAddress(const char* name) {
+    return std::bit_cast<Function>(GetGLProcAddress(name));
+}
 
 // Whether the GLU entry points can be called: false when no GLU library (or one without them)
 // was loaded, so that a caller can do without GLU instead of catching its calls' failures.

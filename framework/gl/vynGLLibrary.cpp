@@ -7,6 +7,7 @@
 #include <dlfcn.h>
 #endif
 
+#include <bit>
 #include <cstdint>
 
 namespace vyn {
@@ -70,7 +71,27 @@ void* FindLibrarySymbol(LibraryHandle library, const char* name) {
     return dlsym(library, name);
 }
 
+namespace {
+
+using GLXProc = void (*)();
+using GLXGetProcAddressFunction = GLXProc (*)(const unsigned char*);
+
+// The library's own lookup, not whichever libGL the program was linked with: every Linux libGL has
+// glXGetProcAddressARB; its later name glXGetProcAddress stands in where a library lacks it.
+GLXGetProcAddressFunction GLXLookup(LibraryHandle glLibrary) {
+    void* lookup = FindLibrarySymbol(glLibrary, "glXGetProcAddressARB");
+    if (!lookup)
+        lookup = FindLibrarySymbol(glLibrary, "glXGetProcAddress");
+    return std::bit_cast<GLXGetProcAddressFunction>(lookup);
+}
+
+} // namespace
+
 void* FindGLEntryPoint(LibraryHandle glLibrary, const char* name) {
+    // GLX answers extension and post-1.1 entry points, which the library need not export.
+    if (const GLXGetProcAddressFunction lookup = GLXLookup(glLibrary))
+        if (const GLXProc entry = lookup(reinterpret_cast<const unsigned char*>(name)))
+            return std::bit_cast<void*>(entry);
     return FindLibrarySymbol(glLibrary, name);
 }
 

@@ -15,8 +15,8 @@ std::string LastLibraryError();
 void CloseLibrary(LibraryHandle library);
 // Null when the library has no such symbol.
 void* FindLibrarySymbol(LibraryHandle library, const char* name);
-// An OpenGL entry point: where the platform has a context-dependent lookup (wglGetProcAddress)
-// it is asked first, then the library's own exports.
+// An OpenGL entry point: the library's own lookup (glXGetProcAddressARB, wglGetProcAddress) is
+// asked first, then the library's exports.
 void* FindGLEntryPoint(LibraryHandle glLibrary, const char* name);
 
 } // namespace vyn

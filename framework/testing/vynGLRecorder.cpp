@@ -40,6 +40,13 @@ bool RecordLoad(const char* glLibrary, const char* gluLibrary) {
     return recorder.LoadResult;
 }
 
+void* RecordProcAddress(const char* name) {
+    RecordingGL& recorder = Recorder();
+    recorder.Record(Call("GetGLProcAddress", name));
+    auto answer = recorder.ProcAddresses.find(name);
+    return answer == recorder.ProcAddresses.end() ? nullptr : answer->second;
+}
+
 } // namespace
 
 // The calls whose answers a test chooses.
@@ -118,6 +125,7 @@ RecordingGL::RecordingGL(CallLog& log) : Log(log) {
     VYN_GLU_FUNCS(VYN_GL_INSTALL)
 #undef VYN_GL_INSTALL
     GL.LoadLibraries = RecordLoad;
+    GL.FindProcAddress = RecordProcAddress;
     GL.GLUEntryPointsAvailable = RecordingGLAnswers::GLUPresent;
     GL.glEnable = RecordingGLAnswers::Enable;
     GL.glDisable = RecordingGLAnswers::Disable;

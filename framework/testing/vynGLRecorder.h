@@ -1,10 +1,10 @@
 // The recording double of the OpenGL binding, for tests.
 //
-// While a RecordingGL lives, every GL and GLU call (and the library loader) goes to it instead of
-// a real library: it appends the call with its arguments to a CallLog, in order, and answers the
-// queries with values the test chose. glIsEnabled follows the glEnable/glDisable calls it saw
-// unless the test sets an answer. Naming a call in FailingCalls makes it throw
-// std::runtime_error, to test the framework's failure paths.
+// While a RecordingGL lives, every GL and GLU call (and the library loader and GetGLProcAddress)
+// goes to it instead of a real library: it appends the call with its arguments to a CallLog, in
+// order, and answers the queries with values the test chose. glIsEnabled follows the
+// glEnable/glDisable calls it saw unless the test sets an answer. Naming a call in FailingCalls
+// makes it throw std::runtime_error, to test the framework's failure paths.
 //
 // One instance at a time; its destructor puts the real binding back. Main thread only.
 #pragma once
@@ -39,6 +39,8 @@ class RecordingGL {
     std::map<GLenum, bool> EnabledAnswers;
     // glGenTextures hands out consecutive names from here.
     GLuint NextTextureName = 1;
+    // GetGLProcAddress answers; a name without an entry answers null.
+    std::map<std::string, void*> ProcAddresses;
     // What the library loader and gluScaleImage report.
     bool LoadResult = true;
     // False: as without a GLU library, GLUAvailable() answers false and GLU calls throw.

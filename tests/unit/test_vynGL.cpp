@@ -4,9 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <iterator>
+#include <regex>
+#include <set>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 using namespace vyn;
 
@@ -26,8 +32,10 @@ class Binding : public ::testing::Test {
         ResetGLDispatch();
         CloseLibrary(FakeLibrary);
     }
-    int EnableCalls() {
-        return *static_cast<int*>(FindLibrarySymbol(FakeLibrary, "FakeEnableCalls"));
+    // One of the stand-in library's counters and last arguments.
+    template <typename Value>
+    Value& Fake(const char* name) {
+        return *static_cast<Value*>(FindLibrarySymbol(FakeLibrary, name));
     }
 
     LibraryHandle FakeLibrary = nullptr;
@@ -51,15 +59,58 @@ TEST_F(Binding, AMissingGLLibraryFailsTheLoad) {
 TEST_F(Binding, EntryPointsResolveOnTheirFirstCallAndOnlyOnce) {
     ASSERT_NE(FakeLibrary, nullptr);
     ASSERT_TRUE(LoadGLBinding(VYN_FAKE_GL_LIBRARY, "libvyn-no-such-glu.so"));
-    void* real = FindLibrarySymbol(FakeLibrary, "glEnable");
-    EXPECT_NE(Address(GL.glEnable), real);
+    void* enable = FindLibrarySymbol(FakeLibrary, "glEnable");
+    void* color = FindLibrarySymbol(FakeLibrary, "glColor3f");
+    EXPECT_NE(Address(GL.glEnable), enable);
+    EXPECT_NE(Address(GL.glColor3f), color);
 
-    int before = EnableCalls();
+    const int enables = Fake<int>("FakeEnableCalls");
+    const int colors = Fake<int>("FakeColorCalls");
     glEnable(GL_FOG);
-    EXPECT_EQ(Address(GL.glEnable), real);
+    glColor3f(0.25f, 0.5f, 0.75f);
+    EXPECT_EQ(Address(GL.glEnable), enable);
+    EXPECT_EQ(Address(GL.glColor3f), color);
+    // The resolver forwarded the first calls with their arguments.
+    EXPECT_EQ(Fake<uint32_t>("FakeLastEnabled"), GL_FOG);
+    const float* lastColor = &Fake<float>("FakeLastColor");
+    EXPECT_EQ(lastColor[0], 0.25f);
+    EXPECT_EQ(lastColor[2], 0.75f);
     glEnable(GL_FOG);
-    EXPECT_EQ(Address(GL.glEnable), real);
-    EXPECT_EQ(EnableCalls(), before + 2);
+    glColor3f(1, 1, 1);
+    EXPECT_EQ(Address(GL.glEnable), enable);
+    EXPECT_EQ(Address(GL.glColor3f), color);
+    EXPECT_EQ(Fake<int>("FakeEnableCalls"), enables + 2);
+    EXPECT_EQ(Fake<int>("FakeColorCalls"), colors + 2);
+}
+
+TEST_F(Binding, ReloadingPutsResolvedEntryPointsBackToTheirResolvers) {
+    // A slot left resolved would call into the library the reload just closed.
+    const void* resolver = Address(GL.glEnable);
+    ASSERT_TRUE(LoadGLBinding(VYN_FAKE_GL_LIBRARY, "libvyn-no-such-glu.so"));
+    glEnable(GL_FOG);
+    ASSERT_NE(Address(GL.glEnable), resolver);
+    ASSERT_TRUE(LoadGLBinding(VYN_FAKE_GL_LIBRARY, "libvyn-no-such-glu.so"));
+    EXPECT_EQ(Address(GL.glEnable), resolver);
+}
+
+TEST_F(Binding, GetGLProcAddressAsksTheLibrarysLookupThenItsExports) {
+    ASSERT_TRUE(LoadGLBinding(VYN_FAKE_GL_LIBRARY, "libvyn-no-such-glu.so"));
+    EXPECT_EQ(GetGLProcAddress("glEnable"), FindLibrarySymbol(FakeLibrary, "glEnable"));
+    EXPECT_EQ(GetGLProcAddress("glVynNoSuchEXT"), nullptr);
+    // Only the platform's lookup knows the extension: the library does not export it.
+    ASSERT_EQ(FindLibrarySymbol(FakeLibrary, "glVynFakeEXT"), nullptr);
+    const auto extension = GetGLProcAddress<void(VYN_GLAPI*)(GLint)>("glVynFakeEXT");
+    ASSERT_NE(extension, nullptr);
+    extension(42);
+    EXPECT_EQ(Fake<GLint>("FakeExtensionValue"), 42);
+}
+
+TEST(BindingBeforeLoading, GetGLProcAddressFindsNothing) {
+    // A fresh process, where no earlier test has loaded a library yet. Not even a name the process
+    // itself has is found: a lookup without a library would search the whole process.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(std::exit(GetGLProcAddress("glEnable") || GetGLProcAddress("malloc") ? 1 : 0),
+                ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(Binding, MissingEntryPointsAndAMissingGLUThrowNamingThem) {
@@ -73,8 +124,7 @@ TEST_F(Binding, GLUEntryPointsAreResolvedAtLoad) {
     ASSERT_TRUE(LoadGLBinding(VYN_FAKE_GL_LIBRARY, VYN_FAKE_GL_LIBRARY));
     EXPECT_EQ(Address(GL.gluPerspective), FindLibrarySymbol(FakeLibrary, "gluPerspective"));
     gluPerspective(45.0, 4.0 / 3.0, 1.0, 100.0);
-    EXPECT_DOUBLE_EQ(*static_cast<double*>(FindLibrarySymbol(FakeLibrary, "FakeLastAspect")),
-                     4.0 / 3.0);
+    EXPECT_DOUBLE_EQ(Fake<double>("FakeLastAspect"), 4.0 / 3.0);
 }
 
 TEST_F(Binding, TheDefaultLibrariesLoadWithBothGLUEntryPoints) {
@@ -117,14 +167,72 @@ TEST(Recorder, LogsCallsAndAnswersQueriesThenPutsTheBindingBack) {
     // The real loader is back: it fails on a missing library, and nothing more is logged.
     size_t logged = log.Size();
     EXPECT_FALSE(LoadGLBinding("libvyn-no-such-gl.so", "libvyn-no-such-glu.so"));
+    GetGLProcAddress("glActiveTexture");
     EXPECT_EQ(log.Size(), logged);
+}
+
+TEST(Recorder, LogsOpenGL11CallsWithTheirArguments) {
+    CallLog log;
+    RecordingGL recorder(log);
+    const GLfloat colors[4] = {};
+    const GLdouble matrix[16] = {};
+    void* arrayPointer = nullptr;
+    glColorPointer(4, GL_FLOAT, 16, colors);
+    glTranslatef(1.5f, -2.0f, 0.25f);
+    glLoadMatrixd(matrix);
+    glColorMask(GL_TRUE, GL_FALSE, GL_TRUE, GL_FALSE);
+    glGetPointerv(GL_COLOR_ARRAY_POINTER, &arrayPointer);
+    gluLookAt(0, 1, 2, 3, 4, 5, 6, 7, 8);
+    EXPECT_EQ(log.Calls(),
+              (std::vector<CallRecord>{
+                  Call("glColorPointer", 4, GL_FLOAT, 16, static_cast<const void*>(colors)),
+                  Call("glTranslatef", 1.5, -2.0, 0.25),
+                  Call("glLoadMatrixd", static_cast<const void*>(matrix)),
+                  Call("glColorMask", 1, 0, 1, 0),
+                  Call("glGetPointerv", GL_COLOR_ARRAY_POINTER, &arrayPointer),
+                  Call("gluLookAt", 0.0, 1.0, 2.0, 3.0, 4.0, 5.0, 6.0, 7.0, 8.0)}));
+}
+
+TEST(Recorder, LogsAndAnswersGetGLProcAddress) {
+    CallLog log;
+    RecordingGL recorder(log);
+    int activeTexture = 0;
+    recorder.ProcAddresses["glActiveTexture"] = &activeTexture;
+    EXPECT_EQ(GetGLProcAddress("glActiveTexture"), &activeTexture);
+    EXPECT_EQ(GetGLProcAddress("glVynNoSuchEXT"), nullptr);
+    EXPECT_EQ(log.Calls(), (std::vector<CallRecord>{Call("GetGLProcAddress", "glActiveTexture"),
+                                                    Call("GetGLProcAddress", "glVynNoSuchEXT")}));
+}
+
+// The names VYN_GL_FUNCS lists, taken from the list itself.
+#define VYN_GL_NAME(ret, name, params, args) #name,
+const std::set<std::string> ListedGL = {VYN_GL_FUNCS(VYN_GL_NAME)};
+#undef VYN_GL_NAME
+
+TEST(BindingList, HoldsEveryEntryPointOfOpenGL11) {
+    std::ifstream header("/usr/include/GL/gl.h");
+    if (!header)
+        GTEST_SKIP() << "no /usr/include/GL/gl.h to compare with";
+    const std::string text{std::istreambuf_iterator<char>(header), {}};
+    // OpenGL 1.0 and 1.1 are declared before the header's OpenGL 1.2 section.
+    const size_t end = text.find("OpenGL 1.2");
+    ASSERT_NE(end, std::string::npos);
+    const std::regex declaration(R"(GLAPIENTRY\s+(gl\w+)\s*\()");
+    int declared = 0;
+    std::vector<std::string> missing;
+    for (std::sregex_iterator found(text.begin(), text.begin() + end, declaration), last;
+         found != last; ++found, ++declared)
+        if (!ListedGL.count((*found)[1]))
+            missing.push_back((*found)[1]);
+    EXPECT_GT(declared, 300) << "the header's declarations were not found";
+    EXPECT_EQ(missing, std::vector<std::string>{});
 }
 
 TEST_F(Binding, GLUIsAvailableOnlyWithEveryEntryPoint) {
     ASSERT_TRUE(LoadGLBinding(VYN_FAKE_GL_LIBRARY, "libvyn-no-such-glu.so"));
     EXPECT_FALSE(GLUAvailable()) << "no GLU library";
     ASSERT_TRUE(LoadGLBinding(VYN_FAKE_GL_LIBRARY, VYN_FAKE_GL_LIBRARY));
-    EXPECT_FALSE(GLUAvailable()) << "a GLU library without gluScaleImage";
+    EXPECT_FALSE(GLUAvailable()) << "a GLU library with gluPerspective alone";
     ASSERT_TRUE(LoadGLBinding(DefaultGLLibraryName(), DefaultGLULibraryName()));
     EXPECT_TRUE(GLUAvailable());
 }

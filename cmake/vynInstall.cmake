@@ -1,0 +1,36 @@
+# `cmake --install`: the libraries, the public headers, a CMake package and a pkg-config file.
+#   find_package(vyn CONFIG REQUIRED)
+#   target_link_libraries(demo PRIVATE vyn::framework)       # or vyn::testing for tests
+# The package finds what the libraries need (SDL2, threads) by itself.
+include(GNUInstallDirs)
+include(CMakePackageConfigHelpers)
+
+install(TARGETS vynframework vyntesting EXPORT vynTargets
+  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
+
+# Every header of the framework but the backends' and the fake's private ones, under include/vyn
+# with their folders, so that they name each other as in the source tree; the umbrella headers
+# beside them.
+install(DIRECTORY framework/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/vyn/framework
+  FILES_MATCHING PATTERN "*.h"
+  PATTERN "platform/sdl" EXCLUDE
+  PATTERN "platform/win32" EXCLUDE
+  PATTERN "system/win32" EXCLUDE
+  PATTERN "vynFakeCommon.h" EXCLUDE)
+install(DIRECTORY include/vyn/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/vyn)
+
+set(VYN_PACKAGE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/vyn)
+install(EXPORT vynTargets NAMESPACE vyn:: DESTINATION ${VYN_PACKAGE_DIR})
+configure_package_config_file(cmake/vynConfig.cmake.in ${PROJECT_BINARY_DIR}/vynConfig.cmake
+  INSTALL_DESTINATION ${VYN_PACKAGE_DIR})
+write_basic_package_version_file(${PROJECT_BINARY_DIR}/vynConfigVersion.cmake
+  COMPATIBILITY SameMajorVersion)
+install(FILES ${PROJECT_BINARY_DIR}/vynConfig.cmake ${PROJECT_BINARY_DIR}/vynConfigVersion.cmake
+  DESTINATION ${VYN_PACKAGE_DIR})
+
+if(NOT WIN32)
+  file(RELATIVE_PATH VYN_PC_TO_PREFIX /prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig /prefix)
+  configure_file(cmake/vyn.pc.in ${PROJECT_BINARY_DIR}/vyn.pc @ONLY)
+  install(FILES ${PROJECT_BINARY_DIR}/vyn.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+endif()

@@ -38,7 +38,6 @@ constexpr const char* WindowName = "vynSingleWindow";
 
 // Loading 8 MB and making a mipmapped texture on a software renderer, maybe under a sanitizer.
 constexpr auto StartTimeout = 60s;
-constexpr auto CaptionTimeout = 2s; // what the window promises: a rate once a second
 constexpr auto SettleTimeout = 60s;
 constexpr auto CloseTimeout = 2s;
 constexpr auto RefusalTimeout = 60s;
@@ -164,9 +163,11 @@ TEST_F(LandscapeDemo, OpensA400By300WindowOnTheFoggedLandscapeWithTheFrameRateIn
     EXPECT_TRUE(firstCaption == WindowName || CaptionFrameRate(firstCaption, WindowName))
         << firstCaption;
 
-    const std::string caption = window.AwaitFrameRate(appeared + CaptionTimeout);
+    // How soon depends on the machine: beside other suites a software renderer's first frame can
+    // take over a second. The tick's cadence is the caption timer's unit suite's to check.
+    const std::string caption = window.AwaitFrameRate(appeared + StartTimeout);
     EXPECT_GT(CaptionFrameRate(caption, WindowName).value_or(0), 0)
-        << "caption two seconds after the window appeared: " << caption;
+        << "caption once the window had appeared: " << caption;
 
     const Picture picture = window.CaptureSettled(SettleTimeout);
     EXPECT_EQ(picture.Width, 400);
@@ -226,25 +227,30 @@ TEST_F(LandscapeDemo, ArrowsTiltTheSceneOtherKeysDoNothingAndAResizeUndoesTheTil
     ExpectClosesCleanly(window);
 }
 
-// A settled capture shows every key sent before it, even when the demo gets no processor for a
-// while: here it is stopped before the keys and let go on only after a pause, during which two
-// captures of its window would agree on the picture from before the keys.
+// A demo starved of the processor for a while, as beside other suites: stopped now, let go on
+// after a pause by the thread returned, which its owner joins when it goes.
 constexpr auto StoppedFor = 1500ms;
 
+std::jthread StarveForAWhile(pid_t pid) {
+    if (kill(pid, SIGSTOP) != 0)
+        throw std::runtime_error("cannot stop the demo");
+    return std::jthread([pid] {
+        std::this_thread::sleep_for(StoppedFor);
+        kill(pid, SIGCONT);
+    });
+}
+
+// A settled capture shows every key sent before it, even when the demo draws nothing for a while
+// after the keys: two captures of its window would then agree on the picture from before them.
 TEST_F(LandscapeDemo, ASettledCaptureWaitsForAFrameDrawnAfterTheInput) {
     StartDemo();
     const DemoWindow window = AwaitWindow();
     window.AwaitFrameRate(Clock::now() + StartTimeout);
     const Picture first = window.CaptureSettled(SettleTimeout);
     window.Focus();
-    ASSERT_EQ(kill(Demo->Pid(), SIGSTOP), 0);
+    const std::jthread starved = StarveForAWhile(Demo->Pid());
     window.Press(Repeated("Left", 10));
-    std::thread letGo([pid = Demo->Pid()] {
-        std::this_thread::sleep_for(StoppedFor);
-        kill(pid, SIGCONT);
-    });
     const Picture tilted = window.CaptureSettled(SettleTimeout);
-    letGo.join();
     const PictureDifference difference = Compare(first, tilted, TiltLevels);
     EXPECT_GT(static_cast<double>(difference.PixelsOverTolerance),
               TiltedPixelShare * first.Width * first.Height);
@@ -253,14 +259,14 @@ TEST_F(LandscapeDemo, ASettledCaptureWaitsForAFrameDrawnAfterTheInput) {
 
 // Out of focus the loop waits for messages: no frame, next to no processor time. Another client's
 // window takes the focus, as a click on it would; the demo then counts no frames in its caption,
-// which the timer still sets once a second. The second in which the focus left may still count
-// frames drawn before, so the measure starts two seconds later.
+// which the timer still sets once a second. The measure starts once two ticks running have counted
+// none: the demo has handled the focus change by then, however long that took beside other
+// suites (a fixed wait let a late frame show in the measure).
 //
 // Where the program's platform follows the focus only as a window manager hands it out (Wine's
 // windows take it from WM_TAKE_FOCUS), VYN_LANDSCAPE_WINDOW_MANAGER names one, a command line run
 // in the suite's X server for this test, and the focus moves by pointer and click as a user moves
 // it. Without one the test gives the focus directly.
-constexpr auto FocusLeftFor = 2s;
 constexpr auto IdleSpan = 5s;
 constexpr double IdleCoreShare = 0.01;
 constexpr auto CaptionSampleInterval = 250ms;
@@ -307,8 +313,10 @@ TEST_F(LandscapeDemo, OutOfFocusItDrawsNothingAndIdlesAndWithTheFocusBackItDraws
                        SpawnOptions{});
     const std::optional<DemoWindow> other = DemoWindow::AwaitAnyOwner(FocusThiefName, StartTimeout);
     ASSERT_TRUE(other) << "xmessage showed no window";
+    // Starved as the focus leaves, the demo handles the change late.
+    const std::jthread starved = StarveForAWhile(Demo->Pid());
     GiveFocus(*other, manager != nullptr);
-    std::this_thread::sleep_for(FocusLeftFor);
+    window.AwaitIdle(SettleTimeout);
 
     const Clock::time_point start = Clock::now();
     const std::chrono::microseconds cpuBefore = ProcessCpuTime(Demo->Pid());
@@ -325,7 +333,7 @@ TEST_F(LandscapeDemo, OutOfFocusItDrawsNothingAndIdlesAndWithTheFocusBackItDraws
         EXPECT_EQ(CaptionFrameRate(caption, WindowName), 0) << caption;
 
     GiveFocus(window, manager != nullptr);
-    const std::string caption = window.AwaitFrameRate(Clock::now() + 2 * CaptionTimeout);
+    const std::string caption = window.AwaitFrameRate(Clock::now() + SettleTimeout);
     EXPECT_GT(CaptionFrameRate(caption, WindowName).value_or(0), 0) << caption;
     ExpectClosesCleanly(window);
 }

@@ -92,6 +92,17 @@ Picture DemoWindow::CaptureSettled(Clock::duration timeout) const {
     }
 }
 
+void DemoWindow::AwaitIdle(Clock::duration timeout) const {
+    const Clock::time_point deadline = Clock::now() + timeout;
+    CaptionChanges changes(WindowId);
+    for (int idleTicks = 0; idleTicks < 2;) {
+        if (!changes.AwaitNext(deadline))
+            throw std::runtime_error("window " + WindowId + " still draws");
+        const bool idle = CaptionFrameRate(changes.Current(), WindowName) == 0;
+        idleTicks = idle ? idleTicks + 1 : 0;
+    }
+}
+
 std::string DemoWindow::AwaitFrameRate(Clock::time_point deadline) const {
     std::string caption;
     const auto drawing = [&] {

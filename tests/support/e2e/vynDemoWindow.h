@@ -42,6 +42,9 @@ class DemoWindow {
     // Polls the caption until it shows a frame rate above 0 or the deadline passes; returns the
     // caption read last.
     std::string AwaitFrameRate(Clock::time_point deadline) const;
+    // Waits until the caption's ticks, watched in the X server's order, show two seconds running
+    // without a frame; throws std::runtime_error if the window still draws after `timeout`.
+    void AwaitIdle(Clock::duration timeout) const;
 
     // Gives the window the input focus directly (XSetInputFocus), as no window manager is there to.
     void Focus() const;

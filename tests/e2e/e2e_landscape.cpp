@@ -39,7 +39,8 @@ constexpr const char* WindowName = "vynSingleWindow";
 // Loading 8 MB and making a mipmapped texture on a software renderer, maybe under a sanitizer.
 constexpr auto StartTimeout = 60s;
 constexpr auto SettleTimeout = 60s;
-constexpr auto CloseTimeout = 2s;
+// The teardown takes well under a second alone; beside other suites it gets a fraction of a core.
+constexpr auto CloseTimeout = 10s;
 constexpr auto RefusalTimeout = 60s;
 
 constexpr int QuarterTurnPresses = 60; // 60 × 1.5°
@@ -287,7 +288,7 @@ std::unique_ptr<ChildProcess> StartWindowManager() {
     auto manager = std::make_unique<ChildProcess>(command, SpawnOptions{});
     const auto announced = [] {
         const ToolResult check =
-            RunTool({"xprop", "-root", "_NET_SUPPORTING_WM_CHECK"}, CloseTimeout);
+            RunTool({"xprop", "-root", "_NET_SUPPORTING_WM_CHECK"}, StartTimeout);
         return check.Output.find("window id") != std::string::npos;
     };
     if (!PollUntil(announced, Clock::now() + StartTimeout, 100ms))

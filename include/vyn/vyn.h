@@ -12,19 +12,29 @@
 // RunMainLoop draws the render list whenever no message waits, and returns once the window is
 // closed (or StopMainLoop is called), after releasing the scene, the context and the window.
 //
-// A complete program, one square closed by Escape:
+// A complete program, one quad coloured from a colour array and closed by Escape
+// (examples/minimal.cpp draws four):
 //
 //   #include <vyn/vyn.h>
 //   #include <cstdio>
 //
+//   // At z = -6, inside the fixed projection; corners clockwise as the eye sees them (the front
+//   // face: back faces are culled), red, green, blue and yellow.
+//   const vyn::GLfloat Corners[] = {-1, -1, -6, -1, 1, -6, 1, 1, -6, 1, -1, -6};
+//   const vyn::GLubyte Colours[] = {255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 255, 0};
+//
 //   // A draw pack of the program's own: the draw routine comes first; the material calls it.
-//   struct Square : vyn::TMyDrawPack {
-//       Square() : vyn::TMyDrawPack{Draw} {}
+//   // Packs are drawn with the vertex and texture-coordinate arrays on; this one uses colours.
+//   struct Quad : vyn::TMyDrawPack {
+//       Quad() : vyn::TMyDrawPack{Draw} {}
 //       static void Draw(vyn::TMyDrawPack*) {
-//           // Clockwise, seen from the eye: the front face (back faces are culled).
-//           static const vyn::GLfloat corners[] = {-1, -1, -6, -1, 1, -6, 1, 1, -6, 1, -1, -6};
-//           vyn::glVertexPointer(3, vyn::GL_FLOAT, 0, corners);
+//           vyn::glDisableClientState(vyn::GL_TEXTURE_COORD_ARRAY);
+//           vyn::glEnableClientState(vyn::GL_COLOR_ARRAY);
+//           vyn::glVertexPointer(3, vyn::GL_FLOAT, 0, Corners);
+//           vyn::glColorPointer(3, vyn::GL_UNSIGNED_BYTE, 0, Colours);
 //           vyn::glDrawArrays(vyn::GL_QUADS, 0, 4);
+//           vyn::glDisableClientState(vyn::GL_COLOR_ARRAY);
+//           vyn::glEnableClientState(vyn::GL_TEXTURE_COORD_ARRAY);
 //       }
 //   };
 //
@@ -36,8 +46,10 @@
 //           std::fprintf(stderr, "cannot open the window: %s\n", vyn::LastFailure().c_str());
 //           return 1;
 //       }
-//       static Square square;
-//       vyn::CurrentRenderList->AddMaterial(1)->AddPack(&square);
+//       vyn::glDisable(vyn::GL_LIGHTING); // the presets' lighting and fog would tint the colours
+//       vyn::glDisable(vyn::GL_FOG);
+//       static Quad quad;
+//       vyn::CurrentRenderList->AddMaterial(1)->AddPack(&quad);
 //       vyn::CurrentKeyboard->SetHandler(vyn::VK_ESCAPE, vyn::KeyDownTable, Close);
 //       vyn::ShowMainWindow();
 //       vyn::SetFpsTimer(true);

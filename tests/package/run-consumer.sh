@@ -31,8 +31,8 @@ case $mode in
         source=$2 work=$3
         rm -rf "$work" && mkdir -p "$work"
         configure_and_build "$work" -DVYN_SOURCE="$source"
-        # As a subproject it builds the libraries only: no demo, no data, no tests.
-        for extra in app/landscape tools/make-landscape app/pv.cppa2 tests; do
+        # As a subproject it builds the libraries only: no demo, no data, no examples, no tests.
+        for extra in app/landscape tools/make-landscape app/pv.cppa2 examples tests; do
             if [[ -e $work/build/vyn/$extra ]]; then
                 echo "the subproject built $extra" >&2
                 exit 1

@@ -6,6 +6,7 @@
 #include <charconv>
 #include <stdexcept>
 #include <string_view>
+#include <thread>
 
 namespace vyn::test {
 
@@ -17,6 +18,8 @@ using namespace std::chrono_literals;
 constexpr auto ToolTimeout = 15s;
 constexpr auto SearchInterval = 100ms;
 constexpr auto CaptionPollInterval = 50ms;
+// Where no caption timer tells when frames are drawn, two captures this far apart must agree.
+constexpr auto StillGap = 3s;
 
 std::string FirstLine(const std::string& text) {
     return text.substr(0, text.find('\n'));
@@ -79,6 +82,8 @@ Picture DemoWindow::Capture() const {
 
 Picture DemoWindow::CaptureSettled(Clock::duration timeout) const {
     const Clock::time_point deadline = Clock::now() + timeout;
+    if (!CaptionFrameRate(Caption(), WindowName))
+        return CaptureStill(deadline);
     CaptionChanges changes(WindowId);
     // A tick, once a second, counts the frames since the tick before, and the main thread shows
     // it a moment later (the newest tick only, if it missed one). The first change reported may
@@ -90,6 +95,20 @@ Picture DemoWindow::CaptureSettled(Clock::duration timeout) const {
         if (seen >= 3 && CaptionFrameRate(changes.Current(), WindowName).value_or(0) > 0)
             return Capture();
     }
+}
+
+Picture DemoWindow::CaptureStill(Clock::time_point deadline) const {
+    Picture previous = Capture();
+    std::this_thread::sleep_for(StillGap);
+    const auto still = [&] {
+        Picture current = Capture();
+        const bool same = current == previous;
+        previous = std::move(current);
+        return same;
+    };
+    if (!PollUntil(still, deadline, StillGap))
+        throw std::runtime_error("the picture of window " + WindowId + " did not settle");
+    return previous;
 }
 
 void DemoWindow::AwaitIdle(Clock::duration timeout) const {
@@ -132,6 +151,18 @@ void DemoWindow::Press(const std::vector<std::string>& keys) const {
     std::vector<std::string> command{"xdotool", "key", "--clearmodifiers"};
     command.insert(command.end(), keys.begin(), keys.end());
     ToolOutput(command, ToolTimeout);
+}
+
+void DemoWindow::MovePointer(int x, int y) const {
+    ToolOutput({"xdotool", "mousemove", "--window", WindowId, std::to_string(x), std::to_string(y)},
+               ToolTimeout);
+}
+
+void DemoWindow::Drag(int fromX, int fromY, int toX, int toY) const {
+    ToolOutput({"xdotool", "mousemove", "--window", WindowId, std::to_string(fromX),
+                std::to_string(fromY), "mousedown", "1", "mousemove", "--window", WindowId,
+                std::to_string(toX), std::to_string(toY), "mouseup", "1"},
+               ToolTimeout);
 }
 
 void DemoWindow::Resize(int width, int height) const {

@@ -1,7 +1,7 @@
 // The demo's window seen from outside, as a user at the X display sees it: found by the process
-// that owns it, its caption read, its picture captured, keys pressed into it, resized and closed,
-// all through xdotool, ImageMagick's import and vyn-xclose (a window manager's close request), and
-// its caption's changes watched through Xlib.
+// that owns it, its caption read, its picture captured, keys pressed into it, the mouse dragged
+// across it, resized and closed, all through xdotool, ImageMagick's import and vyn-xclose (a
+// window manager's close request), and its caption's changes watched through Xlib.
 // Needs DISPLAY set (the suite runs under xvfb-run). The test's main thread only.
 #pragma once
 
@@ -34,10 +34,12 @@ class DemoWindow {
     std::string Caption() const;
     Picture Capture() const;
     // A capture that shows every event sent before the call: taken once the window has drawn a
-    // frame since, which the demo does only after handling every event it has. The caption's ticks,
-    // watched in the X server's order, tell: frames counted wholly after the call began. Two
-    // captures that agree would not: a demo starved of the processor draws nothing between them.
-    // Throws std::runtime_error if no frame is drawn within `timeout`.
+    // frame since, which the program does only after handling every event it has. Where the
+    // caption shows a frame rate, its ticks, watched in the X server's order, tell: frames counted
+    // wholly after the call began. Two captures that agree would not: a program starved of the
+    // processor draws nothing between them. Only a window without the caption timer is taken as
+    // settled when two captures 3 s apart agree. Throws std::runtime_error if no frame is drawn,
+    // or the picture still changes, after `timeout`.
     Picture CaptureSettled(Clock::duration timeout) const;
     // Polls the caption until it shows a frame rate above 0 or the deadline passes; returns the
     // caption read last.
@@ -54,6 +56,11 @@ class DemoWindow {
     void FocusByPointer() const;
     // Presses and releases each key in turn (xdotool key names) into the focused window.
     void Press(const std::vector<std::string>& keys) const;
+    // Moves the pointer to (x, y) in the window's client coordinates.
+    void MovePointer(int x, int y) const;
+    // Moves the pointer to (fromX, fromY), holds the left button down while it moves to
+    // (toX, toY), and lets go there.
+    void Drag(int fromX, int fromY, int toX, int toY) const;
     void Resize(int width, int height) const;
     // Asks the window to close as a window manager would (WM_DELETE_WINDOW).
     void Close(const std::string& closeTool) const;
@@ -63,6 +70,7 @@ class DemoWindow {
         : WindowId(std::move(id)), WindowName(std::move(name)) {}
     static std::optional<DemoWindow> AwaitFound(const std::vector<std::string>& search,
                                                 const std::string& name, Clock::duration timeout);
+    Picture CaptureStill(Clock::time_point deadline) const;
 
     std::string WindowId;
     std::string WindowName;

@@ -38,8 +38,9 @@ extern std::unique_ptr<TMyPackPA_VT> LandscapePack;
 // it leaves is uploaded.
 GLuint LoadTexture(const std::string& fileName);
 
-// Loads both array files and checks that each holds its own Count elements (three and two
-// floats each) and that the texture coordinates cover the vertex file's Count.
+// Loads both array files and checks that the vertex file holds its Count vertices (three floats
+// each) and the texture-coordinate file as many coordinates (two floats each); the latter's own
+// Count is not looked at.
 void LoadLandscapeMesh();
 // The pack of the landscape mesh: texture coordinates, vertices, GL_QUADS over Count vertices.
 void FillLandscapePack(TMyPackPA_VT& pack);

@@ -54,6 +54,14 @@ struct MissingGLU {
 VYN_GLU_FUNCS(VYN_GLU_MISSING)
 #undef VYN_GLU_MISSING
 
+bool EveryGLUSlotResolved() {
+    bool resolved = true;
+#define VYN_GLU_CHECK(ret, name, params, args) resolved = resolved && GL.name != Missing_##name;
+    VYN_GLU_FUNCS(VYN_GLU_CHECK)
+#undef VYN_GLU_CHECK
+    return resolved;
+}
+
 void ResetGLSlots() {
 #define VYN_GL_RESET(ret, name, params, args) GL.name = Resolve_##name;
     VYN_GL_FUNCS(VYN_GL_RESET)
@@ -101,6 +109,7 @@ constexpr GLDispatch DefaultDispatch() {
 #undef VYN_GLU_DEFAULT
     dispatch.LoadLibraries = LoadLibrariesFromFiles;
     dispatch.FindProcAddress = FindInLoadedGL;
+    dispatch.GLUEntryPointsAvailable = EveryGLUSlotResolved;
     return dispatch;
 }
 
@@ -130,6 +139,10 @@ bool LoadGLBinding(const char* glLibrary, const char* gluLibrary) {
 
 void* GetGLProcAddress(const char* name) {
     return GL.FindProcAddress(name);
+}
+
+bool GLUAvailable() {
+    return GL.GLUEntryPointsAvailable();
 }
 
 void ResetGLDispatch() {

@@ -43,6 +43,8 @@ struct GLDispatch {
     bool (*LoadLibraries)(const char* glLibrary, const char* gluLibrary);
     /// Finds an entry point of the loaded GL library by name; null when there is none.
     void* (*FindProcAddress)(const char* name);
+    // Whether every GLU entry point can be called.
+    bool (*GLUEntryPointsAvailable)();
 };
 
 /// The table every wrapper calls through: the seam a test double plugs into (vyntesting's
@@ -67,6 +69,10 @@ template <typename Function>
 Function GetGLProcAddress(const char* name) {
     return std::bit_cast<Function>(GetGLProcAddress(name));
 }
+
+/// Whether the GLU entry points can be called: false when no GLU library (or one without them)
+/// was loaded, so that a caller can do without GLU instead of catching its calls' failures.
+bool GLUAvailable();
 
 /// Puts the default table back: the real loader, lazy GL resolvers, GLU not loaded.
 void ResetGLDispatch();

@@ -1,5 +1,5 @@
 /// @file
-/// What the keyboard and mouse modules share: handler routines and their default objects.
+/// What the keyboard and mouse modules share: handler routines.
 ///
 /// A handler routine has no arguments and no result; it is registered per key on a keyboard or per
 /// event slot on a mouse. Running one turns anything it throws into a false result, so that a
@@ -7,7 +7,6 @@
 /// thread only.
 #pragma once
 
-#include "framework/core/vynAllocation.h"
 #include "framework/core/vynFailure.h"
 
 namespace vyn {
@@ -22,21 +21,6 @@ inline bool RunHandlerRoutine(THandlerRoutine handler) noexcept {
         return true;
     } catch (...) {
         return FailFromException("a handler failed");
-    }
-}
-
-/// Makes a new object for an owning reference, destroying the one it held; false (and nothing
-/// changed) when the allocation fails.
-template <typename T>
-bool ReplaceWithNew(T*& owner, const char* what) noexcept {
-    try {
-        ThrowIfAllocationFailureInjected();
-        T* fresh = new T();
-        delete owner;
-        owner = fresh;
-        return true;
-    } catch (...) {
-        return FailFromException(what);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "vynKeyBoardU.h"
 
+#include "framework/core/vynAllocation.h"
+
 namespace vyn {
 
 TChunkedList<TMyKeyBoard*> Keyboards{KeyboardListGrowthStep};

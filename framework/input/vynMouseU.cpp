@@ -1,5 +1,7 @@
 #include "vynMouseU.h"
 
+#include "framework/core/vynAllocation.h"
+
 namespace vyn {
 
 TChunkedList<TMyMouse*> Mice{MouseListGrowthStep};

@@ -428,6 +428,14 @@ constexpr WORD LOWORD(uintptr_t value) {
 constexpr WORD HIWORD(uintptr_t value) {
     return static_cast<WORD>((value >> 16) & 0xFFFF);
 }
+// windowsx.h's readings of a point in lParam (WM_MOVE, mouse messages): signed 16-bit, so that
+// positions left of or above the origin come out negative.
+constexpr int GET_X_LPARAM(LPARAM value) {
+    return static_cast<int16_t>(LOWORD(static_cast<uintptr_t>(value)));
+}
+constexpr int GET_Y_LPARAM(LPARAM value) {
+    return static_cast<int16_t>(HIWORD(static_cast<uintptr_t>(value)));
+}
 constexpr LPARAM MAKELPARAM(WORD low, WORD high) {
     return static_cast<LPARAM>(static_cast<DWORD>(low) | (static_cast<DWORD>(high) << 16));
 }

@@ -1,5 +1,6 @@
 #include "vynDrawLineU.h"
 
+#include "framework/core/vynAllocation.h"
 #include "framework/core/vynFailure.h"
 
 #include <algorithm>
@@ -138,9 +139,8 @@ void TMyDrawLine::Draw() {
 // ---- Module routines
 
 bool CreateRenderLists() {
-    delete DefaultRenderList;
-    DefaultRenderList = new TMyDrawLine();
-    return ResetRenderLists();
+    return ReplaceWithNew(DefaultRenderList, "cannot make the default render list") &&
+           ResetRenderLists();
 }
 
 bool ResetRenderLists() {

@@ -127,7 +127,8 @@ extern TMyDrawLine* DefaultRenderList;
 /// The render list frame presentation draws; not owned.
 extern TMyDrawLine* CurrentRenderList;
 
-/// Makes the default render list and makes it current.
+/// Makes a new default render list (destroying one made before) and makes it current; false, with
+/// nothing changed, when it cannot be allocated.
 bool CreateRenderLists();
 /// Empties RenderLists and makes the default render list current.
 bool ResetRenderLists();

@@ -57,7 +57,9 @@ struct ChannelMask {
     uint8_t Extract(uint32_t pixel, uint8_t absent) const {
         if (Max == 0)
             return absent;
-        return static_cast<uint8_t>((((pixel & Mask) >> Shift) * 255 + Max / 2) / Max);
+        // In 64 bits: a channel of 25 bits or more times 255 overflows 32.
+        const uint64_t value = (pixel & Mask) >> Shift;
+        return static_cast<uint8_t>((value * 255 + Max / 2) / Max);
     }
 };
 

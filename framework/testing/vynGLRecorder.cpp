@@ -128,6 +128,8 @@ struct RecordingGLAnswers {
                              heightOut, typeOut, dataOut));
         return recorder.ScaleImageResult;
     }
+
+    static bool GLUPresent() { return Recorder().GLUPresent; }
 };
 
 RecordingGL::RecordingGL(CallLog& log) : Log(log) {
@@ -140,6 +142,7 @@ RecordingGL::RecordingGL(CallLog& log) : Log(log) {
 #undef VYN_GL_INSTALL
     GL.LoadLibraries = RecordLoad;
     GL.FindProcAddress = RecordProcAddress;
+    GL.GLUEntryPointsAvailable = RecordingGLAnswers::GLUPresent;
     GL.glEnable = RecordingGLAnswers::Enable;
     GL.glDisable = RecordingGLAnswers::Disable;
     GL.glIsEnabled = RecordingGLAnswers::IsEnabled;
@@ -160,9 +163,14 @@ RecordingGL::~RecordingGL() {
 void RecordingGL::Record(CallRecord call) {
     if (FailingCalls.count(call.Name))
         throw std::runtime_error(call.Name + " failed (injected by the test)");
+    // As the binding without a GLU library: its calls throw.
+    if (!GLUPresent && call.Name.starts_with("glu"))
+        throw std::runtime_error("GLU entry point " + call.Name + " is not available");
     const auto raised = RaisedErrors.find(call.Name);
     if (raised != RaisedErrors.end() && PendingError == GL_NO_ERROR)
         PendingError = raised->second;
+    if (BeforeEachCall)
+        BeforeEachCall(call);
     Log.Add(std::move(call));
 }
 

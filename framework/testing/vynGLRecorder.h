@@ -13,6 +13,7 @@
 #include "framework/gl/vynGL.h"
 #include "framework/testing/vynCallLog.h"
 
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -54,10 +55,14 @@ class RecordingGL {
     /// What the library loader and gluScaleImage report.
     ///@{
     bool LoadResult = true;
+    // False: as without a GLU library, GLUAvailable() answers false and GLU calls throw.
+    bool GLUPresent = true;
     GLint ScaleImageResult = 0;
     ///@}
     /// Calls that throw instead of being recorded.
     std::set<std::string> FailingCalls;
+    // Runs before each call is recorded: a test's check of the state the call finds.
+    std::function<void(const CallRecord&)> BeforeEachCall;
 
     /// Capabilities switched on by the recorded glEnable/glDisable calls.
     const std::set<GLenum>& Enabled() const { return EnabledCaps; }

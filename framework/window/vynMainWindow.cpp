@@ -191,13 +191,16 @@ bool CreateMainWindow(int32_t left, int32_t top, int32_t width, int32_t height, 
             AdjustWindowRectEx(&frame, styles.Style, FALSE, styles.Ex);
 
         const std::string name = Framework.WindowName.Get();
-        HWND window;
-        {
+        HWND window = nullptr;
+        try {
             FloatingPointGuard keepControlWord;
             window =
                 CreateWindowExA(styles.Ex, name.c_str(), name.c_str(), styles.Style, frame.left,
                                 frame.top, frame.right - frame.left, frame.bottom - frame.top,
                                 nullptr, nullptr, ProgramInstance(), nullptr);
+        } catch (...) {
+            // A failure of the window procedure during creation: the backend made no window.
+            FailFromException("the window procedure failed during CreateWindowExA");
         }
         Framework.WindowHandle = window;
         Framework.Active = false;
@@ -285,7 +288,9 @@ bool InitContext() {
     glGetIntegerv(GL_MAX_NAME_STACK_DEPTH, &depth);
     Framework.SelectBufferSize = depth > 0 ? depth : 0;
     void* buffer = nullptr;
-    if (AllocZeroed(buffer, Framework.SelectBufferSize * static_cast<int32_t>(sizeof(uint32_t))))
+    // In 64 bits: a driver's depth above 2^29 overflows a 32-bit byte count.
+    const int64_t bytes = int64_t{Framework.SelectBufferSize} * int64_t{sizeof(uint32_t)};
+    if (AllocZeroed(buffer, bytes))
         Framework.SelectBuffer = static_cast<uint32_t*>(buffer);
     else
         Framework.SelectBufferSize = 0;

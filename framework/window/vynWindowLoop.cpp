@@ -20,6 +20,12 @@ constexpr double FieldOfViewDegrees = 45.0;
 constexpr double NearPlane = 1.0;
 constexpr double FarPlane = 100.0;
 
+// Whether GL calls reach a context: none exists yet while CreateWindowExA sends its first
+// messages, nor any more once the teardown has released it.
+bool HasContext() {
+    return Framework.RenderingContext != nullptr;
+}
+
 void EndLoop() {
     Framework.Active = false;
     Framework.LoopRunning = false;
@@ -28,16 +34,21 @@ void EndLoop() {
 void OnKey(WPARAM key, bool down) {
     if (!CurrentKeyboard)
         return;
-    if (key < 256)
-        CurrentKeyboard->Keys[key] = down;
-    CurrentKeyboard->Fire(static_cast<int32_t>(key), down ? KeyDownTable : KeyUpTable);
+    // Refused before narrowing: 0x1_0000_0025 taken as 32 bits would be the left arrow.
+    if (key >= KeyCodeCount) {
+        RecordFailure("a key message's code is beyond the 256 virtual keys");
+        return;
+    }
+    const auto code = static_cast<int32_t>(key);
+    CurrentKeyboard->Keys[code] = down;
+    CurrentKeyboard->Fire(code, down ? KeyDownTable : KeyUpTable);
 }
 
 void OnMouseMove(LPARAM lParam) {
     if (!CurrentMouse)
         return;
-    CurrentMouse->X = LOWORD(static_cast<uintptr_t>(lParam));
-    CurrentMouse->Y = HIWORD(static_cast<uintptr_t>(lParam));
+    CurrentMouse->X = GET_X_LPARAM(lParam);
+    CurrentMouse->Y = GET_Y_LPARAM(lParam);
     CurrentMouse->GLX = CurrentMouse->X;
     CurrentMouse->GLY = Framework.Height - CurrentMouse->Y;
     CurrentMouse->Fire(MouseMoveSlot);
@@ -50,7 +61,7 @@ void OnMouseButton(int button, bool down, int32_t slot) {
     CurrentMouse->Fire(slot);
 }
 
-void OnSize(WPARAM kind, LPARAM lParam) {
+void OnSize(HWND window, WPARAM kind, LPARAM lParam) {
     if (kind == SIZE_MINIMIZED) {
         Framework.Active = false;
         return;
@@ -62,11 +73,15 @@ void OnSize(WPARAM kind, LPARAM lParam) {
     }
     Framework.Width = LOWORD(static_cast<uintptr_t>(lParam));
     Framework.Height = HIWORD(static_cast<uintptr_t>(lParam));
-    ApplyProjection();
-    if (ResizeRoutine)
-        ResizeRoutine(Framework.Width, Framework.Height);
+    if (HasContext()) {
+        ApplyProjection();
+        if (ResizeRoutine)
+            ResizeRoutine(Framework.Width, Framework.Height);
+    }
+    // The window itself: during CreateWindowExA the record holds no handle yet, and
+    // InvalidateRect(NULL) would redraw every window on the desktop.
     if (kind == SIZE_RESTORED)
-        InvalidateRect(Framework.WindowHandle, nullptr, FALSE);
+        InvalidateRect(window, nullptr, FALSE);
     else
         PresentFrame();
 }
@@ -98,18 +113,25 @@ LRESULT VYN_WINAPI MainWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     switch (message) {
     case WM_DESTROY:
     case WM_CLOSE:
-    case WM_QUERYENDSESSION:
     case WM_QUIT:
-    case WM_ENDSESSION:
         EndLoop();
         return 0;
+    // 0 would veto the user's log-off; only the end itself, when it comes, ends the loop.
+    case WM_QUERYENDSESSION:
+        return TRUE;
+    case WM_ENDSESSION:
+        if (wParam)
+            EndLoop();
+        return 0;
+    // Signed, as Windows documents them: a window partly off the left or top edge, or a pointer
+    // dragged out of the window to its left or above it, is at a negative coordinate.
     case WM_MOVE:
-        Framework.Left = LOWORD(static_cast<uintptr_t>(lParam));
-        Framework.Top = HIWORD(static_cast<uintptr_t>(lParam));
+        Framework.Left = GET_X_LPARAM(lParam);
+        Framework.Top = GET_Y_LPARAM(lParam);
         PresentFrame();
         return 0;
     case WM_SIZE:
-        OnSize(wParam, lParam);
+        OnSize(window, wParam, lParam);
         return 0;
     case WM_ACTIVATE:
     case WM_SETFOCUS:
@@ -155,6 +177,10 @@ LRESULT VYN_WINAPI MainWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 bool RunMainLoop() {
     if (Framework.LoopRunning)
         return true;
+    // Nothing could ever arrive: the loop would wait for ever, or spin where waiting returns at
+    // once (SDL without video).
+    if (!Framework.WindowHandle)
+        return Fail("RunMainLoop: there is no window to run the loop for");
     Framework.LoopRunning = true;
     // The driver's per-frame scratch stays in the heap from one frame to the next.
     KeepHeapForFrames();
@@ -184,7 +210,7 @@ bool StopMainLoop() {
 }
 
 void PresentFrame() {
-    if (CurrentRenderList)
+    if (CurrentRenderList && HasContext())
         CurrentRenderList->Draw();
     HWND window = Framework.WindowHandle;
     BeginPaint(window, &PaintRecord);
@@ -203,6 +229,12 @@ bool DrawFrame() {
 }
 
 void SetProjection(int32_t width, int32_t height) {
+    // Without GLU there is no perspective to set; the rest alone would leave a projection that
+    // shows nothing, so the one in force stays.
+    if (!GLUAvailable()) {
+        RecordFailure("no GLU library: the projection is left as it was");
+        return;
+    }
     width = width > 0 ? width : 1;
     height = height > 0 ? height : 1;
     glViewport(0, 0, width, height);

@@ -26,16 +26,19 @@ namespace vyn {
 /// FallbackWindowProc.
 LRESULT VYN_WINAPI MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 /// Runs the loop until LoopRunning is cleared, then releases everything; true if the teardown
-/// succeeded. A second call while the loop runs returns true at once.
+/// succeeded. A second call while the loop runs returns true at once; without a window the loop
+/// does not start (false).
 bool RunMainLoop();
 /// Clears LoopRunning; the loop ends after its current pass.
 bool StopMainLoop();
-/// Draws the current render list, swaps the buffers and counts the frame.
+/// Draws the current render list, swaps the buffers and counts the frame. Without a context (the
+/// messages of CreateWindowExA and of the teardown) nothing is drawn, and a resize applies no
+/// projection: no GL call is made then.
 void PresentFrame();
 /// PresentFrame, with any failure turned into false.
 bool DrawFrame();
-/// Viewport and a 45° perspective (near 1, far 100) for a client size; resets the model-view
-/// matrix.
+/// Viewport and a 45° perspective (near 1, far 100) for a client size; resets the model-view matrix.
+/// Without GLU it changes nothing and records why.
 void SetProjection(int32_t width, int32_t height);
 /// SetProjection for the record's Width and Height.
 void ApplyProjection();

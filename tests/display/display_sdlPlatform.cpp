@@ -7,10 +7,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
+#include <map>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -141,6 +145,28 @@ TEST_F(SdlPlatformTest, CreationSendsTheMessagesOfWindowsWithTheClientArea) {
     EXPECT_FALSE(vyn::UnregisterClassA("vynDisplayTest", nullptr));
 }
 
+LRESULT VYN_WINAPI FailingOnSize(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SIZE)
+        throw std::runtime_error("WM_SIZE failed");
+    return vyn::DefWindowProcA(window, message, wParam, lParam);
+}
+
+// The failure passes on through CreateWindowExA, which leaves neither a window nor an SDL window
+// of the class behind.
+TEST_F(SdlPlatformTest, AProcedureFailingDuringCreationTakesItsWindowWithIt) {
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = FailingOnSize;
+    windowClass.lpszClassName = "vynFailingTest";
+    ASSERT_NE(vyn::RegisterClassExA(&windowClass), 0);
+    EXPECT_THROW(vyn::CreateWindowExA(0, "vynFailingTest", "failing", WS_OVERLAPPEDWINDOW, 0, 0,
+                                      200, 100, nullptr, nullptr, nullptr, nullptr),
+                 std::runtime_error);
+    EXPECT_TRUE(vyn::Sdl().System.Windows().empty());
+    EXPECT_TRUE(vyn::Sdl().Windows.empty());
+    EXPECT_TRUE(vyn::UnregisterClassA("vynFailingTest", nullptr)) << "a window of it is left";
+}
+
 TEST_F(SdlPlatformTest, PopupStyleMakesABorderlessFixedWindow) {
     Create(WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
     const Uint32 flags = SDL_GetWindowFlags(Sdl());
@@ -226,6 +252,175 @@ TEST_F(SdlPlatformTest, HeldKeyRepeatsAltKeysAndF10ArriveAsWindowsKeyMessages) {
     EXPECT_EQ(taken[6].wParam, VK_F10);
     EXPECT_EQ(taken[7].wParam, VK_SHIFT);
     EXPECT_EQ(taken[7].lParam, 0x00360001);
+}
+
+// Every key the backend translates, as Windows reports it on a US keyboard: the virtual key with
+// NumLock on and with it off, the set-1 scan code and the extended-key flag.
+struct WindowsKey {
+    SDL_Scancode Code;
+    WPARAM NumLockOn;
+    WPARAM NumLockOff;
+    BYTE Scan;
+    bool Extended;
+};
+
+const WindowsKey WindowsKeys[] = {
+    {SDL_SCANCODE_A, 'A', 'A', 0x1E, false},
+    {SDL_SCANCODE_B, 'B', 'B', 0x30, false},
+    {SDL_SCANCODE_C, 'C', 'C', 0x2E, false},
+    {SDL_SCANCODE_D, 'D', 'D', 0x20, false},
+    {SDL_SCANCODE_E, 'E', 'E', 0x12, false},
+    {SDL_SCANCODE_F, 'F', 'F', 0x21, false},
+    {SDL_SCANCODE_G, 'G', 'G', 0x22, false},
+    {SDL_SCANCODE_H, 'H', 'H', 0x23, false},
+    {SDL_SCANCODE_I, 'I', 'I', 0x17, false},
+    {SDL_SCANCODE_J, 'J', 'J', 0x24, false},
+    {SDL_SCANCODE_K, 'K', 'K', 0x25, false},
+    {SDL_SCANCODE_L, 'L', 'L', 0x26, false},
+    {SDL_SCANCODE_M, 'M', 'M', 0x32, false},
+    {SDL_SCANCODE_N, 'N', 'N', 0x31, false},
+    {SDL_SCANCODE_O, 'O', 'O', 0x18, false},
+    {SDL_SCANCODE_P, 'P', 'P', 0x19, false},
+    {SDL_SCANCODE_Q, 'Q', 'Q', 0x10, false},
+    {SDL_SCANCODE_R, 'R', 'R', 0x13, false},
+    {SDL_SCANCODE_S, 'S', 'S', 0x1F, false},
+    {SDL_SCANCODE_T, 'T', 'T', 0x14, false},
+    {SDL_SCANCODE_U, 'U', 'U', 0x16, false},
+    {SDL_SCANCODE_V, 'V', 'V', 0x2F, false},
+    {SDL_SCANCODE_W, 'W', 'W', 0x11, false},
+    {SDL_SCANCODE_X, 'X', 'X', 0x2D, false},
+    {SDL_SCANCODE_Y, 'Y', 'Y', 0x15, false},
+    {SDL_SCANCODE_Z, 'Z', 'Z', 0x2C, false},
+    {SDL_SCANCODE_1, '1', '1', 0x02, false},
+    {SDL_SCANCODE_2, '2', '2', 0x03, false},
+    {SDL_SCANCODE_3, '3', '3', 0x04, false},
+    {SDL_SCANCODE_4, '4', '4', 0x05, false},
+    {SDL_SCANCODE_5, '5', '5', 0x06, false},
+    {SDL_SCANCODE_6, '6', '6', 0x07, false},
+    {SDL_SCANCODE_7, '7', '7', 0x08, false},
+    {SDL_SCANCODE_8, '8', '8', 0x09, false},
+    {SDL_SCANCODE_9, '9', '9', 0x0A, false},
+    {SDL_SCANCODE_0, '0', '0', 0x0B, false},
+    {SDL_SCANCODE_F1, 0x70, 0x70, 0x3B, false},           // VK_F1
+    {SDL_SCANCODE_F2, 0x71, 0x71, 0x3C, false},           // VK_F2
+    {SDL_SCANCODE_F3, 0x72, 0x72, 0x3D, false},           // VK_F3
+    {SDL_SCANCODE_F4, 0x73, 0x73, 0x3E, false},           // VK_F4
+    {SDL_SCANCODE_F5, 0x74, 0x74, 0x3F, false},           // VK_F5
+    {SDL_SCANCODE_F6, 0x75, 0x75, 0x40, false},           // VK_F6
+    {SDL_SCANCODE_F7, 0x76, 0x76, 0x41, false},           // VK_F7
+    {SDL_SCANCODE_F8, 0x77, 0x77, 0x42, false},           // VK_F8
+    {SDL_SCANCODE_F9, 0x78, 0x78, 0x43, false},           // VK_F9
+    {SDL_SCANCODE_F10, 0x79, 0x79, 0x44, false},          // VK_F10
+    {SDL_SCANCODE_F11, 0x7A, 0x7A, 0x57, false},          // VK_F11
+    {SDL_SCANCODE_F12, 0x7B, 0x7B, 0x58, false},          // VK_F12
+    {SDL_SCANCODE_RETURN, 0x0D, 0x0D, 0x1C, false},       // VK_RETURN
+    {SDL_SCANCODE_ESCAPE, 0x1B, 0x1B, 0x01, false},       // VK_ESCAPE
+    {SDL_SCANCODE_BACKSPACE, 0x08, 0x08, 0x0E, false},    // VK_BACK
+    {SDL_SCANCODE_TAB, 0x09, 0x09, 0x0F, false},          // VK_TAB
+    {SDL_SCANCODE_SPACE, 0x20, 0x20, 0x39, false},        // VK_SPACE
+    {SDL_SCANCODE_MINUS, 0xBD, 0xBD, 0x0C, false},        // VK_OEM_MINUS
+    {SDL_SCANCODE_EQUALS, 0xBB, 0xBB, 0x0D, false},       // VK_OEM_PLUS
+    {SDL_SCANCODE_LEFTBRACKET, 0xDB, 0xDB, 0x1A, false},  // VK_OEM_4
+    {SDL_SCANCODE_RIGHTBRACKET, 0xDD, 0xDD, 0x1B, false}, // VK_OEM_6
+    {SDL_SCANCODE_BACKSLASH, 0xDC, 0xDC, 0x2B, false},    // VK_OEM_5
+    {SDL_SCANCODE_SEMICOLON, 0xBA, 0xBA, 0x27, false},    // VK_OEM_1
+    {SDL_SCANCODE_APOSTROPHE, 0xDE, 0xDE, 0x28, false},   // VK_OEM_7
+    {SDL_SCANCODE_GRAVE, 0xC0, 0xC0, 0x29, false},        // VK_OEM_3
+    {SDL_SCANCODE_COMMA, 0xBC, 0xBC, 0x33, false},        // VK_OEM_COMMA
+    {SDL_SCANCODE_PERIOD, 0xBE, 0xBE, 0x34, false},       // VK_OEM_PERIOD
+    {SDL_SCANCODE_SLASH, 0xBF, 0xBF, 0x35, false},        // VK_OEM_2
+    {SDL_SCANCODE_CAPSLOCK, 0x14, 0x14, 0x3A, false},     // VK_CAPITAL
+    {SDL_SCANCODE_PRINTSCREEN, 0x2C, 0x2C, 0x37, true},   // VK_SNAPSHOT
+    {SDL_SCANCODE_SCROLLLOCK, 0x91, 0x91, 0x46, false},   // VK_SCROLL
+    {SDL_SCANCODE_PAUSE, 0x13, 0x13, 0x45, false},        // VK_PAUSE
+    {SDL_SCANCODE_INSERT, 0x2D, 0x2D, 0x52, true},        // VK_INSERT
+    {SDL_SCANCODE_HOME, 0x24, 0x24, 0x47, true},          // VK_HOME
+    {SDL_SCANCODE_PAGEUP, 0x21, 0x21, 0x49, true},        // VK_PRIOR
+    {SDL_SCANCODE_DELETE, 0x2E, 0x2E, 0x53, true},        // VK_DELETE
+    {SDL_SCANCODE_END, 0x23, 0x23, 0x4F, true},           // VK_END
+    {SDL_SCANCODE_PAGEDOWN, 0x22, 0x22, 0x51, true},      // VK_NEXT
+    {SDL_SCANCODE_RIGHT, 0x27, 0x27, 0x4D, true},         // VK_RIGHT
+    {SDL_SCANCODE_LEFT, 0x25, 0x25, 0x4B, true},          // VK_LEFT
+    {SDL_SCANCODE_DOWN, 0x28, 0x28, 0x50, true},          // VK_DOWN
+    {SDL_SCANCODE_UP, 0x26, 0x26, 0x48, true},            // VK_UP
+    {SDL_SCANCODE_NUMLOCKCLEAR, 0x90, 0x90, 0x45, true},  // VK_NUMLOCK
+    {SDL_SCANCODE_KP_DIVIDE, 0x6F, 0x6F, 0x35, true},     // VK_DIVIDE
+    {SDL_SCANCODE_KP_MULTIPLY, 0x6A, 0x6A, 0x37, false},  // VK_MULTIPLY
+    {SDL_SCANCODE_KP_MINUS, 0x6D, 0x6D, 0x4A, false},     // VK_SUBTRACT
+    {SDL_SCANCODE_KP_PLUS, 0x6B, 0x6B, 0x4E, false},      // VK_ADD
+    {SDL_SCANCODE_KP_ENTER, 0x0D, 0x0D, 0x1C, true},      // VK_RETURN
+    {SDL_SCANCODE_LCTRL, 0x11, 0x11, 0x1D, false},        // VK_CONTROL
+    {SDL_SCANCODE_LSHIFT, 0x10, 0x10, 0x2A, false},       // VK_SHIFT
+    {SDL_SCANCODE_LALT, 0x12, 0x12, 0x38, false},         // VK_MENU
+    {SDL_SCANCODE_LGUI, 0x5B, 0x5B, 0x5B, true},          // VK_LWIN
+    {SDL_SCANCODE_RCTRL, 0x11, 0x11, 0x1D, true},         // VK_CONTROL
+    {SDL_SCANCODE_RSHIFT, 0x10, 0x10, 0x36, false},       // VK_SHIFT
+    {SDL_SCANCODE_RALT, 0x12, 0x12, 0x38, true},          // VK_MENU
+    {SDL_SCANCODE_RGUI, 0x5C, 0x5C, 0x5C, true},          // VK_RWIN
+    {SDL_SCANCODE_APPLICATION, 0x5D, 0x5D, 0x5D, true},   // VK_APPS
+    {SDL_SCANCODE_KP_1, 0x61, 0x23, 0x4F, false},         // VK_NUMPAD1, VK_END
+    {SDL_SCANCODE_KP_2, 0x62, 0x28, 0x50, false},         // VK_NUMPAD2, VK_DOWN
+    {SDL_SCANCODE_KP_3, 0x63, 0x22, 0x51, false},         // VK_NUMPAD3, VK_NEXT
+    {SDL_SCANCODE_KP_4, 0x64, 0x25, 0x4B, false},         // VK_NUMPAD4, VK_LEFT
+    {SDL_SCANCODE_KP_5, 0x65, 0x0C, 0x4C, false},         // VK_NUMPAD5, VK_CLEAR
+    {SDL_SCANCODE_KP_6, 0x66, 0x27, 0x4D, false},         // VK_NUMPAD6, VK_RIGHT
+    {SDL_SCANCODE_KP_7, 0x67, 0x24, 0x47, false},         // VK_NUMPAD7, VK_HOME
+    {SDL_SCANCODE_KP_8, 0x68, 0x26, 0x48, false},         // VK_NUMPAD8, VK_UP
+    {SDL_SCANCODE_KP_9, 0x69, 0x21, 0x49, false},         // VK_NUMPAD9, VK_PRIOR
+    {SDL_SCANCODE_KP_0, 0x60, 0x2D, 0x52, false},         // VK_NUMPAD0, VK_INSERT
+    {SDL_SCANCODE_KP_PERIOD, 0x6E, 0x2E, 0x53, false},    // VK_DECIMAL, VK_DELETE
+};
+
+constexpr WPARAM WindowsAlt = 0x12; // VK_MENU
+constexpr WPARAM WindowsF10 = 0x79;
+
+std::vector<MSG> KeyMessagesOf(const std::vector<MSG>& messages) {
+    std::vector<MSG> keys;
+    std::copy_if(messages.begin(), messages.end(), std::back_inserter(keys), [](const MSG& one) {
+        return one.message >= WM_KEYDOWN && one.message <= WM_SYSKEYUP;
+    });
+    return keys;
+}
+
+// A press and a release of every SDL key, under each modifier with NumLock on and off: the keys of
+// the table give their Windows messages, every other key gives none.
+TEST_F(SdlPlatformTest, EveryKeyArrivesAsItsWindowsVirtualKeyWithAndWithoutNumLock) {
+    Create();
+    std::map<int, WindowsKey> table;
+    for (const WindowsKey& key : WindowsKeys)
+        table.emplace(key.Code, key);
+    for (int code = 0; code < SDL_NUM_SCANCODES; ++code) {
+        const auto scancode = static_cast<SDL_Scancode>(code);
+        const std::string name = std::to_string(code) + " " + SDL_GetScancodeName(scancode);
+        for (const int numLock : {0, int{KMOD_NUM}}) {
+            for (const int held : {KMOD_NONE, KMOD_LSHIFT, KMOD_LCTRL, KMOD_LALT}) {
+                const auto modifiers = static_cast<Uint16>(numLock | held);
+                Push(Key(SDL_KEYDOWN, scancode, modifiers));
+                Push(Key(SDL_KEYUP, scancode, modifiers));
+                const std::vector<MSG> keys = KeyMessagesOf(Drain());
+                const auto found = table.find(code);
+                if (found == table.end()) {
+                    EXPECT_TRUE(keys.empty()) << name << " has no Windows key here";
+                    continue;
+                }
+                const WindowsKey& expected = found->second;
+                const WPARAM virtualKey = numLock ? expected.NumLockOn : expected.NumLockOff;
+                const bool alt = held == KMOD_LALT;
+                const bool system = ((alt || virtualKey == WindowsAlt) && held != KMOD_LCTRL) ||
+                                    virtualKey == WindowsF10;
+                ASSERT_EQ(keys.size(), 2u) << name;
+                EXPECT_EQ(keys[0].message, system ? WM_SYSKEYDOWN : WM_KEYDOWN) << name;
+                EXPECT_EQ(keys[1].message, system ? WM_SYSKEYUP : WM_KEYUP) << name;
+                for (const MSG& key : keys) {
+                    const auto lParam = static_cast<DWORD>(key.lParam);
+                    EXPECT_EQ(key.wParam, virtualKey) << name << ", NumLock " << !!numLock;
+                    EXPECT_EQ((lParam >> 16) & 0xFF, expected.Scan) << name;
+                    EXPECT_EQ(((lParam >> 24) & 1) != 0, expected.Extended) << name;
+                    EXPECT_EQ(((lParam >> 29) & 1) != 0, alt) << name;
+                }
+            }
+        }
+    }
 }
 
 TEST_F(SdlPlatformTest, ClicksMovesAndClosesArriveWithWindowsParameters) {

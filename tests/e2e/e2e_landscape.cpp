@@ -15,13 +15,16 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
 #include <sys/wait.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <memory>
+#include <sstream>
 #include <thread>
 
 using namespace vyn::test;
@@ -35,9 +38,9 @@ constexpr const char* WindowName = "vynSingleWindow";
 
 // Loading 8 MB and making a mipmapped texture on a software renderer, maybe under a sanitizer.
 constexpr auto StartTimeout = 60s;
-constexpr auto CaptionTimeout = 2s; // what the window promises: a rate once a second
 constexpr auto SettleTimeout = 60s;
-constexpr auto CloseTimeout = 2s;
+// The teardown takes well under a second alone; beside other suites it gets a fraction of a core.
+constexpr auto CloseTimeout = 10s;
 constexpr auto RefusalTimeout = 60s;
 
 constexpr int QuarterTurnPresses = 60; // 60 × 1.5°
@@ -161,9 +164,11 @@ TEST_F(LandscapeDemo, OpensA400By300WindowOnTheFoggedLandscapeWithTheFrameRateIn
     EXPECT_TRUE(firstCaption == WindowName || CaptionFrameRate(firstCaption, WindowName))
         << firstCaption;
 
-    const std::string caption = window.AwaitFrameRate(appeared + CaptionTimeout);
+    // How soon depends on the machine: beside other suites a software renderer's first frame can
+    // take over a second. The tick's cadence is the caption timer's unit suite's to check.
+    const std::string caption = window.AwaitFrameRate(appeared + StartTimeout);
     EXPECT_GT(CaptionFrameRate(caption, WindowName).value_or(0), 0)
-        << "caption two seconds after the window appeared: " << caption;
+        << "caption once the window had appeared: " << caption;
 
     const Picture picture = window.CaptureSettled(SettleTimeout);
     EXPECT_EQ(picture.Width, 400);
@@ -223,28 +228,96 @@ TEST_F(LandscapeDemo, ArrowsTiltTheSceneOtherKeysDoNothingAndAResizeUndoesTheTil
     ExpectClosesCleanly(window);
 }
 
+// A demo starved of the processor for a while, as beside other suites: stopped now, let go on
+// after a pause by the thread returned, which its owner joins when it goes.
+constexpr auto StoppedFor = 1500ms;
+
+std::jthread StarveForAWhile(pid_t pid) {
+    if (kill(pid, SIGSTOP) != 0)
+        throw std::runtime_error("cannot stop the demo");
+    return std::jthread([pid] {
+        std::this_thread::sleep_for(StoppedFor);
+        kill(pid, SIGCONT);
+    });
+}
+
+// A settled capture shows every key sent before it, even when the demo draws nothing for a while
+// after the keys: two captures of its window would then agree on the picture from before them.
+TEST_F(LandscapeDemo, ASettledCaptureWaitsForAFrameDrawnAfterTheInput) {
+    StartDemo();
+    const DemoWindow window = AwaitWindow();
+    window.AwaitFrameRate(Clock::now() + StartTimeout);
+    const Picture first = window.CaptureSettled(SettleTimeout);
+    window.Focus();
+    const std::jthread starved = StarveForAWhile(Demo->Pid());
+    window.Press(Repeated("Left", 10));
+    const Picture tilted = window.CaptureSettled(SettleTimeout);
+    const PictureDifference difference = Compare(first, tilted, TiltLevels);
+    EXPECT_GT(static_cast<double>(difference.PixelsOverTolerance),
+              TiltedPixelShare * first.Width * first.Height);
+    ExpectClosesCleanly(window);
+}
+
 // Out of focus the loop waits for messages: no frame, next to no processor time. Another client's
 // window takes the focus, as a click on it would; the demo then counts no frames in its caption,
-// which the timer still sets once a second. The second in which the focus left may still count
-// frames drawn before, so the measure starts two seconds later.
-constexpr auto FocusLeftFor = 2s;
+// which the timer still sets once a second. The measure starts once two ticks running have counted
+// none: the demo has handled the focus change by then, however long that took beside other
+// suites (a fixed wait let a late frame show in the measure).
+//
+// Where the program's platform follows the focus only as a window manager hands it out (Wine's
+// windows take it from WM_TAKE_FOCUS), VYN_LANDSCAPE_WINDOW_MANAGER names one, a command line run
+// in the suite's X server for this test, and the focus moves by pointer and click as a user moves
+// it. Without one the test gives the focus directly.
 constexpr auto IdleSpan = 5s;
 constexpr double IdleCoreShare = 0.01;
 constexpr auto CaptionSampleInterval = 250ms;
 constexpr const char* FocusThiefName = "vynFocusThief";
 
+std::vector<std::string> WindowManagerCommand() {
+    const char* named = std::getenv("VYN_LANDSCAPE_WINDOW_MANAGER");
+    std::istringstream line(named ? named : "");
+    return {std::istream_iterator<std::string>(line), std::istream_iterator<std::string>()};
+}
+
+// The window manager, once it has announced itself on the root window (EWMH's supporting-WM
+// check); none when none is named.
+std::unique_ptr<ChildProcess> StartWindowManager() {
+    const std::vector<std::string> command = WindowManagerCommand();
+    if (command.empty())
+        return nullptr;
+    auto manager = std::make_unique<ChildProcess>(command, SpawnOptions{});
+    const auto announced = [] {
+        const ToolResult check =
+            RunTool({"xprop", "-root", "_NET_SUPPORTING_WM_CHECK"}, StartTimeout);
+        return check.Output.find("window id") != std::string::npos;
+    };
+    if (!PollUntil(announced, Clock::now() + StartTimeout, 100ms))
+        throw std::runtime_error("the window manager " + command[0] + " did not start");
+    return manager;
+}
+
+void GiveFocus(const DemoWindow& window, bool managed) {
+    if (managed)
+        window.FocusByPointer();
+    else
+        window.Focus();
+}
+
 TEST_F(LandscapeDemo, OutOfFocusItDrawsNothingAndIdlesAndWithTheFocusBackItDrawsAgain) {
-    // Where the program's platform cannot see the focus leave it, the run says why.
-    if (const char* why = std::getenv("VYN_LANDSCAPE_SKIP_FOCUS"))
-        GTEST_SKIP() << why;
+    const std::unique_ptr<ChildProcess> manager = StartWindowManager();
     StartDemo();
     const DemoWindow window = AwaitWindow();
+    GiveFocus(window, manager != nullptr);
     window.AwaitFrameRate(Clock::now() + StartTimeout);
-    ChildProcess thief({"xmessage", "-title", FocusThiefName, "focus"}, SpawnOptions{});
+    // Away from the demo's window, so that pointing at either finds it uncovered.
+    ChildProcess thief({"xmessage", "-geometry", "+600+450", "-title", FocusThiefName, "focus"},
+                       SpawnOptions{});
     const std::optional<DemoWindow> other = DemoWindow::AwaitAnyOwner(FocusThiefName, StartTimeout);
     ASSERT_TRUE(other) << "xmessage showed no window";
-    other->Focus();
-    std::this_thread::sleep_for(FocusLeftFor);
+    // Starved as the focus leaves, the demo handles the change late.
+    const std::jthread starved = StarveForAWhile(Demo->Pid());
+    GiveFocus(*other, manager != nullptr);
+    window.AwaitIdle(SettleTimeout);
 
     const Clock::time_point start = Clock::now();
     const std::chrono::microseconds cpuBefore = ProcessCpuTime(Demo->Pid());
@@ -260,8 +333,8 @@ TEST_F(LandscapeDemo, OutOfFocusItDrawsNothingAndIdlesAndWithTheFocusBackItDraws
     for (const std::string& caption : captions)
         EXPECT_EQ(CaptionFrameRate(caption, WindowName), 0) << caption;
 
-    window.Focus();
-    const std::string caption = window.AwaitFrameRate(Clock::now() + 2 * CaptionTimeout);
+    GiveFocus(window, manager != nullptr);
+    const std::string caption = window.AwaitFrameRate(Clock::now() + SettleTimeout);
     EXPECT_GT(CaptionFrameRate(caption, WindowName).value_or(0), 0) << caption;
     ExpectClosesCleanly(window);
 }
@@ -307,12 +380,19 @@ TEST_P(RefusedFile, EndsTheDemoWithStatus1AndOneLineNamingTheFile) {
     EXPECT_FALSE(HoldsCoreFile(Folder()));
 }
 
+// pt.cppa2's own count is taken as read: one more there is no damage (the test below).
+bool Refused(const DamagedFile& damage) {
+    return damage.File != std::string(vyn::TexCoordFileName) ||
+           damage.Kind != Damage::SizeOverrunsPayload;
+}
+
 std::vector<DamagedFile> EveryDamageToEveryFile() {
     std::vector<DamagedFile> cases;
     for (const char* file : DemoFiles)
         for (Damage kind :
              {Damage::Missing, Damage::Empty, Damage::Truncated, Damage::SizeOverrunsPayload})
-            cases.push_back({file, kind});
+            if (Refused({file, kind}))
+                cases.push_back({file, kind});
     return cases;
 }
 
@@ -324,5 +404,16 @@ std::string CaseName(const ::testing::TestParamInfo<DamagedFile>& info) {
 
 INSTANTIATE_TEST_SUITE_P(DemoFiles, RefusedFile, ::testing::ValuesIn(EveryDamageToEveryFile()),
                          CaseName);
+
+// Only pv.cppa2's count is drawn, and pt.cppa2 still holds a coordinate for every vertex.
+TEST_F(LandscapeDemo, DrawsWhenTheCoordinateFilesOwnCountOverrunsItsPayload) {
+    ASSERT_NO_THROW(Spoil(Folder() / vyn::TexCoordFileName, Damage::SizeOverrunsPayload));
+    StartDemo();
+    const DemoWindow window = AwaitWindow();
+    const std::string caption = window.AwaitFrameRate(Clock::now() + StartTimeout);
+    EXPECT_GT(CaptionFrameRate(caption, WindowName).value_or(0), 0) << caption;
+    ExpectFoggedLandscape(window.CaptureSettled(SettleTimeout));
+    ExpectClosesCleanly(window);
+}
 
 } // namespace

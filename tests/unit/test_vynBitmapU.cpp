@@ -227,6 +227,36 @@ TEST(DecodeBMP, ThirtyTwoBitFilesGiveRgba) {
     EXPECT_EQ(opaque.Pixels, (std::vector<uint8_t>{255, 128, 0, 255}));
 }
 
+// Channels of 25 bits and more overflow 32 bits when scaled to 8; the scale must stay exact.
+TEST(DecodeBMP, WideBitFieldMasksScaleExactly) {
+    struct Case {
+        std::vector<uint32_t> Masks;
+        std::vector<uint32_t> Pixels;
+        std::vector<Rgb> Expected;
+    };
+    const Case cases[] = {
+        // Red of 25 bits, green of 1, blue of 6.
+        {{0x01FFFFFF, 0x02000000, 0xFC000000},
+         {0x01FFFFFF, 0x01000000, 0x00FFFFFF, 0x06000001},
+         {{255, 0, 0}, {128, 0, 0}, {127, 0, 0}, {0, 255, 4}}},
+        // One channel of all 32 bits.
+        {{0xFFFFFFFF, 0, 0},
+         {0xFFFFFFFF, 0x80000000, 0x7FFFFFFF, 0x01000000},
+         {{255, 0, 0}, {128, 0, 0}, {127, 0, 0}, {1, 0, 0}}},
+    };
+    for (const Case& one : cases) {
+        std::vector<uint8_t> rows(4 * one.Pixels.size());
+        for (size_t i = 0; i < one.Pixels.size(); ++i)
+            PutLE(rows, 4 * i, one.Pixels[i], 4);
+        const auto width = static_cast<int32_t>(one.Pixels.size());
+        const TBitmapImage image =
+            Decode(MakeBitmap(Fields(width, 1).Bits(32).Compress(3).MasksOf(one.Masks), rows));
+        for (int x = 0; x < width; ++x)
+            EXPECT_EQ(PixelAt(image, x, 0), one.Expected[x])
+                << "mask " << one.Masks[0] << ", x " << x;
+    }
+}
+
 TEST(DecodeBMP, BrokenBitFieldMasksAreRefused) {
     const std::vector<uint8_t> rows(4, 0);
     EXPECT_THAT(Refusal(MakeBitmap(

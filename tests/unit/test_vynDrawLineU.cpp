@@ -1,4 +1,5 @@
 #include "framework/core/vynAllocation.h"
+#include "framework/core/vynFailure.h"
 #include "framework/render/vynDrawLineU.h"
 #include "tests/support/vynTestSupport.h"
 
@@ -216,6 +217,18 @@ TEST(RenderListModule, CreateResetAndDestroy) {
     EXPECT_TRUE(DestroyRenderLists());
     EXPECT_EQ(DefaultRenderList, nullptr);
     EXPECT_EQ(CurrentRenderList, nullptr);
+}
+
+// As the keyboard's and the mouse's: false, nothing changed and a reason, never an exception.
+TEST(RenderListModule, ACreationThatCannotAllocateChangesNothing) {
+    ASSERT_TRUE(CreateRenderLists());
+    TMyDrawLine* before = DefaultRenderList;
+    InjectAllocationFailures(1);
+    EXPECT_FALSE(CreateRenderLists());
+    EXPECT_EQ(DefaultRenderList, before);
+    EXPECT_EQ(CurrentRenderList, before);
+    EXPECT_NE(LastFailure().find("render list"), std::string::npos) << LastFailure();
+    DestroyRenderLists();
 }
 
 TEST_F(RenderList, EnableDrawArraysEnablesBothClientArraysAndCatchesFailures) {

@@ -227,3 +227,36 @@ TEST(BindingList, HoldsEveryEntryPointOfOpenGL11) {
     EXPECT_GT(declared, 300) << "the header's declarations were not found";
     EXPECT_EQ(missing, std::vector<std::string>{});
 }
+
+TEST_F(Binding, GLUIsAvailableOnlyWithEveryEntryPoint) {
+    ASSERT_TRUE(LoadGLBinding(VYN_FAKE_GL_LIBRARY, "libvyn-no-such-glu.so"));
+    EXPECT_FALSE(GLUAvailable()) << "no GLU library";
+    ASSERT_TRUE(LoadGLBinding(VYN_FAKE_GL_LIBRARY, VYN_FAKE_GL_LIBRARY));
+    EXPECT_FALSE(GLUAvailable()) << "a GLU library with gluPerspective alone";
+    ASSERT_TRUE(LoadGLBinding(DefaultGLLibraryName(), DefaultGLULibraryName()));
+    EXPECT_TRUE(GLUAvailable());
+}
+
+TEST(Recorder, WithoutGLUAsTheTestChose) {
+    CallLog log;
+    RecordingGL recorder(log);
+    EXPECT_TRUE(GLUAvailable());
+    EXPECT_EQ(log.Size(), 0u) << "a question about the binding, not a GL call";
+    recorder.GLUPresent = false;
+    EXPECT_FALSE(GLUAvailable());
+    EXPECT_NE(MessageOf([] { gluPerspective(45, 1, 1, 100); }).find("gluPerspective"),
+              std::string::npos);
+}
+
+TEST(Recorder, LetsATestCheckEachCallBeforeItIsRecorded) {
+    CallLog log;
+    RecordingGL recorder(log);
+    std::vector<std::string> seen;
+    recorder.BeforeEachCall = [&](const CallRecord& call) {
+        seen.push_back(call.Name);
+        EXPECT_EQ(log.Size(), seen.size() - 1) << "not yet recorded";
+    };
+    glEnable(GL_FOG);
+    glClear(GL_COLOR_BUFFER_BIT);
+    EXPECT_EQ(seen, (std::vector<std::string>{"glEnable", "glClear"}));
+}

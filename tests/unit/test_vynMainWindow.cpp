@@ -1,11 +1,15 @@
+#include "framework/core/vynAllocation.h"
+#include "framework/core/vynFailure.h"
 #include "framework/input/vynKeyBoardU.h"
 #include "framework/input/vynMouseU.h"
 #include "framework/render/vynDrawLineU.h"
 #include "framework/render/vynSettingsU.h"
 #include "tests/support/vynWindowTestSupport.h"
 
+#include <algorithm>
 #include <cfenv>
 #include <cstring>
+#include <stdexcept>
 
 using namespace vyn;
 using vyn::test::WindowTest;
@@ -148,6 +152,74 @@ TEST_F(Lifecycle, NoWindowUnregistersTheClass) {
     EXPECT_TRUE(Platform.RegisteredClasses().empty());
     EXPECT_EQ(TheWindow(), nullptr);
     EXPECT_FALSE(Framework.ContextReady);
+}
+
+// CreateWindowExA sends WM_SIZE before it returns, while the record holds no handle yet: the
+// invalidation must name the new window, as InvalidateRect(NULL) redraws the whole desktop.
+TEST_F(Lifecycle, TheResizeSentDuringCreationInvalidatesTheNewWindow) {
+    ASSERT_TRUE(CreateFromSettings());
+    EXPECT_EQ(Log.Only({"InvalidateRect"}),
+              (std::vector<CallRecord>{
+                  Call("InvalidateRect", TheWindow(), static_cast<const RECT*>(nullptr), FALSE)}));
+}
+
+TEST_F(Lifecycle, AFailureOfTheProcedureDuringCreationLeavesNoWindowAndNoClass) {
+    // The creation-time WM_SIZE fails where it invalidates the window.
+    bool failing = true;
+    Platform.On("InvalidateRect", [&failing] {
+        if (failing)
+            throw std::runtime_error("InvalidateRect failed");
+    });
+    EXPECT_FALSE(CreateFromSettings());
+    EXPECT_NE(LastFailure().find("InvalidateRect failed"), std::string::npos) << LastFailure();
+    EXPECT_EQ(TheWindow(), nullptr);
+    EXPECT_FALSE(Framework.Active);
+    EXPECT_TRUE(Platform.Windows().Windows().empty());
+    EXPECT_TRUE(Platform.RegisteredClasses().empty());
+    failing = false;
+    EXPECT_TRUE(CreateFromSettings());
+}
+
+TEST_F(Lifecycle, WithoutGLUTheProjectionIsLeftAloneAndCreationGoesOn) {
+    Recorder.GLUPresent = false;
+    ASSERT_TRUE(CreateFromSettings());
+    EXPECT_TRUE(Log.Only({"glViewport", "glMatrixMode", "gluPerspective"}).empty());
+    Log.Clear();
+    ClearFailure();
+    SetProjection(640, 480);
+    EXPECT_EQ(Log.Size(), 0u);
+    EXPECT_NE(LastFailure().find("GLU"), std::string::npos) << LastFailure();
+}
+
+// 2^29 + 1 entries of 4 bytes overflow 32 bits; the allocation is asked for the true size.
+TEST_F(Lifecycle, TheSelectionBufferIsSizedInSixtyFourBits) {
+    ASSERT_TRUE(CreateFromSettings());
+    Recorder.Integers[GL_MAX_NAME_STACK_DEPTH] = {(1 << 29) + 1};
+    Log.Clear();
+    InjectAllocationFailures(1);
+    EXPECT_TRUE(InitContext());
+    EXPECT_NE(LastFailure().find("2147483652 bytes"), std::string::npos) << LastFailure();
+    EXPECT_EQ(Framework.SelectBuffer, nullptr);
+    EXPECT_EQ(Framework.SelectBufferSize, 0);
+    EXPECT_EQ(Log.Only({"glSelectBuffer"}),
+              (std::vector<CallRecord>{Call("glSelectBuffer", 0, static_cast<GLuint*>(nullptr))}));
+}
+
+// CreateWindowExA sends WM_SIZE and WM_MOVE before a context exists, and the teardown's
+// DestroyWindow sends its messages after the context is gone: none of them may reach GL.
+TEST_F(Lifecycle, NoGLCallIsMadeWithoutACurrentContext) {
+    const auto glCallsOutside = [this](const std::string& from, const std::string& to) {
+        const std::vector<std::string> names = Log.Names();
+        auto first = std::find(names.begin(), names.end(), from);
+        auto last = std::find(first, names.end(), to);
+        return std::count_if(first, last,
+                             [](const std::string& name) { return name.starts_with("gl"); });
+    };
+    ASSERT_TRUE(CreateFromSettings());
+    EXPECT_EQ(glCallsOutside("RegisterClassExA", "wglMakeCurrent"), 0);
+    Log.Clear();
+    ASSERT_TRUE(ReleaseWindowAndContext());
+    EXPECT_EQ(glCallsOutside("wglDeleteContext", "end"), 0);
 }
 
 // Each failure after the window exists releases everything made so far.

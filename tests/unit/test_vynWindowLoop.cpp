@@ -1,3 +1,4 @@
+#include "framework/core/vynFailure.h"
 #include "framework/input/vynKeyBoardU.h"
 #include "framework/input/vynMouseU.h"
 #include "framework/render/vynDrawLineU.h"
@@ -67,9 +68,9 @@ LRESULT Fallback(HWND, UINT message, WPARAM wParam, LPARAM) {
 } // namespace
 
 TEST_F(WindowProc, EndingMessagesClearActiveAndTheLoopFlagButKeepTheWindow) {
-    for (UINT message : {WM_DESTROY, WM_CLOSE, WM_QUERYENDSESSION, WM_QUIT, WM_ENDSESSION}) {
+    for (UINT message : {WM_DESTROY, WM_CLOSE, WM_QUIT, WM_ENDSESSION}) {
         Framework.Active = Framework.LoopRunning = true;
-        EXPECT_EQ(Send(message), 0);
+        EXPECT_EQ(Send(message, TRUE), 0);
         EXPECT_FALSE(Framework.Active) << message;
         EXPECT_FALSE(Framework.LoopRunning) << message;
     }
@@ -77,13 +78,47 @@ TEST_F(WindowProc, EndingMessagesClearActiveAndTheLoopFlagButKeepTheWindow) {
     EXPECT_EQ(Log.Size(), 0u);
 }
 
-TEST_F(WindowProc, MoveStoresTheUnsignedPositionAndPresentsAFrame) {
+// Answering 0 to the query would veto the user's log-off; the session may still go on after it.
+TEST_F(WindowProc, TheSessionMayEndAndOnlyItsEndEndsTheLoop) {
+    Framework.Active = Framework.LoopRunning = true;
+    EXPECT_EQ(Send(WM_QUERYENDSESSION), TRUE);
+    EXPECT_TRUE(Framework.LoopRunning);
+    EXPECT_EQ(Send(WM_ENDSESSION, FALSE), 0);
+    EXPECT_TRUE(Framework.LoopRunning) << "the session was not ended after all";
+    EXPECT_TRUE(Framework.Active);
+    EXPECT_EQ(Send(WM_ENDSESSION, TRUE), 0);
+    EXPECT_FALSE(Framework.LoopRunning);
+    EXPECT_FALSE(Framework.Active);
+}
+
+// Windows' coordinates are signed: a window partly off the left or top edge, a pointer dragged out
+// of the window to its left or above it.
+TEST_F(WindowProc, PositionsAndPointerCoordinatesAreSignedSixteenBitNumbers) {
     Framework.FrameCount = 0;
-    Send(WM_MOVE, 0, MAKELPARAM(static_cast<WORD>(-30), 40));
-    EXPECT_EQ(Framework.Left, 65536 - 30);
-    EXPECT_EQ(Framework.Top, 40);
+    Send(WM_MOVE, 0, MAKELPARAM(static_cast<WORD>(-30), static_cast<WORD>(-5)));
+    EXPECT_EQ(Framework.Left, -30);
+    EXPECT_EQ(Framework.Top, -5);
     EXPECT_EQ(Log.Calls(), Frame());
     EXPECT_EQ(Framework.FrameCount.load(), 1);
+    Send(WM_MOVE, 0, MAKELPARAM(32767, 40));
+    EXPECT_EQ(Framework.Left, 32767);
+
+    Send(WM_MOUSEMOVE, 0, MAKELPARAM(0xFFFF, 0xFFFE));
+    EXPECT_EQ(CurrentMouse->X, -1);
+    EXPECT_EQ(CurrentMouse->Y, -2);
+    EXPECT_EQ(CurrentMouse->GLX, -1);
+    EXPECT_EQ(CurrentMouse->GLY, Framework.Height + 2);
+}
+
+// A window moved partly off screen is made again where it was, not 64 K pixels away.
+TEST_F(WindowProc, ARecreationKeepsAPositionLeftOfTheScreen) {
+    Platform.Move(-40, 10, Window);
+    MSG message;
+    while (PeekMessageA(&message, Window, 0, 0, PM_REMOVE))
+        DispatchMessageA(&message);
+    ASSERT_TRUE(CreateFromSettings());
+    EXPECT_EQ(Platform.Window()->Client.left, -40);
+    EXPECT_EQ(Platform.Window()->Client.top, 10);
 }
 
 TEST_F(WindowProc, EachKindOfResize) {
@@ -164,6 +199,18 @@ TEST_F(WindowProc, KeysAreMarkedBeforeTheirHandlersRun) {
     EXPECT_EQ(Send(WM_KEYDOWN, VK_RIGHT), 0);
     EXPECT_TRUE(CurrentKeyboard->Keys[VK_RIGHT]);
     EXPECT_EQ(Send(WM_KEYDOWN, 0x1234), 0);
+}
+
+// Truncated to 32 bits, 0x1_0000_0025 would be the left arrow.
+TEST_F(WindowProc, KeyCodesBeyondTheTableAreRefusedBeforeTheyAreNarrowed) {
+    static_assert(sizeof(WPARAM) == 8, "the case needs a 64-bit wParam");
+    KeyDowns = 0;
+    ASSERT_TRUE(CurrentKeyboard->SetHandler(VK_LEFT, 1, OnLeftArrow));
+    const WPARAM wide = (WPARAM{1} << 32) | VK_LEFT;
+    EXPECT_EQ(Send(WM_KEYDOWN, wide), 0);
+    EXPECT_EQ(Send(WM_KEYUP, wide), 0);
+    EXPECT_EQ(KeyDowns, 0);
+    EXPECT_FALSE(CurrentKeyboard->Keys[VK_LEFT]);
 }
 
 TEST_F(WindowProc, MouseMessagesUpdateTheMouseAndFireTheirSlots) {
@@ -390,8 +437,8 @@ TEST_F(Loop, MinimisingStopsDrawingAndRestoringResumes) {
 }
 
 TEST_F(Loop, EachEndingMessageEndsTheLoop) {
-    for (UINT message : {WM_CLOSE, WM_DESTROY, WM_QUERYENDSESSION, WM_ENDSESSION}) {
-        Platform.Post(Window, message);
+    for (UINT message : {WM_CLOSE, WM_DESTROY, WM_ENDSESSION}) {
+        Platform.Post(Window, message, TRUE);
         EXPECT_TRUE(RunMainLoop()) << message;
         EXPECT_FALSE(Framework.ContextReady) << message;
         CreateGlobals();
@@ -435,4 +482,16 @@ TEST_F(Loop, ARecreationFromAKeyHandlerEndsTheLoopAfterThatMessage) {
     EXPECT_TRUE(recreated);
     EXPECT_EQ(SwapsInLoop(), 0);
     EXPECT_FALSE(Framework.ContextReady) << "the loop's teardown released the new window too";
+}
+
+// Without a window nothing could ever arrive: the loop would wait or spin for ever.
+class NoWindow : public WindowTest {};
+
+TEST_F(NoWindow, TheLoopRefusesToStartAndSaysWhy) {
+    EXPECT_FALSE(RunMainLoop());
+    EXPECT_NE(LastFailure().find("no window"), std::string::npos) << LastFailure();
+    EXPECT_FALSE(Framework.LoopRunning);
+    EXPECT_TRUE(Log.Only({"PeekMessageA", "WaitMessage"}).empty());
+    EXPECT_NE(CurrentKeyboard, nullptr) << "nothing was released";
+    Framework.LoopRunning = false;
 }

@@ -175,6 +175,21 @@ TEST_F(Win32Backend, AFailureDuringCreationAbortsItAndIsTheLastTheProcedureSees)
     // Had a window survived, the class could not be unregistered in TearDown.
 }
 
+TEST_F(Win32Backend, AFailureAfterWindowsMadeTheWindowStillLeavesNone) {
+    // A popup gets WM_SIZE during the creation, after WM_CREATE: Windows has made the window when
+    // the procedure fails.
+    OnMessage = [](UINT message) {
+        if (message == WM_SIZE)
+            throw std::runtime_error("WM_SIZE failed");
+    };
+    EXPECT_THROW(vyn::CreateWindowExA(0, "vynBackendTest", "popup", WS_POPUP, 10, 10, 200, 100,
+                                      nullptr, nullptr, Instance(), nullptr),
+                 std::runtime_error);
+    EXPECT_NE(std::find(Seen.begin(), Seen.end(), WM_SIZE), Seen.end());
+    EXPECT_EQ(FindWindowW(L"vynBackendTest", nullptr), nullptr);
+    // TearDown's unregistration fails while a window of the class is left.
+}
+
 TEST_F(Win32Backend, ACaptionFromAnotherThreadIsHandedOverWithoutWaiting) {
     ASSERT_NE(Create(), nullptr);
     // Windows' own SetWindowTextA would wait here for this thread, which does not pump.

@@ -153,15 +153,21 @@ HWND WindowSystem::AddWindow(const char* className, const char* caption, DWORD s
 }
 
 bool WindowSystem::SendCreationMessages(HWND window) {
-    if (Send(window, WM_CREATE, 0, 0) == -1) {
-        DestroyWindow(window);
-        return false;
+    try {
+        if (Send(window, WM_CREATE, 0, 0) == -1) {
+            DestroyWindow(window);
+            return false;
+        }
+        if (const WindowRecord* record = Find(window))
+            Send(window, WM_SIZE, SIZE_RESTORED, SizeLParam(record->Client));
+        if (const WindowRecord* record = Find(window))
+            Send(window, WM_MOVE, 0, PointLParam(record->Client.left, record->Client.top));
+        return Find(window) != nullptr;
+    } catch (...) {
+        // The failure unwinds through CreateWindowExA, which then made no window: none may stay.
+        Forget(window);
+        throw;
     }
-    if (const WindowRecord* record = Find(window))
-        Send(window, WM_SIZE, SIZE_RESTORED, SizeLParam(record->Client));
-    if (const WindowRecord* record = Find(window))
-        Send(window, WM_MOVE, 0, PointLParam(record->Client.left, record->Client.top));
-    return Find(window) != nullptr;
 }
 
 bool WindowSystem::DestroyWindow(HWND window) {

@@ -121,7 +121,8 @@ class WindowSystem {
     HWND AddWindow(const char* className, const char* caption, DWORD style, DWORD exStyle,
                    const RECT& client);
     /// WM_CREATE, then WM_SIZE and WM_MOVE, as CreateWindowExA sends them; false (and the window
-    /// destroyed) when WM_CREATE answers -1 or the procedure destroyed the window.
+    /// destroyed) when WM_CREATE answers -1 or the procedure destroyed the window. A failure the
+    /// procedure raises passes on, and the window is forgotten first.
     bool SendCreationMessages(HWND window);
     /// Deactivation, WM_DESTROY, then the window is forgotten with its queued messages.
     bool DestroyWindow(HWND window);

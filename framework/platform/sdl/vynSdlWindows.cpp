@@ -135,6 +135,16 @@ bool SdlFailed(const char* call, const char* sdlCall) {
     return Fail(std::string(call) + " failed: " + sdlCall + ": " + SDL_GetError());
 }
 
+// The creation messages; a failure of the window procedure takes the SDL window with it.
+bool SendCreationMessages(HWND window) {
+    try {
+        return Sdl().System.SendCreationMessages(window);
+    } catch (...) {
+        DropSdlWindow(window);
+        throw;
+    }
+}
+
 } // namespace
 
 // ---- Classes and windows ----
@@ -175,7 +185,7 @@ HWND VYN_WINAPI Sdl_CreateWindowExA(DWORD exStyle, const char* className, const 
     Sdl().Windows[window] = SdlWindow{sdlWindow, false};
     ApplyClassCursor(windowClass->hCursor);
     ApplyFullScreen(window);
-    if (!system.SendCreationMessages(window)) {
+    if (!SendCreationMessages(window)) {
         DropSdlWindow(window);
         Fail("CreateWindowExA failed: the window procedure refused WM_CREATE");
         return nullptr;

@@ -119,7 +119,7 @@ HWND VYN_WINAPI Win32_CreateWindowExA(DWORD exStyle, const char* className, cons
                                       HMENU menu, HINSTANCE instance, void* param) {
     const WideName wideClass(className);
     const std::wstring wideName = WidenOrEmpty(windowName);
-    return AfterProcedures(HandleCast<HWND>(
+    return AfterCreation(HandleCast<HWND>(
         Checked("CreateWindowExA",
                 CreateWindowExW(exStyle, wideClass.Get(), windowName ? wideName.c_str() : nullptr,
                                 style, x, y, width, height, Native(parent),

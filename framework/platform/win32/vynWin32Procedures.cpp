@@ -105,6 +105,13 @@ void RethrowProcedureFailure() {
         std::rethrow_exception(std::exchange(ProcedureFailure, nullptr));
 }
 
+HWND AfterCreation(HWND window) {
+    if (ProcedureFailure && window)
+        ::DestroyWindow(Native(window));
+    RethrowProcedureFailure();
+    return window;
+}
+
 bool HandOverCaption(HWND window, std::wstring caption) {
     const ::HWND native = Native(window);
     // A null window would post to this thread's own queue instead.

@@ -39,6 +39,11 @@ Result AfterProcedures(Result result) {
     return result;
 }
 
+// The window CreateWindowExA made, once a failure its procedure raised is rethrown; the window of
+// such a creation is destroyed first (its messages bypassing the procedure), so that none is left
+// behind by a creation that reports failure.
+HWND AfterCreation(HWND window);
+
 // Queues `caption` for `window`, to be set by the window's own thread; false when the window
 // does not exist. Only the latest caption of a window is kept.
 bool HandOverCaption(HWND window, std::wstring caption);

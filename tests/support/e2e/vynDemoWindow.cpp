@@ -1,5 +1,7 @@
 #include "vynDemoWindow.h"
 
+#include "vynCaptionChanges.h"
+
 #include <algorithm>
 #include <charconv>
 #include <stdexcept>
@@ -16,10 +18,8 @@ using namespace std::chrono_literals;
 constexpr auto ToolTimeout = 15s;
 constexpr auto SearchInterval = 100ms;
 constexpr auto CaptionPollInterval = 50ms;
-// A frame period is guessed from the caption's rate; settled captures lie a few of them apart.
-constexpr int FramesBetweenCaptures = 3;
-constexpr auto ShortestCaptureGap = 200ms;
-constexpr auto LongestCaptureGap = 3s;
+// Where no caption timer tells when frames are drawn, two captures this far apart must agree.
+constexpr auto StillGap = 3s;
 
 std::string FirstLine(const std::string& text) {
     return text.substr(0, text.find('\n'));
@@ -80,28 +80,46 @@ Picture DemoWindow::Capture() const {
         ToolOutput({"import", "-window", WindowId, "-depth", "8", "ppm:-"}, ToolTimeout));
 }
 
-Clock::duration DemoWindow::FramePeriodEstimate() const {
-    const std::optional<int> rate = CaptionFrameRate(Caption(), WindowName);
-    if (!rate || *rate <= 0)
-        return 1s;
-    return std::chrono::duration_cast<Clock::duration>(1s) / *rate;
-}
-
 Picture DemoWindow::CaptureSettled(Clock::duration timeout) const {
     const Clock::time_point deadline = Clock::now() + timeout;
-    const Clock::duration gap = std::clamp<Clock::duration>(
-        FramePeriodEstimate() * FramesBetweenCaptures, ShortestCaptureGap, LongestCaptureGap);
+    if (!CaptionFrameRate(Caption(), WindowName))
+        return CaptureStill(deadline);
+    CaptionChanges changes(WindowId);
+    // A tick, once a second, counts the frames since the tick before, and the main thread shows
+    // it a moment later (the newest tick only, if it missed one). The first change reported may
+    // show a tick made before the watch began, the second frames counted from that tick on; each
+    // later one shows a tick whose frames were all drawn after the watch began.
+    for (int seen = 1;; ++seen) {
+        if (!changes.AwaitNext(deadline))
+            throw std::runtime_error("window " + WindowId + " drew no frame after the input");
+        if (seen >= 3 && CaptionFrameRate(changes.Current(), WindowName).value_or(0) > 0)
+            return Capture();
+    }
+}
+
+Picture DemoWindow::CaptureStill(Clock::time_point deadline) const {
     Picture previous = Capture();
-    std::this_thread::sleep_for(gap);
-    const auto settled = [&] {
+    std::this_thread::sleep_for(StillGap);
+    const auto still = [&] {
         Picture current = Capture();
         const bool same = current == previous;
         previous = std::move(current);
         return same;
     };
-    if (!PollUntil(settled, deadline, gap))
+    if (!PollUntil(still, deadline, StillGap))
         throw std::runtime_error("the picture of window " + WindowId + " did not settle");
     return previous;
+}
+
+void DemoWindow::AwaitIdle(Clock::duration timeout) const {
+    const Clock::time_point deadline = Clock::now() + timeout;
+    CaptionChanges changes(WindowId);
+    for (int idleTicks = 0; idleTicks < 2;) {
+        if (!changes.AwaitNext(deadline))
+            throw std::runtime_error("window " + WindowId + " still draws");
+        const bool idle = CaptionFrameRate(changes.Current(), WindowName) == 0;
+        idleTicks = idle ? idleTicks + 1 : 0;
+    }
 }
 
 std::string DemoWindow::AwaitFrameRate(Clock::time_point deadline) const {
@@ -116,6 +134,17 @@ std::string DemoWindow::AwaitFrameRate(Clock::time_point deadline) const {
 
 void DemoWindow::Focus() const {
     ToolOutput({"xdotool", "windowfocus", "--sync", WindowId}, ToolTimeout);
+}
+
+void DemoWindow::FocusByPointer() const {
+    // A point well inside the window: its frame belongs to the window manager.
+    ToolOutput({"xdotool", "mousemove", "--window", WindowId, "10", "10", "click", "1"},
+               ToolTimeout);
+    const auto focused = [this] {
+        return FirstLine(ToolOutput({"xdotool", "getwindowfocus"}, ToolTimeout)) == WindowId;
+    };
+    if (!PollUntil(focused, Clock::now() + ToolTimeout, SearchInterval))
+        throw std::runtime_error("window " + WindowId + " did not get the focus from a click");
 }
 
 void DemoWindow::Press(const std::vector<std::string>& keys) const {

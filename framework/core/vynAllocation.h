@@ -1,5 +1,6 @@
 /// @file
-/// Allocation fault injection: the seam through which a test makes the framework's allocations fail.
+/// Allocation fault injection: the seam through which a test makes the framework's allocations
+/// fail.
 ///
 /// Storage that the framework resizes (the chunked lists, the zeroed blocks of the helpers) and the
 /// modules' default objects (ReplaceWithNew) ask here before they allocate, so that a test can make

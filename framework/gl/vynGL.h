@@ -43,7 +43,7 @@ struct GLDispatch {
     bool (*LoadLibraries)(const char* glLibrary, const char* gluLibrary);
     /// Finds an entry point of the loaded GL library by name; null when there is none.
     void* (*FindProcAddress)(const char* name);
-    // Whether every GLU entry point can be called.
+    /// Whether every GLU entry point can be called.
     bool (*GLUEntryPointsAvailable)();
 };
 

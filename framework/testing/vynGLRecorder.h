@@ -55,13 +55,13 @@ class RecordingGL {
     /// What the library loader and gluScaleImage report.
     ///@{
     bool LoadResult = true;
-    // False: as without a GLU library, GLUAvailable() answers false and GLU calls throw.
-    bool GLUPresent = true;
     GLint ScaleImageResult = 0;
     ///@}
+    /// False: as without a GLU library, GLUAvailable() answers false and GLU calls throw.
+    bool GLUPresent = true;
     /// Calls that throw instead of being recorded.
     std::set<std::string> FailingCalls;
-    // Runs before each call is recorded: a test's check of the state the call finds.
+    /// Runs before each call is recorded: a test's check of the state the call finds.
     std::function<void(const CallRecord&)> BeforeEachCall;
 
     /// Capabilities switched on by the recorded glEnable/glDisable calls.

@@ -37,8 +37,8 @@ bool StopMainLoop();
 void PresentFrame();
 /// PresentFrame, with any failure turned into false.
 bool DrawFrame();
-/// Viewport and a 45° perspective (near 1, far 100) for a client size; resets the model-view matrix.
-/// Without GLU it changes nothing and records why.
+/// Viewport and a 45° perspective (near 1, far 100) for a client size; resets the model-view
+/// matrix. Without GLU it changes nothing and records why.
 void SetProjection(int32_t width, int32_t height);
 /// SetProjection for the record's Width and Height.
 void ApplyProjection();

@@ -10,6 +10,7 @@
 #include "tests/support/e2e/vynChildProcess.h"
 #include "tests/support/e2e/vynDemoWindow.h"
 #include "tests/support/e2e/vynPicture.h"
+#include "tests/support/e2e/vynPictureChecks.h"
 #include "tests/support/vynBitmapWriter.h"
 #include "tests/support/vynTestSupport.h"
 
@@ -80,22 +81,6 @@ Box LitBox(const Picture& picture) {
                    std::max(box.Bottom, y + 1)};
         }
     return box;
-}
-
-void ExpectSamePicture(const Picture& expected, const Picture& actual, const char* when) {
-    const PictureDifference difference = Compare(expected, actual, 0);
-    EXPECT_TRUE(difference.SameSize) << when << ": " << actual.Width << "x" << actual.Height;
-    EXPECT_EQ(difference.PixelsOverTolerance, 0u)
-        << when << ": largest channel step " << difference.LargestChannelStep;
-}
-
-void SaveForTheReadme(const Picture& picture, const std::string& example) {
-    const char* folder = std::getenv("VYN_SCREENSHOT_DIR");
-    if (!folder)
-        return;
-    std::ofstream out(std::filesystem::path(folder) / (example + ".ppm"), std::ios::binary);
-    const std::string bytes = EncodePpm(picture);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 // One example started in a fresh folder, its standard error kept, killed when the test ends if it

@@ -10,6 +10,7 @@
 #include "tests/support/e2e/vynDamage.h"
 #include "tests/support/e2e/vynDemoWindow.h"
 #include "tests/support/e2e/vynPicture.h"
+#include "tests/support/e2e/vynPictureChecks.h"
 #include "tests/support/e2e/vynProcessUsage.h"
 #include "tests/support/vynTestSupport.h"
 
@@ -50,13 +51,6 @@ std::vector<std::string> Repeated(const std::string& key, int times) {
     return std::vector<std::string>(static_cast<size_t>(times), key);
 }
 
-void ExpectSamePicture(const Picture& expected, const Picture& actual, const char* when) {
-    const PictureDifference difference = Compare(expected, actual, 0);
-    EXPECT_TRUE(difference.SameSize) << when << ": " << actual.Width << "x" << actual.Height;
-    EXPECT_EQ(difference.PixelsOverTolerance, 0u)
-        << when << ": largest channel step " << difference.LargestChannelStep;
-}
-
 // The textured landscape under exponential fog: many colours, a good part of the window lit,
 // and the near ground at the bottom brighter than the far ground at the horizon.
 void ExpectFoggedLandscape(const Picture& picture) {
@@ -85,15 +79,6 @@ Clock::duration CloseDeadline() {
     const char* allowance = std::getenv("VYN_LANDSCAPE_CLOSE_ALLOWANCE_MS");
     const long extra = allowance ? std::strtol(allowance, nullptr, 10) : 0;
     return CloseTimeout + std::chrono::milliseconds(std::max(extra, 0L));
-}
-
-void SaveForTheReadme(const Picture& picture) {
-    const char* folder = std::getenv("VYN_SCREENSHOT_DIR");
-    if (!folder)
-        return;
-    std::ofstream out(std::filesystem::path(folder) / "landscape.ppm", std::ios::binary);
-    const std::string bytes = EncodePpm(picture);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 // A fresh folder holding the generated files for each test, the demo started in it, and the
@@ -174,7 +159,7 @@ TEST_F(LandscapeDemo, OpensA400By300WindowOnTheFoggedLandscapeWithTheFrameRateIn
     EXPECT_EQ(picture.Width, 400);
     EXPECT_EQ(picture.Height, 300);
     ExpectFoggedLandscape(picture);
-    SaveForTheReadme(picture);
+    SaveForTheReadme(picture, "landscape");
 
     ExpectClosesCleanly(window);
 }

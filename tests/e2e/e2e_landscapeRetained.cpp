@@ -5,6 +5,7 @@
 #include "tests/support/e2e/vynChildProcess.h"
 #include "tests/support/e2e/vynDemoWindow.h"
 #include "tests/support/e2e/vynPicture.h"
+#include "tests/support/e2e/vynPictureChecks.h"
 #include "tests/support/vynTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -83,14 +84,6 @@ class RetainedLandscape : public ::testing::Test {
     TempDir Scratch;
     int Runs = 0;
 };
-
-void ExpectSamePicture(const Picture& expected, const Picture& actual, const char* when) {
-    const PictureDifference difference = Compare(expected, actual, 0);
-    EXPECT_TRUE(difference.SameSize) << when << ": " << actual.Width << "x" << actual.Height
-                                     << " against " << expected.Width << "x" << expected.Height;
-    EXPECT_EQ(difference.PixelsOverTolerance, 0u)
-        << when << ": largest channel step " << difference.LargestChannelStep;
-}
 
 } // namespace
 

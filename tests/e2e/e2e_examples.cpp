@@ -9,6 +9,7 @@
 #include "framework/resources/vynBitmapU.h"
 #include "tests/support/e2e/vynChildProcess.h"
 #include "tests/support/e2e/vynDemoWindow.h"
+#include "tests/support/e2e/vynGeneratedLandscape.h"
 #include "tests/support/e2e/vynPicture.h"
 #include "tests/support/e2e/vynPictureChecks.h"
 #include "tests/support/vynBitmapWriter.h"
@@ -165,8 +166,7 @@ TEST_F(Example, MinimalDrawsFourQuadsInTheirOwnColoursAndEscapeEndsItWithStatus0
 class ModelViewer : public Example {
   protected:
     static void SetUpTestSuite() {
-        Landscape = std::make_unique<TempDir>();
-        ToolOutput({VYN_MAKE_LANDSCAPE, Landscape->Path().string()}, 120s);
+        Landscape = std::make_unique<GeneratedLandscape>(VYN_MAKE_LANDSCAPE);
     }
     static void TearDownTestSuite() { Landscape.reset(); }
 
@@ -175,7 +175,7 @@ class ModelViewer : public Example {
         Start({VYN_MODEL_VIEWER, vertices.string(), texCoords.string(), picture.string()});
     }
 
-    inline static std::unique_ptr<TempDir> Landscape;
+    inline static std::unique_ptr<GeneratedLandscape> Landscape;
 };
 
 // A drag of 60 × 40 pixels turns the model by 30° and 20°: most of its pixels move.

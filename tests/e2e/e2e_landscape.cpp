@@ -9,6 +9,7 @@
 #include "tests/support/e2e/vynChildProcess.h"
 #include "tests/support/e2e/vynDamage.h"
 #include "tests/support/e2e/vynDemoWindow.h"
+#include "tests/support/e2e/vynGeneratedLandscape.h"
 #include "tests/support/e2e/vynPicture.h"
 #include "tests/support/e2e/vynPictureChecks.h"
 #include "tests/support/e2e/vynProcessUsage.h"
@@ -33,8 +34,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-constexpr const char* DemoFiles[] = {vyn::VertexFileName, vyn::TexCoordFileName,
-                                     vyn::GroundFileName};
 constexpr const char* WindowName = "vynSingleWindow";
 
 // Loading 8 MB and making a mipmapped texture on a software renderer, maybe under a sanitizer.
@@ -86,16 +85,11 @@ Clock::duration CloseDeadline() {
 class LandscapeDemo : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        Generated = std::make_unique<TempDir>();
-        ToolOutput({VYN_MAKE_LANDSCAPE, Generated->Path().string()}, 120s);
+        Generated = std::make_unique<GeneratedLandscape>(VYN_MAKE_LANDSCAPE);
     }
     static void TearDownTestSuite() { Generated.reset(); }
 
-    void SetUp() override {
-        std::filesystem::create_directory(Folder());
-        for (const char* file : DemoFiles)
-            std::filesystem::copy_file(*Generated / file, Folder() / file);
-    }
+    void SetUp() override { Generated->CopyInto(Folder()); }
 
     std::filesystem::path Folder() const { return Scratch / "demo"; }
     std::filesystem::path ErrorLog() const { return Scratch / "stderr.txt"; }
@@ -136,7 +130,7 @@ class LandscapeDemo : public ::testing::Test {
             << DescribeWaitStatus(*status) << "; the demo said: " << ReadWholeFile(ErrorLog());
     }
 
-    inline static std::unique_ptr<TempDir> Generated;
+    inline static std::unique_ptr<GeneratedLandscape> Generated;
     TempDir Scratch;
     std::optional<ChildProcess> Demo;
 };
@@ -373,7 +367,7 @@ bool Refused(const DamagedFile& damage) {
 
 std::vector<DamagedFile> EveryDamageToEveryFile() {
     std::vector<DamagedFile> cases;
-    for (const char* file : DemoFiles)
+    for (const char* file : LandscapeFiles)
         for (Damage kind :
              {Damage::Missing, Damage::Empty, Damage::Truncated, Damage::SizeOverrunsPayload})
             if (Refused({file, kind}))

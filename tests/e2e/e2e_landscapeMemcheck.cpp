@@ -8,6 +8,7 @@
 // runs the same either way: the files are loaded, checked, uploaded and drawn as they come.
 #include "tests/support/e2e/vynChildProcess.h"
 #include "tests/support/e2e/vynDemoWindow.h"
+#include "tests/support/e2e/vynGeneratedLandscape.h"
 #include "tests/support/vynTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -73,8 +74,7 @@ size_t Occurrences(const std::string& text, const std::string& part) {
 }
 
 TEST(LandscapeUnderMemcheck, DrawsForFiveSecondsClosesAndLeavesNoMemoryErrorOrLeak) {
-    TempDir folder;
-    ToolOutput({VYN_MAKE_LANDSCAPE, folder.Path().string()}, 120s);
+    const GeneratedLandscape folder(VYN_MAKE_LANDSCAPE);
     ASSERT_NO_FATAL_FAILURE(KeepFirstVertices(folder / "pv.cppa2", 3, KeptVertices));
     ASSERT_NO_FATAL_FAILURE(KeepFirstVertices(folder / "pt.cppa2", 2, KeptVertices));
     const std::filesystem::path log = folder / "memcheck.log";

@@ -1,9 +1,9 @@
 // The landscape demo with its retained pack (landscape --retained), end to end: it must show
 // exactly the default demo's pictures, first, after a quarter turn and after a resize, and it
 // takes no other argument.
-#include "app/vynLandscapeData.h"
 #include "tests/support/e2e/vynChildProcess.h"
 #include "tests/support/e2e/vynDemoWindow.h"
+#include "tests/support/e2e/vynGeneratedLandscape.h"
 #include "tests/support/e2e/vynPicture.h"
 #include "tests/support/e2e/vynPictureChecks.h"
 #include "tests/support/vynTestSupport.h"
@@ -18,8 +18,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-constexpr const char* DemoFiles[] = {vyn::VertexFileName, vyn::TexCoordFileName,
-                                     vyn::GroundFileName};
 constexpr const char* WindowName = "vynSingleWindow";
 // Loading the mesh and making a mipmapped texture on a software renderer, maybe under a sanitizer.
 constexpr auto StartTimeout = 60s;
@@ -37,17 +35,14 @@ struct Pictures {
 class RetainedLandscape : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        Generated = std::make_unique<TempDir>();
-        ToolOutput({VYN_MAKE_LANDSCAPE, Generated->Path().string()}, 120s);
+        Generated = std::make_unique<GeneratedLandscape>(VYN_MAKE_LANDSCAPE);
     }
     static void TearDownTestSuite() { Generated.reset(); }
 
     // The demo started with `arguments` in a fresh folder of the generated files.
     ChildProcess Start(const std::vector<std::string>& arguments) {
         const std::filesystem::path folder = Scratch / ("run" + std::to_string(++Runs));
-        std::filesystem::create_directory(folder);
-        for (const char* file : DemoFiles)
-            std::filesystem::copy_file(*Generated / file, folder / file);
+        Generated->CopyInto(folder);
         SpawnOptions options;
         options.Folder = folder;
         options.ErrorFile = ErrorLog();
@@ -80,7 +75,7 @@ class RetainedLandscape : public ::testing::Test {
 
     std::filesystem::path ErrorLog() const { return Scratch / "stderr.txt"; }
 
-    inline static std::unique_ptr<TempDir> Generated;
+    inline static std::unique_ptr<GeneratedLandscape> Generated;
     TempDir Scratch;
     int Runs = 0;
 };

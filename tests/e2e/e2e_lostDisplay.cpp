@@ -4,6 +4,7 @@
 // started where no display can be reached, it says so and ends, instead of drawing for ever into
 // a window nobody can see.
 #include "tests/support/e2e/vynChildProcess.h"
+#include "tests/support/e2e/vynGeneratedLandscape.h"
 #include "tests/support/e2e/vynProcessUsage.h"
 #include "tests/support/vynTestSupport.h"
 
@@ -45,8 +46,7 @@ bool AwaitCpuTime(pid_t pid, std::chrono::microseconds wanted) {
 }
 
 TEST(LostDisplay, TheDemoEndsAtOnceWithStatus1AndALineWhenItsXServerDies) {
-    TempDir folder;
-    ToolOutput({VYN_MAKE_LANDSCAPE, folder.Path().string()}, 120s);
+    const GeneratedLandscape folder(VYN_MAKE_LANDSCAPE);
     const std::filesystem::path numberFile = folder / "display-number";
     SpawnOptions serverOptions;
     serverOptions.ErrorFile = folder / "xvfb.txt";
@@ -77,8 +77,7 @@ TEST(LostDisplay, TheDemoEndsAtOnceWithStatus1AndALineWhenItsXServerDies) {
 }
 
 TEST(LostDisplay, StartedWithoutADisplayTheDemoSaysSoAndEndsWithStatus1) {
-    TempDir folder;
-    ToolOutput({VYN_MAKE_LANDSCAPE, folder.Path().string()}, 120s);
+    const GeneratedLandscape folder(VYN_MAKE_LANDSCAPE);
     SpawnOptions options;
     options.Folder = folder.Path();
     options.ErrorFile = folder / "demo.txt";

@@ -49,7 +49,10 @@ work=$(mktemp -d)
 demo_pid=
 thief_pid=
 held=
-# An error or an interruption leaves no program behind and no key held down.
+# A failing step says which it was (an X tool's error alone does not); an error or an interruption
+# leaves no program behind and no key held down.
+set -E
+trap 'die "line $LINENO failed: $BASH_COMMAND"' ERR
 trap '[[ -z $held ]] || xdotool keyup "$held" 2> /dev/null || true
       for pid in $demo_pid $thief_pid; do kill -KILL "$pid" 2> /dev/null || true; done
       rm -rf "$work"' EXIT
@@ -127,7 +130,8 @@ echo "Soaking the landscape demo: $seconds s of random input (seed $seed) under 
 (cd "$work/data" && exec "$demo") > "$work/demo.log" 2>&1 &
 demo_pid=$!
 window=$(await_window --pid "$demo_pid" --name '^vynSingleWindow')
-xmessage -title vynSoakFocus "another window" > /dev/null 2>&1 &
+# No buttons: the random keys and clicks reach it too, and must not close it.
+xmessage -buttons "" -title vynSoakFocus "another window" > /dev/null 2>&1 &
 thief_pid=$!
 thief=$(await_window --name '^vynSoakFocus')
 

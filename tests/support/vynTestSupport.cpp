@@ -7,6 +7,19 @@
 
 namespace vyn::test {
 
+TMyPackPA_VT QuadPack(const void* vertices, const void* texCoords, GLsizei count) {
+    TMyPackPA_VT pack;
+    pack.TexCoordSize = 2;
+    pack.TexCoordType = GL_FLOAT;
+    pack.TexCoordPointer = texCoords;
+    pack.VertexSize = 3;
+    pack.VertexType = GL_FLOAT;
+    pack.VertexPointer = vertices;
+    pack.Mode = GL_QUADS;
+    pack.Count = count;
+    return pack;
+}
+
 std::filesystem::path TestDataDir() {
     return std::filesystem::path(VYN_TEST_DATA_DIR);
 }

@@ -1,6 +1,7 @@
 // Shared helpers of the test suites.
 #pragma once
 
+#include "framework/render/vynDrawLineU.h"
 #include "framework/testing/vynCallLog.h"
 #include "framework/testing/vynGLRecorder.h"
 
@@ -10,6 +11,10 @@
 #include <string>
 
 namespace vyn::test {
+
+// A pack of `count` vertices drawn as GL_QUADS by the plain draw routine: three floats a vertex,
+// two a texture coordinate, tightly packed.
+TMyPackPA_VT QuadPack(const void* vertices, const void* texCoords, GLsizei count);
 
 // The suites' data in the repository (tests/data).
 std::filesystem::path TestDataDir();

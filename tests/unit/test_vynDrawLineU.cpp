@@ -6,24 +6,12 @@
 #include <vector>
 
 using namespace vyn;
+using vyn::test::QuadPack;
 using vyn::test::RecordedGLTest;
 
 namespace {
 
 class RenderList : public RecordedGLTest {};
-
-TMyPackPA_VT MakePack(const void* vertices, const void* texCoords, GLsizei count) {
-    TMyPackPA_VT pack;
-    pack.TexCoordSize = 2;
-    pack.TexCoordType = GL_FLOAT;
-    pack.TexCoordPointer = texCoords;
-    pack.VertexSize = 3;
-    pack.VertexType = GL_FLOAT;
-    pack.VertexPointer = vertices;
-    pack.Mode = GL_QUADS;
-    pack.Count = count;
-    return pack;
-}
 
 std::vector<CallRecord> PackCalls(const TMyPackPA_VT& pack) {
     return {
@@ -43,7 +31,7 @@ void Append(std::vector<CallRecord>& to, const std::vector<CallRecord>& calls) {
 
 TEST_F(RenderList, DrawPackSetsTexCoordsThenVerticesThenDraws) {
     float vertices[12] = {}, texCoords[8] = {};
-    TMyPackPA_VT pack = MakePack(vertices, texCoords, 4);
+    TMyPackPA_VT pack = QuadPack(vertices, texCoords, 4);
     pack.Name = "ignored";
     pack.TagA = 99;
     pack.DrawRoutine(&pack);
@@ -52,8 +40,8 @@ TEST_F(RenderList, DrawPackSetsTexCoordsThenVerticesThenDraws) {
 
 TEST_F(RenderList, DrawOfTwoMaterialsBindsEachTextureAndDrawsPacksInOrder) {
     float vertices[12] = {}, texCoords[8] = {};
-    TMyPackPA_VT first = MakePack(vertices, texCoords, 4);
-    TMyPackPA_VT second = MakePack(vertices + 3, texCoords + 2, 0);
+    TMyPackPA_VT first = QuadPack(vertices, texCoords, 4);
+    TMyPackPA_VT second = QuadPack(vertices + 3, texCoords + 2, 0);
     TMyDrawLine list;
     TMyGLMaterial* withPacks = list.AddMaterial(1);
     TMyGLMaterial* empty = list.AddMaterial(1);
@@ -147,7 +135,7 @@ TEST(Material, RefusesNoPackAndAFailedGrowthKeepsTheCount) {
 
 TEST_F(RenderList, MaterialWithoutPacksDrawsNothingAlsoAfterClear) {
     float vertices[12] = {}, texCoords[8] = {};
-    TMyPackPA_VT pack = MakePack(vertices, texCoords, 4);
+    TMyPackPA_VT pack = QuadPack(vertices, texCoords, 4);
     TMyGLMaterial material(1);
     material.AddPack(&pack);
     material.Clear();

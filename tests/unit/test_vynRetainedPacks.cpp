@@ -18,16 +18,8 @@ float Vertices[24] = {};
 float TexCoords[16] = {};
 
 TMyPackPA_VT RetainedPack() {
-    TMyPackPA_VT pack;
+    TMyPackPA_VT pack = test::QuadPack(Vertices, TexCoords, 4);
     pack.DrawRoutine = DrawRetainedPackPA_VT;
-    pack.TexCoordSize = 2;
-    pack.TexCoordType = GL_FLOAT;
-    pack.TexCoordPointer = TexCoords;
-    pack.VertexSize = 3;
-    pack.VertexType = GL_FLOAT;
-    pack.VertexPointer = Vertices;
-    pack.Mode = GL_QUADS;
-    pack.Count = 4;
     return pack;
 }
 

@@ -12,7 +12,7 @@ run_packages=(g++ make cmake pkg-config libsdl2-dev libgl1-mesa-dri libgl1-mesa-
               libglu1-mesa-dev xfonts-base)
 test_packages=("${run_packages[@]}" libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
                xdotool x11-utils libx11-dev imagemagick clang libclang-rt-14-dev valgrind
-               libstb-dev doxygen)
+               libstb-dev doxygen weston)
 # mingw-w64 with POSIX threads (std::thread), GoogleTest's sources to cross-build, 64-bit Wine,
 # and evilwm, the small window manager under which the Windows demo's focus is checked.
 windows_packages=("${test_packages[@]}" g++-mingw-w64-x86-64-posix googletest wine64 evilwm)

@@ -2,8 +2,8 @@
 /// Why the last operation failed: the reason behind a false result, for the application to read.
 ///
 /// Every outward operation of the framework that reports failure (false, or no object) records a
-/// reason in words: which step failed and what the system said, e.g. "no display: DISPLAY is not
-/// set", "no pixel format with 32 colour bits", "OpenGL 0.9 is below 1.0". Success records
+/// reason in words: which step failed and what the system said, e.g. "no display: neither
+/// WAYLAND_DISPLAY nor DISPLAY is set", "no pixel format with 32 colour bits", "OpenGL 0.9 is below 1.0". Success records
 /// nothing, so read the reason right after the false result, as with errno.
 ///
 /// The deepest code that knows the cause records it (a backend names the system's words, a loader

@@ -85,15 +85,17 @@ bool Named(const char* variable) {
 
 // Which display SDL is to open. A caller who names a driver gets it; otherwise only the display
 // the environment names is tried, so that no other driver's probe (Wayland's, when no Wayland
-// display exists) prints its complaints. False, with the reason, when no display is named at all.
+// display exists) prints its complaints; where both are named SDL chooses. False, with the reason,
+// when no display is named at all.
 bool ChooseVideoDriver() {
     if (Named("SDL_VIDEODRIVER"))
         return true;
-    if (Named("WAYLAND_DISPLAY"))
-        return true;
-    if (!Named("DISPLAY"))
-        return Fail("no display: DISPLAY is not set");
-    SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+    const bool wayland = Named("WAYLAND_DISPLAY");
+    const bool x11 = Named("DISPLAY");
+    if (!wayland && !x11)
+        return Fail("no display: neither WAYLAND_DISPLAY nor DISPLAY is set");
+    if (wayland != x11)
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, wayland ? "wayland" : "x11");
     return true;
 }
 

@@ -57,6 +57,12 @@ std::optional<DemoWindow> DemoWindow::AwaitAnyOwner(const std::string& name,
     return AwaitFound({"xdotool", "search", "--onlyvisible", "--name", "^" + name}, name, timeout);
 }
 
+std::optional<DemoWindow> DemoWindow::AwaitClass(const std::string& windowClass,
+                                                 Clock::duration timeout) {
+    return AwaitFound({"xdotool", "search", "--onlyvisible", "--class", "^" + windowClass + "$"},
+                      windowClass, timeout);
+}
+
 std::optional<DemoWindow> DemoWindow::AwaitFound(const std::vector<std::string>& search,
                                                  const std::string& name, Clock::duration timeout) {
     std::string id;

@@ -29,6 +29,10 @@ class DemoWindow {
     // (_NET_WM_PID), as X toolkit programs such as xmessage do not.
     static std::optional<DemoWindow> AwaitAnyOwner(const std::string& name,
                                                    Clock::duration timeout);
+    // The same for a window found by its class, for programs that name their window only in
+    // _NET_WM_NAME, which xdotool's name search does not read (weston's output window).
+    static std::optional<DemoWindow> AwaitClass(const std::string& windowClass,
+                                                Clock::duration timeout);
 
     const std::string& Id() const { return WindowId; }
     std::string Caption() const;

@@ -150,4 +150,16 @@ PictureDifference Compare(const Picture& first, const Picture& second, int toler
     return difference;
 }
 
+double MeanAbsoluteError(const Picture& first, const Picture& second) {
+    if (first.Width != second.Width || first.Height != second.Height ||
+        first.Rgb.size() != second.Rgb.size())
+        return 1.0;
+    if (first.Rgb.empty())
+        return 0.0;
+    double sum = 0.0;
+    for (size_t at = 0; at < first.Rgb.size(); ++at)
+        sum += std::abs(first.Rgb[at] - second.Rgb[at]);
+    return sum / (255.0 * static_cast<double>(first.Rgb.size()));
+}
+
 } // namespace vyn::test

@@ -46,4 +46,8 @@ struct PictureDifference {
 // Counts the pixels in which some channel differs by more than `tolerance` levels.
 PictureDifference Compare(const Picture& first, const Picture& second, int tolerance);
 
+// The mean absolute difference of all channels, each taken from 0 to 1: 0 for equal pictures, 1
+// for pictures of different sizes.
+double MeanAbsoluteError(const Picture& first, const Picture& second);
+
 } // namespace vyn::test

@@ -10,8 +10,8 @@ install(TARGETS vynframework vyntesting EXPORT vynTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
 
 # Every header of the framework but the backends' and the fake's private ones, under include/vyn
-# with their folders, so that they name each other as in the source tree; the umbrella headers
-# beside them.
+# with their folders, where their relative names of each other hold as in the source tree; the
+# umbrella headers beside them.
 install(DIRECTORY framework/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/vyn/framework
   FILES_MATCHING PATTERN "*.h"
   PATTERN "platform/sdl" EXCLUDE

@@ -13,7 +13,7 @@
 /// ResetKeyboards empties it. Main thread only.
 #pragma once
 
-#include "framework/core/vynChunkedList.h"
+#include "../core/vynChunkedList.h"
 #include "vynInputCommon.h"
 
 #include <cstdint>

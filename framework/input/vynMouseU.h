@@ -14,7 +14,7 @@
 /// nothing adds to it and ResetMice empties it. Main thread only.
 #pragma once
 
-#include "framework/core/vynChunkedList.h"
+#include "../core/vynChunkedList.h"
 #include "vynInputCommon.h"
 
 #include <cstdint>

@@ -15,8 +15,8 @@
 /// Main thread only; Draw and EnableDrawArrays need the GL context current.
 #pragma once
 
-#include "framework/core/vynChunkedList.h"
-#include "framework/gl/vynGL.h"
+#include "../core/vynChunkedList.h"
+#include "../gl/vynGL.h"
 #include "vynDrawPacks.h"
 
 #include <cstdint>

@@ -23,7 +23,7 @@
 /// bound, the context current. Main thread only.
 #pragma once
 
-#include "framework/render/vynDrawPacks.h"
+#include "vynDrawPacks.h"
 
 namespace vyn {
 

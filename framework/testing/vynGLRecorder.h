@@ -10,8 +10,8 @@
 /// One instance at a time; its destructor puts the real binding back. Main thread only.
 #pragma once
 
-#include "framework/gl/vynGL.h"
-#include "framework/testing/vynCallLog.h"
+#include "../gl/vynGL.h"
+#include "vynCallLog.h"
 
 #include <functional>
 #include <map>

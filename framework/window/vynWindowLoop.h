@@ -14,7 +14,7 @@
 /// caption to the window system. The timer is stopped at program exit if it still runs.
 #pragma once
 
-#include "framework/platform/vynPlatform.h"
+#include "../platform/vynPlatform.h"
 
 #include <cstdint>
 #include <string>

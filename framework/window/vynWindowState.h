@@ -13,7 +13,7 @@
 /// thread — WindowHandle and FrameCount (atomic) and WindowName (guarded by a lock).
 #pragma once
 
-#include "framework/platform/vynPlatform.h"
+#include "../platform/vynPlatform.h"
 
 #include <atomic>
 #include <cstdint>

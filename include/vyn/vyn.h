@@ -73,6 +73,7 @@
 #include "framework/input/vynMouseU.h"
 #include "framework/render/vynDrawLineU.h"
 #include "framework/render/vynDrawPacks.h"
+#include "framework/render/vynRetainedPacks.h"
 #include "framework/render/vynSettingsU.h"
 #include "framework/resources/OpenGLBufferArrays.h"
 #include "framework/resources/vynBitmapU.h"

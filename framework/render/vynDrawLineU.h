@@ -121,7 +121,7 @@ class TMyDrawLine {
 };
 
 /// The module-wide list of render lists; the framework only ever resets it to empty.
-extern TChunkedList<TMyDrawLine*> RenderLists;
+extern TChunkedList<TMyDrawLine*>& RenderLists;
 /// The render list made by CreateRenderLists; owned by the module.
 extern TMyDrawLine* DefaultRenderList;
 /// The render list frame presentation draws; not owned.

@@ -1,6 +1,7 @@
 #include "vynRetainedPacks.h"
 
 #include "framework/core/vynFailure.h"
+#include "framework/core/vynNeverDestroyed.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -47,15 +48,16 @@ struct Recordings {
     std::unordered_map<const TMyDrawPack*, Recording> ByPack;
 };
 
-Recordings Table;
-
-// The table of the current context: the lists of an earlier one went with it.
+// The table of the current context: the lists of an earlier one went with it. Never destroyed: a
+// program's global pack forgets its recording from its destructor, after main has returned.
 std::unordered_map<const TMyDrawPack*, Recording>& CurrentRecordings() {
-    if (Table.Generation != GLContextGeneration()) {
-        Table.ByPack.clear();
-        Table.Generation = GLContextGeneration();
+    static TNeverDestroyed<Recordings> table;
+    Recordings& recordings = table.Value;
+    if (recordings.Generation != GLContextGeneration()) {
+        recordings.ByPack.clear();
+        recordings.Generation = GLContextGeneration();
     }
-    return Table.ByPack;
+    return recordings.ByPack;
 }
 
 // GL keeps one flag per kind of error; anything raised before the recording is not its own.

@@ -200,6 +200,8 @@ bool RunMainLoop() {
         ReleaseResources();
         return ReleaseWindowAndContext();
     } catch (...) {
+        // Ended all the same: a later call runs the loop again rather than taking it as running.
+        Framework.LoopRunning = false;
         return FailFromException("the main loop ended on a failure");
     }
 }

@@ -39,7 +39,7 @@ void PresentFrame();
 /// PresentFrame, with any failure turned into false.
 bool DrawFrame();
 /// Viewport and a 45° perspective (near 1, far 100) for a client size; resets the model-view
-/// matrix. Without GLU it changes nothing and records why.
+/// matrix. Without GLU the same perspective comes from glFrustum.
 void SetProjection(int32_t width, int32_t height);
 /// SetProjection for the record's Width and Height.
 void ApplyProjection();

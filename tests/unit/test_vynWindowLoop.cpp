@@ -408,6 +408,7 @@ TEST_F(Loop, TheIdleRoutineRunsBeforeEachFrame) {
 TEST_F(Loop, AnInactiveWindowWaitsAndDrawsNothing) {
     Platform.Unfocus(Window);
     Platform.Expose(Window); // a paint request while inactive must not keep the loop spinning
+    StopAfterFrames(1);      // a loop that draws while inactive ends here, and fails below
     int waits = 0;
     Platform.On("WaitMessage", [&] {
         if (++waits == 3)

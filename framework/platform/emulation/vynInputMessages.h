@@ -12,7 +12,7 @@
 /// Pure functions; any thread.
 #pragma once
 
-#include "../vynWin32Types.h"
+#include "../vynWin32Constants.h"
 
 namespace vyn {
 

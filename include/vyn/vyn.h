@@ -78,6 +78,7 @@
 #include "framework/resources/OpenGLBufferArrays.h"
 #include "framework/resources/vynBitmapU.h"
 #include "framework/resources/vynTextureU.h"
+#include "framework/system/vynUtf8.h"
 #include "framework/window/vynHelpersU.h"
 #include "framework/window/vynMainWindow.h"
 #include "framework/window/vynWindowLoop.h"

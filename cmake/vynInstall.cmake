@@ -10,8 +10,8 @@ install(TARGETS vynframework vyntesting EXPORT vynTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
 
 # Every header of the framework but the backends' and the fake's private ones, under include/vyn
-# with their folders, so that they name each other as in the source tree; the umbrella headers
-# beside them.
+# with their folders, where their relative names of each other hold as in the source tree; the
+# umbrella headers beside them.
 install(DIRECTORY framework/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/vyn/framework
   FILES_MATCHING PATTERN "*.h"
   PATTERN "platform/sdl" EXCLUDE
@@ -30,7 +30,13 @@ install(FILES ${PROJECT_BINARY_DIR}/vynConfig.cmake ${PROJECT_BINARY_DIR}/vynCon
   DESTINATION ${VYN_PACKAGE_DIR})
 
 if(NOT WIN32)
-  file(RELATIVE_PATH VYN_PC_TO_PREFIX /prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig /prefix)
-  configure_file(cmake/vyn.pc.in ${PROJECT_BINARY_DIR}/vyn.pc @ONLY)
+  install(CODE "
+    set(VYN_PC_TEMPLATE [[${PROJECT_SOURCE_DIR}/cmake/vyn.pc.in]])
+    set(VYN_PC_OUTPUT [[${PROJECT_BINARY_DIR}/vyn.pc]])
+    set(VYN_PC_LIBDIR [[${CMAKE_INSTALL_LIBDIR}]])
+    set(VYN_PC_INCLUDEDIR [[${CMAKE_INSTALL_INCLUDEDIR}]])
+    set(VYN_PC_VERSION [[${PROJECT_VERSION}]])
+    set(VYN_PC_DL_LIBS [[${CMAKE_DL_LIBS}]])
+    include([[${PROJECT_SOURCE_DIR}/cmake/vynPkgConfig.cmake]])")
   install(FILES ${PROJECT_BINARY_DIR}/vyn.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 endif()

@@ -9,6 +9,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 using namespace vyn;
 
@@ -55,7 +56,7 @@ void Measure(const GLfloat* xyz, int32_t count) {
     Scale = diagonal > 0 ? 2 * ModelRadius / diagonal : 1.0f;
 }
 
-void LoadModel(const char* vertexFile, const char* texCoordFile) {
+void LoadModel(const std::string& vertexFile, const std::string& texCoordFile) {
     Vertices = std::make_unique<TMyCPPArray>(vertexFile);
     CheckHolds(*Vertices, vertexFile, Vertices->Count(), 3);
     TexCoords = std::make_unique<TMyCPPArray>(texCoordFile);
@@ -107,12 +108,12 @@ void BindInput() {
 }
 
 // The picture is read before the window opens, so that a bad file opens none.
-void BuildScene(const char* pictureFile) {
+void BuildScene(const std::string& pictureFile) {
     GLint width = 0, height = 0;
     GLenum format = 0, type = 0;
     auto pixels = ReadBMP(pictureFile, width, height, format, type);
     if (!pixels)
-        throw std::runtime_error(std::string(pictureFile) + ": not a BMP file");
+        throw std::runtime_error(pictureFile + ": not a BMP file");
     CreateGlobals();
     Framework.WindowName = "model-viewer";
     if (!CreateFromSettings())
@@ -127,13 +128,14 @@ void BuildScene(const char* pictureFile) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 4) {
+    const std::vector<std::string> arguments = Utf8Arguments(argc, argv);
+    if (arguments.size() != 4) {
         std::fprintf(stderr, "usage: model-viewer VERTICES TEXCOORDS PICTURE.bmp\n");
         return 2;
     }
     try {
-        LoadModel(argv[1], argv[2]);
-        BuildScene(argv[3]);
+        LoadModel(arguments[1], arguments[2]);
+        BuildScene(arguments[3]);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "model-viewer: %s\n", error.what());
         return 1;

@@ -53,7 +53,7 @@ PictureQuad Quad;
 bool Show(const fs::path& file) {
     TBitmapImage image;
     try {
-        auto pixels = ReadBMP(file.string(), image.Width, image.Height, image.Format, image.Type);
+        auto pixels = ReadBMP(Utf8Path(file), image.Width, image.Height, image.Format, image.Type);
         if (!pixels)
             return false;
         image.Pixels = std::move(*pixels);
@@ -65,7 +65,7 @@ bool Show(const fs::path& file) {
     glDeleteTextures(1, &Material->Texture);
     Material->Texture =
         UploadTexture(image.Pixels, image.Width, image.Height, image.Format, image.Type);
-    SetCaption(file.filename().string());
+    SetCaption(Utf8Path(file.filename()));
     return true;
 }
 
@@ -99,12 +99,13 @@ size_t ListFolder(const fs::path& argument) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 2) {
+    const std::vector<std::string> arguments = Utf8Arguments(argc, argv);
+    if (arguments.size() != 2) {
         std::fprintf(stderr, "usage: texture-viewer PICTURE.bmp | FOLDER\n");
         return 2;
     }
     try {
-        const size_t first = ListFolder(argv[1]);
+        const size_t first = ListFolder(PathOfUtf8(arguments[1]));
         CreateGlobals();
         if (!CreateFromSettings())
             throw std::runtime_error("cannot open the window: " + LastFailure());
@@ -116,7 +117,7 @@ int main(int argc, char* argv[]) {
         if (!Material || !Material->AddPack(&Quad))
             throw std::runtime_error("cannot build the scene: " + LastFailure());
         if (Files.empty() || !ShowFrom(first, true))
-            throw std::runtime_error(std::string(argv[1]) + ": no BMP file the reader accepts");
+            throw std::runtime_error(arguments[1] + ": no BMP file the reader accepts");
     } catch (const std::exception& error) {
         std::fprintf(stderr, "texture-viewer: %s\n", error.what());
         return 1;

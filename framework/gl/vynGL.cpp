@@ -138,7 +138,16 @@ bool LoadGLBinding(const char* glLibrary, const char* gluLibrary) {
 }
 
 void* GetGLProcAddress(const char* name) {
-    return GL.FindProcAddress(name);
+    if (!name) {
+        RecordFailure("GetGLProcAddress: no name given");
+        return nullptr;
+    }
+    void* address = GL.FindProcAddress(name);
+    if (!address)
+        RecordFailure(std::string("GetGLProcAddress: no entry point ") + name + ": " +
+                      (GLLibrary ? "the OpenGL library has none by that name"
+                                 : "no OpenGL library is loaded"));
+    return address;
 }
 
 bool GLUAvailable() {

@@ -56,8 +56,9 @@ extern GLDispatch GL;
 bool LoadGLBinding(const char* glLibrary, const char* gluLibrary);
 
 /// Any further entry point by name (an extension, a later OpenGL version), through the platform's
-/// own lookup (glXGetProcAddressARB, wglGetProcAddress) and then the library's exports. Null when
-/// the library has no such entry point or the libraries are not loaded. Ask with the context
+/// own lookup (glXGetProcAddressARB, wglGetProcAddress) and then the library's exports. Null, with
+/// the reason recorded (LastFailure), when the library has no such entry point or the libraries
+/// are not loaded. Ask with the context
 /// current, as WGL answers for the current context only; GLX answers a stub for any name starting
 /// with "gl", so check the version or extension string before calling what it gives.
 void* GetGLProcAddress(const char* name);

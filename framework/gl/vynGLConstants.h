@@ -1,13 +1,17 @@
 /// @file
 /// OpenGL's enumerants with their standard names and values: every one of OpenGL 1.1, and the few
 /// later ones the framework uses. Kept here rather than taken from the system's GL headers, which
-/// differ between platforms and whose macros would clash with these names: an application includes
-/// vynGL.h and never <GL/gl.h>.
+/// differ between platforms. A source file may include <GL/gl.h> (or <GL/glu.h>, which includes
+/// it) as well, before or after: each name that the system's header defines is its macro, with
+/// the same value, and is not declared here again (docs/guide.md: system headers).
 #pragma once
 
 #include "vynGLTypes.h"
 
 namespace vyn {
+
+// Every <GL/gl.h> defines the whole of OpenGL 1.1 but for the name after this block.
+#ifndef GL_VERSION_1_1
 
 /// Boolean values
 ///@{
@@ -44,7 +48,6 @@ inline constexpr GLbitfield GL_ALL_ATTRIB_BITS = 0xFFFFFFFF;
 ///@{
 inline constexpr GLbitfield GL_CLIENT_PIXEL_STORE_BIT = 0x00000001;
 inline constexpr GLbitfield GL_CLIENT_VERTEX_ARRAY_BIT = 0x00000002;
-inline constexpr GLbitfield GL_ALL_CLIENT_ATTRIB_BITS = 0xFFFFFFFF;
 inline constexpr GLbitfield GL_CLIENT_ALL_ATTRIB_BITS = 0xFFFFFFFF;
 ///@}
 
@@ -638,31 +641,63 @@ inline constexpr GLenum GL_STACK_UNDERFLOW = 0x0504;
 inline constexpr GLenum GL_OUT_OF_MEMORY = 0x0505;
 ///@}
 
-// Later than OpenGL 1.1: what the framework asks for where the driver has it. Any other
-// enumerant of a later version or an extension is the application's to define.
+#endif // GL_VERSION_1_1
+
+/// glPushClientAttrib's bits together, by the name Windows' <GL/gl.h> lacks.
+#ifndef GL_ALL_CLIENT_ATTRIB_BITS
+inline constexpr GLbitfield GL_ALL_CLIENT_ATTRIB_BITS = 0xFFFFFFFF;
+#endif
+
+// Later than OpenGL 1.1: what the framework asks for where the driver has it, each declared
+// unless a system header (<GL/gl.h>, <GL/glext.h>) has defined it already. Any other enumerant of
+// a later version or an extension is the application's to define.
 
 /// OpenGL 1.2
 ///@{
+#ifndef GL_BGR
 inline constexpr GLenum GL_BGR = 0x80E0;
+#endif
+#ifndef GL_BGRA
 inline constexpr GLenum GL_BGRA = 0x80E1;
+#endif
 ///@}
 
 /// OpenGL 1.3
 ///@{
+#ifndef GL_MULTISAMPLE
 inline constexpr GLenum GL_MULTISAMPLE = 0x809D;
+#endif
+#ifndef GL_TEXTURE_COMPRESSION_HINT
 inline constexpr GLenum GL_TEXTURE_COMPRESSION_HINT = 0x84EF;
+#endif
+#ifndef GL_COMPRESSED_ALPHA
 inline constexpr GLenum GL_COMPRESSED_ALPHA = 0x84E9;
+#endif
+#ifndef GL_COMPRESSED_LUMINANCE
 inline constexpr GLenum GL_COMPRESSED_LUMINANCE = 0x84EA;
+#endif
+#ifndef GL_COMPRESSED_LUMINANCE_ALPHA
 inline constexpr GLenum GL_COMPRESSED_LUMINANCE_ALPHA = 0x84EB;
+#endif
+#ifndef GL_COMPRESSED_RGB
 inline constexpr GLenum GL_COMPRESSED_RGB = 0x84ED;
+#endif
+#ifndef GL_COMPRESSED_RGBA
 inline constexpr GLenum GL_COMPRESSED_RGBA = 0x84EE;
+#endif
+#ifndef GL_TEXTURE_COMPRESSED
 inline constexpr GLenum GL_TEXTURE_COMPRESSED = 0x86A1;
+#endif
 ///@}
 
 /// OpenGL 1.4
 ///@{
+#ifndef GL_GENERATE_MIPMAP
 inline constexpr GLenum GL_GENERATE_MIPMAP = 0x8191;
+#endif
+#ifndef GL_GENERATE_MIPMAP_HINT
 inline constexpr GLenum GL_GENERATE_MIPMAP_HINT = 0x8192;
+#endif
 ///@}
 
 } // namespace vyn

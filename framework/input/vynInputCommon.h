@@ -7,7 +7,7 @@
 /// thread only.
 #pragma once
 
-#include "framework/core/vynFailure.h"
+#include "../core/vynFailure.h"
 
 namespace vyn {
 

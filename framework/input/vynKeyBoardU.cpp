@@ -1,10 +1,15 @@
 #include "vynKeyBoardU.h"
 
 #include "framework/core/vynAllocation.h"
+#include "framework/core/vynNeverDestroyed.h"
 
 namespace vyn {
 
-TChunkedList<TMyKeyBoard*> Keyboards{KeyboardListGrowthStep};
+namespace {
+TNeverDestroyed<TChunkedList<TMyKeyBoard*>> KeyboardStorage{KeyboardListGrowthStep};
+} // namespace
+
+TChunkedList<TMyKeyBoard*>& Keyboards = KeyboardStorage.Value;
 TMyKeyBoard* DefaultKeyboard = nullptr;
 TMyKeyBoard* CurrentKeyboard = nullptr;
 

@@ -13,7 +13,7 @@
 /// ResetKeyboards empties it. Main thread only.
 #pragma once
 
-#include "framework/core/vynChunkedList.h"
+#include "../core/vynChunkedList.h"
 #include "vynInputCommon.h"
 
 #include <cstdint>
@@ -52,7 +52,7 @@ class TMyKeyBoard {
 };
 
 /// Keyboards the module knows of, not owned; nothing adds to it.
-extern TChunkedList<TMyKeyBoard*> Keyboards;
+extern TChunkedList<TMyKeyBoard*>& Keyboards;
 /// The keyboard CreateKeyboards makes; the module owns it.
 extern TMyKeyBoard* DefaultKeyboard;
 /// The keyboard the window procedure feeds; the default one unless the application points it

@@ -1,10 +1,15 @@
 #include "vynMouseU.h"
 
 #include "framework/core/vynAllocation.h"
+#include "framework/core/vynNeverDestroyed.h"
 
 namespace vyn {
 
-TChunkedList<TMyMouse*> Mice{MouseListGrowthStep};
+namespace {
+TNeverDestroyed<TChunkedList<TMyMouse*>> MouseStorage{MouseListGrowthStep};
+} // namespace
+
+TChunkedList<TMyMouse*>& Mice = MouseStorage.Value;
 TMyMouse* DefaultMouse = nullptr;
 TMyMouse* CurrentMouse = nullptr;
 

@@ -14,7 +14,7 @@
 /// nothing adds to it and ResetMice empties it. Main thread only.
 #pragma once
 
-#include "framework/core/vynChunkedList.h"
+#include "../core/vynChunkedList.h"
 #include "vynInputCommon.h"
 
 #include <cstdint>
@@ -60,7 +60,7 @@ class TMyMouse {
 };
 
 /// Mice the module knows of, not owned; nothing adds to it.
-extern TChunkedList<TMyMouse*> Mice;
+extern TChunkedList<TMyMouse*>& Mice;
 /// The mouse CreateMice makes; the module owns it.
 extern TMyMouse* DefaultMouse;
 /// The mouse the window procedure feeds; the default one unless the application points it

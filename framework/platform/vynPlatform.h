@@ -16,7 +16,7 @@
 #pragma once
 
 #include "vynPlatformCalls.h"
-#include "vynWin32Types.h"
+#include "vynWin32Constants.h"
 
 namespace vyn {
 

@@ -2,13 +2,18 @@
 
 #include "framework/core/vynAllocation.h"
 #include "framework/core/vynFailure.h"
+#include "framework/core/vynNeverDestroyed.h"
 
 #include <algorithm>
 #include <initializer_list>
 
 namespace vyn {
 
-TChunkedList<TMyDrawLine*> RenderLists{ModuleListGrowthStep};
+namespace {
+TNeverDestroyed<TChunkedList<TMyDrawLine*>> RenderListStorage{ModuleListGrowthStep};
+} // namespace
+
+TChunkedList<TMyDrawLine*>& RenderLists = RenderListStorage.Value;
 TMyDrawLine* DefaultRenderList = nullptr;
 TMyDrawLine* CurrentRenderList = nullptr;
 

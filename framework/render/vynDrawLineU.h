@@ -15,8 +15,8 @@
 /// Main thread only; Draw and EnableDrawArrays need the GL context current.
 #pragma once
 
-#include "framework/core/vynChunkedList.h"
-#include "framework/gl/vynGL.h"
+#include "../core/vynChunkedList.h"
+#include "../gl/vynGL.h"
 #include "vynDrawPacks.h"
 
 #include <cstdint>
@@ -121,7 +121,7 @@ class TMyDrawLine {
 };
 
 /// The module-wide list of render lists; the framework only ever resets it to empty.
-extern TChunkedList<TMyDrawLine*> RenderLists;
+extern TChunkedList<TMyDrawLine*>& RenderLists;
 /// The render list made by CreateRenderLists; owned by the module.
 extern TMyDrawLine* DefaultRenderList;
 /// The render list frame presentation draws; not owned.

@@ -10,7 +10,7 @@
 /// the GL context current.
 #pragma once
 
-#include "framework/gl/vynGL.h"
+#include "../gl/vynGL.h"
 
 #include <cstdint>
 #include <string>

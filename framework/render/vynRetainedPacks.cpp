@@ -1,6 +1,8 @@
 #include "vynRetainedPacks.h"
 
 #include "framework/core/vynFailure.h"
+#include "framework/core/vynNeverDestroyed.h"
+#include "framework/gl/vynGLErrors.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -47,23 +49,16 @@ struct Recordings {
     std::unordered_map<const TMyDrawPack*, Recording> ByPack;
 };
 
-Recordings Table;
-
-// The table of the current context: the lists of an earlier one went with it.
+// The table of the current context: the lists of an earlier one went with it. Never destroyed: a
+// program's global pack forgets its recording from its destructor, after main has returned.
 std::unordered_map<const TMyDrawPack*, Recording>& CurrentRecordings() {
-    if (Table.Generation != GLContextGeneration()) {
-        Table.ByPack.clear();
-        Table.Generation = GLContextGeneration();
+    static TNeverDestroyed<Recordings> table;
+    Recordings& recordings = table.Value;
+    if (recordings.Generation != GLContextGeneration()) {
+        recordings.ByPack.clear();
+        recordings.Generation = GLContextGeneration();
     }
-    return Table.ByPack;
-}
-
-// GL keeps one flag per kind of error; anything raised before the recording is not its own.
-constexpr int MostPendingErrors = 8;
-
-void ClearGLErrors() {
-    for (int i = 0; i < MostPendingErrors && glGetError() != GL_NO_ERROR; ++i) {
-    }
+    return recordings.ByPack;
 }
 
 std::string DescribeGLError(GLenum error) {
@@ -76,15 +71,18 @@ std::string DescribeGLError(GLenum error) {
 
 // Compiles the pack's plain draw into a new display list. Its pointer calls are client state,
 // which GL runs at once rather than compile: the list holds the draw of the arrays they name.
+// The errors the program left pending stay the program's.
 GLuint CompileList(TMyPackPA_VT& pack) {
-    ClearGLErrors();
+    HoldProgramGLErrors();
     const GLuint list = glGenLists(1);
+    if (list != 0) {
+        glNewList(list, GL_COMPILE);
+        DrawPackPA_VT(&pack);
+        glEndList();
+    }
+    const GLenum error = TakeOwnGLErrors();
     if (list == 0)
         throw std::runtime_error("glGenLists gave no list");
-    glNewList(list, GL_COMPILE);
-    DrawPackPA_VT(&pack);
-    glEndList();
-    const GLenum error = glGetError();
     if (error == GL_NO_ERROR)
         return list;
     glDeleteLists(list, 1);
@@ -121,9 +119,22 @@ GLuint CurrentList(TMyPackPA_VT& pack) {
     return recording.List;
 }
 
+// Whether the program is compiling a display list of its own: GL has no nested compiling, so a
+// recording of ours would end the program's list.
+bool CompilingAList() {
+    GLint list = 0;
+    glGetIntegerv(GL_LIST_INDEX, &list);
+    return list != 0;
+}
+
 } // namespace
 
 void DrawRetainedPackPA_VT(TMyDrawPack* pack) {
+    // Drawn plainly, the pack goes into the program's list as any draw would.
+    if (CompilingAList()) {
+        DrawPackPA_VT(pack);
+        return;
+    }
     auto& packPA_VT = *static_cast<TMyPackPA_VT*>(pack);
     GLuint list = 0;
     try {

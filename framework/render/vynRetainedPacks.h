@@ -17,13 +17,17 @@
 ///   pack to the plain draw, and says why through RecordFailure once, until the pack changes or
 ///   is forgotten.
 ///
+/// Drawn while the program compiles a display list of its own, the pack is drawn plainly, into
+/// that list, and nothing is recorded. A recording leaves the errors the program left pending
+/// for the program's own glGetError (vynGLErrors.h).
+///
 /// A recording draws the pack as the client arrays enabled at the time gave it. Forget a pack
 /// before releasing it: another pack made at the same address with the same fields would replay
 /// its recording. Same needs as DrawPackPA_VT: both client arrays enabled, the material's texture
 /// bound, the context current. Main thread only.
 #pragma once
 
-#include "framework/render/vynDrawPacks.h"
+#include "vynDrawPacks.h"
 
 namespace vyn {
 

@@ -7,7 +7,7 @@
 /// caller. Main thread only, with the GL context current.
 #pragma once
 
-#include "framework/gl/vynGL.h"
+#include "../gl/vynGL.h"
 
 namespace vyn {
 

@@ -16,7 +16,7 @@
 /// Stateless; any thread.
 #pragma once
 
-#include "framework/gl/vynGL.h"
+#include "../gl/vynGL.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -14,8 +14,8 @@
 /// the GL context current; the settings and sizing routines do not.
 #pragma once
 
-#include "framework/gl/vynGL.h"
-#include "framework/resources/vynBitmapU.h"
+#include "../gl/vynGL.h"
+#include "vynBitmapU.h"
 
 #include <cstdint>
 #include <vector>

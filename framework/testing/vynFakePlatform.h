@@ -25,10 +25,10 @@
 /// SetWindowTextA (handed over to the main thread) and the calls a timer callback makes.
 #pragma once
 
-#include "framework/platform/emulation/vynInputMessages.h"
-#include "framework/platform/emulation/vynWindowSystem.h"
-#include "framework/platform/vynPlatform.h"
-#include "framework/testing/vynCallLog.h"
+#include "../platform/emulation/vynInputMessages.h"
+#include "../platform/emulation/vynWindowSystem.h"
+#include "../platform/vynPlatform.h"
+#include "vynCallLog.h"
 
 #include <functional>
 #include <map>

@@ -115,8 +115,10 @@ struct RecordingGLAnswers {
     static GLenum VYN_GLAPI GetError() {
         RecordingGL& recorder = Recorder();
         recorder.Record(Call("glGetError"));
-        const GLenum error = recorder.PendingError;
-        recorder.PendingError = GL_NO_ERROR;
+        if (recorder.PendingErrors.empty())
+            return GL_NO_ERROR;
+        const GLenum error = recorder.PendingErrors.front();
+        recorder.PendingErrors.erase(recorder.PendingErrors.begin());
         return error;
     }
 
@@ -167,8 +169,9 @@ void RecordingGL::Record(CallRecord call) {
     if (!GLUPresent && call.Name.starts_with("glu"))
         throw std::runtime_error("GLU entry point " + call.Name + " is not available");
     const auto raised = RaisedErrors.find(call.Name);
-    if (raised != RaisedErrors.end() && PendingError == GL_NO_ERROR)
-        PendingError = raised->second;
+    if (raised != RaisedErrors.end() && std::find(PendingErrors.begin(), PendingErrors.end(),
+                                                  raised->second) == PendingErrors.end())
+        PendingErrors.push_back(raised->second);
     if (BeforeEachCall)
         BeforeEachCall(call);
     Log.Add(std::move(call));

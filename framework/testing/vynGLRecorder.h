@@ -10,8 +10,8 @@
 /// One instance at a time; its destructor puts the real binding back. Main thread only.
 #pragma once
 
-#include "framework/gl/vynGL.h"
-#include "framework/testing/vynCallLog.h"
+#include "../gl/vynGL.h"
+#include "vynCallLog.h"
 
 #include <functional>
 #include <map>
@@ -48,7 +48,9 @@ class RecordingGL {
     GLuint NextTextureName = 1;
     GLuint NextListName = 1;
     ///@}
-    /// Calls that raise a GL error (after being recorded), for glGetError to answer.
+    /// Calls that raise a GL error (after being recorded), for glGetError to answer. As GL keeps
+    /// one flag per kind of error, glGetError answers each kind raised once, in the order first
+    /// raised, then GL_NO_ERROR.
     std::map<std::string, GLenum> RaisedErrors;
     /// GetGLProcAddress answers; a name without an entry answers null.
     std::map<std::string, void*> ProcAddresses;
@@ -73,7 +75,7 @@ class RecordingGL {
   private:
     friend struct RecordingGLAnswers;
     std::set<GLenum> EnabledCaps;
-    GLenum PendingError = GL_NO_ERROR;
+    std::vector<GLenum> PendingErrors;
 };
 
 } // namespace vyn

@@ -4,6 +4,7 @@
 #include "framework/core/vynFailure.h"
 #include "framework/platform/vynPlatform.h"
 
+#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <new>
@@ -22,11 +23,22 @@ bool FillBuffer(void* block, int64_t count) {
     return true;
 }
 
-bool AllocZeroed(void*& block, int64_t count) {
+namespace {
+
+// Records a reason naming `count` without the heap, which may be what has just failed.
+bool FailWithCount(const char* format, int64_t count) noexcept {
+    char reason[96];
+    std::snprintf(reason, sizeof reason, format, static_cast<long long>(count));
+    return Fail(reason);
+}
+
+} // namespace
+
+bool AllocZeroed(void*& block, int64_t count) noexcept {
     if (count < 0)
-        return Fail("AllocZeroed: a negative byte count, " + std::to_string(count));
+        return FailWithCount("AllocZeroed: a negative byte count, %lld", count);
     if (static_cast<uint64_t>(count) > std::numeric_limits<size_t>::max())
-        return Fail("AllocZeroed: " + std::to_string(count) + " bytes do not fit this system");
+        return FailWithCount("AllocZeroed: %lld bytes do not fit this system", count);
     try {
         ThrowIfAllocationFailureInjected();
         void* fresh = count == 0 ? nullptr : ::operator new(static_cast<size_t>(count));
@@ -34,8 +46,8 @@ bool AllocZeroed(void*& block, int64_t count) {
         block = fresh;
         return true;
     } catch (...) {
-        return Fail("AllocZeroed: " + std::to_string(count) +
-                    " bytes: " + ReasonOfCurrentException());
+        // Nothing but std::bad_alloc is thrown above.
+        return FailWithCount("AllocZeroed: %lld bytes: out of memory", count);
     }
 }
 

@@ -25,10 +25,10 @@ bool FillBuffer(void* block, int64_t count);
 /// Allocates `count` bytes, fills them with FillByte and stores the address into `block` (a count
 /// of 0 stores null); false, with `block` unchanged, for a negative count or when the allocation
 /// fails. Release the block with FreeZeroed.
-bool AllocZeroed(void*& block, int64_t count);
+bool AllocZeroed(void*& block, int64_t count) noexcept;
 /// AllocZeroed for a typed block.
 template <typename T>
-bool AllocZeroed(T*& block, int64_t count) {
+bool AllocZeroed(T*& block, int64_t count) noexcept {
     void* raw = block;
     if (!AllocZeroed(raw, count))
         return false;

@@ -15,7 +15,7 @@
 /// is current on the main thread only.
 #pragma once
 
-#include "framework/gl/vynGL.h"
+#include "../gl/vynGL.h"
 #include "vynWindowLoop.h"
 #include "vynWindowState.h"
 

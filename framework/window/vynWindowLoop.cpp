@@ -10,7 +10,9 @@
 #include "vynMainWindow.h"
 #include "vynWindowState.h"
 
+#include <cmath>
 #include <cstdlib>
+#include <numbers>
 
 namespace vyn {
 
@@ -24,6 +26,13 @@ constexpr double FarPlane = 100.0;
 // messages, nor any more once the teardown has released it.
 bool HasContext() {
     return Framework.RenderingContext != nullptr;
+}
+
+// gluPerspective's own frustum, for a driver without GLU: the near plane's half-height follows
+// from half the field of view.
+void FrustumOfFieldOfView(double aspect) {
+    const double top = NearPlane * std::tan(FieldOfViewDegrees * std::numbers::pi / 360.0);
+    glFrustum(-top * aspect, top * aspect, -top, top, NearPlane, FarPlane);
 }
 
 void EndLoop() {
@@ -200,6 +209,8 @@ bool RunMainLoop() {
         ReleaseResources();
         return ReleaseWindowAndContext();
     } catch (...) {
+        // Ended all the same: a later call runs the loop again rather than taking it as running.
+        Framework.LoopRunning = false;
         return FailFromException("the main loop ended on a failure");
     }
 }
@@ -229,18 +240,16 @@ bool DrawFrame() {
 }
 
 void SetProjection(int32_t width, int32_t height) {
-    // Without GLU there is no perspective to set; the rest alone would leave a projection that
-    // shows nothing, so the one in force stays.
-    if (!GLUAvailable()) {
-        RecordFailure("no GLU library: the projection is left as it was");
-        return;
-    }
     width = width > 0 ? width : 1;
     height = height > 0 ? height : 1;
+    const double aspect = static_cast<double>(width) / height;
     glViewport(0, 0, width, height);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(FieldOfViewDegrees, static_cast<double>(width) / height, NearPlane, FarPlane);
+    if (GLUAvailable())
+        gluPerspective(FieldOfViewDegrees, aspect, NearPlane, FarPlane);
+    else
+        FrustumOfFieldOfView(aspect);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 }

@@ -5,7 +5,8 @@
 ///
 /// The loop takes one message of the window at a time; when none is waiting it draws a frame if
 /// the window is active (no frame limiter, no swap interval) and otherwise blocks until a message
-/// arrives. A message handler's exception ends the loop with false and no teardown. Before its
+/// arrives. A message handler's exception ends the loop with false and no teardown; the loop may
+/// then be run again. Before its
 /// first pass the loop asks the C library to keep the memory freed between frames
 /// (vynHeapPolicy.h), so the GL driver's per-frame scratch is not faulted in anew every frame.
 ///
@@ -14,7 +15,7 @@
 /// caption to the window system. The timer is stopped at program exit if it still runs.
 #pragma once
 
-#include "framework/platform/vynPlatform.h"
+#include "../platform/vynPlatform.h"
 
 #include <cstdint>
 #include <string>
@@ -38,7 +39,7 @@ void PresentFrame();
 /// PresentFrame, with any failure turned into false.
 bool DrawFrame();
 /// Viewport and a 45° perspective (near 1, far 100) for a client size; resets the model-view
-/// matrix. Without GLU it changes nothing and records why.
+/// matrix. Without GLU the same perspective comes from glFrustum.
 void SetProjection(int32_t width, int32_t height);
 /// SetProjection for the record's Width and Height.
 void ApplyProjection();

@@ -1,6 +1,7 @@
 #include "vynWindowState.h"
 
 #include "framework/core/vynFailure.h"
+#include "framework/core/vynNeverDestroyed.h"
 
 namespace vyn {
 
@@ -15,11 +16,19 @@ std::string TSharedText::Get() const {
     return Text;
 }
 
-TFrameworkState Framework;
-std::string GLVendor;
-std::string GLRenderer;
-std::string GLVersionText;
-std::string GLExtensions;
+namespace {
+TNeverDestroyed<TFrameworkState> FrameworkStorage;
+TNeverDestroyed<std::string> Vendor;
+TNeverDestroyed<std::string> Renderer;
+TNeverDestroyed<std::string> VersionText;
+TNeverDestroyed<std::string> Extensions;
+} // namespace
+
+TFrameworkState& Framework = FrameworkStorage.Value;
+std::string& GLVendor = Vendor.Value;
+std::string& GLRenderer = Renderer.Value;
+std::string& GLVersionText = VersionText.Value;
+std::string& GLExtensions = Extensions.Value;
 PAINTSTRUCT PaintRecord{};
 MSG MessageRecord{};
 WNDPROC FallbackWindowProc = nullptr;

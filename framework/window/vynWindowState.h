@@ -13,7 +13,7 @@
 /// thread — WindowHandle and FrameCount (atomic) and WindowName (guarded by a lock).
 #pragma once
 
-#include "framework/platform/vynPlatform.h"
+#include "../platform/vynPlatform.h"
 
 #include <atomic>
 #include <cstdint>
@@ -91,15 +91,16 @@ struct TFrameworkState {
     bool ContextReady = false; ///< Whether a window with an initialised context exists.
 };
 
-/// The one state record of the process.
-extern TFrameworkState Framework;
+/// The one state record of the process; never destroyed, so that a global's destructor may still
+/// call the framework.
+extern TFrameworkState& Framework;
 
 /// What the last initialised context reported; emptied by ResetState.
 ///@{
-extern std::string GLVendor;
-extern std::string GLRenderer;
-extern std::string GLVersionText;
-extern std::string GLExtensions;
+extern std::string& GLVendor;
+extern std::string& GLRenderer;
+extern std::string& GLVersionText;
+extern std::string& GLExtensions;
 ///@}
 /// Shared by every BeginPaint/EndPaint pair of frame presentation.
 extern PAINTSTRUCT PaintRecord;

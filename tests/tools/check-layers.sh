@@ -7,8 +7,10 @@
 #   window             all of the above
 #   testing            anything in the framework
 #   app, examples      anything but testing
-# A folder's subfolders belong to its layer (platform/sdl is platform). Prints each include that
-# breaks the rule; exit status 1 when there is one.
+# A folder's subfolders belong to its layer (platform/sdl is platform). The framework's headers
+# name each other by paths relative to themselves ("../gl/vynGL.h"), so that their installed
+# copies find each other under <vyn/...> alone; sources may name them from the repository's root.
+# Prints each include that breaks a rule; exit status 1 when there is one.
 #
 #   check-layers.sh [REPOSITORY]
 set -euo pipefail
@@ -39,6 +41,15 @@ while IFS= read -r file; do
     from=$(layer_of "$file")
     [[ -n $from ]] || continue
     while IFS= read -r included; do
+        if [[ $file == framework/*.h && $included == framework/* ]]; then
+            echo "$file: includes $included from the root (a header names headers relatively)"
+            faults=$((faults + 1))
+            continue
+        fi
+        # A relative name is resolved from the including file's folder.
+        if [[ $included != framework/* && -e $(dirname "$file")/$included ]]; then
+            included=$(realpath -m --relative-to=. "$(dirname "$file")/$included")
+        fi
         # A bare name is a header of the same folder.
         [[ $included == */* ]] || continue
         to=$(layer_of "$included")

@@ -1,13 +1,37 @@
 #include "framework/core/vynAllocation.h"
+#include "framework/core/vynFailure.h"
 #include "framework/testing/vynFakePlatform.h"
 #include "framework/window/vynHelpersU.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdlib>
 #include <cstring>
+#include <new>
+#include <string>
 
 using namespace vyn;
+
+namespace {
+// While set, the heap refuses every allocation, as under real exhaustion.
+bool HeapRefuses = false;
+} // namespace
+
+void* operator new(std::size_t size) {
+    void* block = HeapRefuses ? nullptr : std::malloc(size > 0 ? size : 1);
+    if (!block)
+        throw std::bad_alloc();
+    return block;
+}
+
+void operator delete(void* block) noexcept {
+    std::free(block);
+}
+
+void operator delete(void* block, std::size_t) noexcept {
+    std::free(block);
+}
 
 namespace {
 
@@ -51,6 +75,25 @@ TEST(Helpers, AllocZeroedGivesZeroedBlocksAndFailsWithoutChangingTheReference) {
     EXPECT_FALSE(AllocZeroed(kept, 16));
     EXPECT_EQ(kept, &entries);
     FreeZeroed(block);
+}
+
+// The reason is built without the heap: a routine that never throws must not throw there.
+TEST(Helpers, AllocZeroedFailsWithItsReasonWhenTheHeapRefusesEverything) {
+    RecordFailure(std::string(80, '-')); // room for the reason, kept from the last one
+    void* kept = nullptr;
+    bool allocated = true;
+    bool threw = false;
+    HeapRefuses = true;
+    try {
+        allocated = AllocZeroed(kept, 4096);
+    } catch (...) {
+        threw = true;
+    }
+    HeapRefuses = false;
+    EXPECT_FALSE(threw);
+    EXPECT_FALSE(allocated);
+    EXPECT_EQ(kept, nullptr);
+    EXPECT_EQ(LastFailure(), "AllocZeroed: 4096 bytes: out of memory");
 }
 
 TEST(Helpers, DigitValueReadsOnlyOneToNine) {

@@ -180,15 +180,22 @@ TEST_F(Lifecycle, AFailureOfTheProcedureDuringCreationLeavesNoWindowAndNoClass) 
     EXPECT_TRUE(CreateFromSettings());
 }
 
-TEST_F(Lifecycle, WithoutGLUTheProjectionIsLeftAloneAndCreationGoesOn) {
+// gluPerspective(45°, 4:3, 1, 100) as glFrustum gives it: the near plane's half-height is
+// tan 22.5° = 0.41421356, its half-width 4/3 of that.
+TEST_F(Lifecycle, WithoutGLUCreationGoesOnAndTheSamePerspectiveComesFromGLFrustum) {
     Recorder.GLUPresent = false;
     ASSERT_TRUE(CreateFromSettings());
-    EXPECT_TRUE(Log.Only({"glViewport", "glMatrixMode", "gluPerspective"}).empty());
     Log.Clear();
-    ClearFailure();
     SetProjection(640, 480);
-    EXPECT_EQ(Log.Size(), 0u);
-    EXPECT_NE(LastFailure().find("GLU"), std::string::npos) << LastFailure();
+    ASSERT_EQ(Log.Names(),
+              (std::vector<std::string>{"glViewport", "glMatrixMode", "glLoadIdentity", "glFrustum",
+                                        "glMatrixMode", "glLoadIdentity"}));
+    EXPECT_EQ(Log.Calls()[0], Call("glViewport", 0, 0, 640, 480));
+    EXPECT_EQ(Log.Calls()[1], Call("glMatrixMode", GL_PROJECTION));
+    EXPECT_EQ(Log.Calls()[4], Call("glMatrixMode", GL_MODELVIEW));
+    const std::vector<double> expected = {-0.55228475, 0.55228475, -0.41421356, 0.41421356, 1, 100};
+    for (size_t i = 0; i < expected.size(); ++i)
+        EXPECT_NEAR(std::get<double>(Log.Calls()[3].Args[i]), expected[i], 1e-8) << i;
 }
 
 // 2^29 + 1 entries of 4 bytes overflow 32 bits; the allocation is asked for the true size.

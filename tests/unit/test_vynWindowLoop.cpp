@@ -408,6 +408,7 @@ TEST_F(Loop, TheIdleRoutineRunsBeforeEachFrame) {
 TEST_F(Loop, AnInactiveWindowWaitsAndDrawsNothing) {
     Platform.Unfocus(Window);
     Platform.Expose(Window); // a paint request while inactive must not keep the loop spinning
+    StopAfterFrames(1);      // a loop that draws while inactive ends here, and fails below
     int waits = 0;
     Platform.On("WaitMessage", [&] {
         if (++waits == 3)
@@ -459,18 +460,21 @@ TEST_F(Loop, ASecondLoopIsRefusedWhileOneRuns) {
     EXPECT_FALSE(Framework.ContextReady) << "only the outer loop tore down";
 }
 
-TEST_F(Loop, AnEscapingFailureEndsTheLoopWithFalseAndNoTeardown) {
+TEST_F(Loop, AnEscapingFailureEndsTheLoopWithFalseAndNoTeardownAndTheLoopRunsAgain) {
     StopAfterFrames(10);
     Platform.On("SwapBuffers", [this] {
         if (Swaps == 2)
             Recorder.FailingCalls = {"glClear"};
     });
     EXPECT_FALSE(RunMainLoop());
-    EXPECT_TRUE(Framework.LoopRunning);
     EXPECT_TRUE(Framework.ContextReady);
     EXPECT_NE(Platform.Window(Window), nullptr);
     EXPECT_NE(CurrentKeyboard, nullptr);
-    Framework.LoopRunning = false;
+
+    Recorder.FailingCalls.clear();
+    EXPECT_TRUE(RunMainLoop());
+    EXPECT_EQ(Swaps, 10) << "the second loop did not run";
+    EXPECT_FALSE(Framework.ContextReady) << "the second loop did not tear down";
 }
 
 TEST_F(Loop, ARecreationFromAKeyHandlerEndsTheLoopAfterThatMessage) {

@@ -12,7 +12,7 @@
 /// Pure functions; any thread.
 #pragma once
 
-#include "framework/platform/vynWin32Types.h"
+#include "../vynWin32Constants.h"
 
 namespace vyn {
 

@@ -13,7 +13,7 @@
 /// 32, 24, 16 and 0, stencil 8 and 0, double- and single-buffered. Pure data; any thread.
 #pragma once
 
-#include "framework/platform/vynWin32Types.h"
+#include "../vynWin32Constants.h"
 
 #include <vector>
 

@@ -18,7 +18,7 @@
 /// a blocked main thread notices.
 #pragma once
 
-#include "framework/platform/vynWin32Types.h"
+#include "../vynWin32Constants.h"
 
 #include <atomic>
 #include <deque>

@@ -11,9 +11,9 @@
 // SetWindowTextA, timeSetEvent and timeKillEvent.
 #pragma once
 
-#include "framework/platform/emulation/vynInputMessages.h"
-#include "framework/platform/emulation/vynWindowSystem.h"
-#include "framework/platform/vynPlatform.h"
+#include "../emulation/vynInputMessages.h"
+#include "../emulation/vynWindowSystem.h"
+#include "../vynPlatform.h"
 
 #include <SDL.h>
 

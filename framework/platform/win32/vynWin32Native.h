@@ -8,9 +8,9 @@
 // Pure conversions; any thread.
 #pragma once
 
-#include "framework/platform/vynPlatform.h"
+#include "../vynPlatform.h"
 
-#include "framework/system/win32/vynWindowsApi.h"
+#include "../../system/win32/vynWindowsApi.h"
 
 #include <bit>
 #include <cstddef>

@@ -17,7 +17,7 @@
 // main thread); HandOverCaption on any thread. Failures are kept per thread.
 #pragma once
 
-#include "framework/platform/vynWin32Types.h"
+#include "../vynWin32Constants.h"
 
 #include <string>
 

@@ -11,7 +11,7 @@
 // Any thread.
 #pragma once
 
-#include "framework/platform/vynWin32Types.h"
+#include "../vynWin32Constants.h"
 
 namespace vyn::win32 {
 

@@ -1,5 +1,6 @@
-// Opens the framework's window, draws ten frames and ends with status 0; any failure ends it
-// with status 1 and the framework's reason.
+// Opens the framework's window, draws a triangle kept on the driver's side for ten frames and
+// ends with status 0; any failure ends it with status 1 and the framework's reason. Everything
+// comes from the one header.
 #include <vyn/vyn.h>
 
 #include <cstdio>
@@ -8,6 +9,24 @@ namespace {
 
 constexpr int FramesToDraw = 10;
 int Frames = 0;
+
+const vyn::GLfloat Corners[] = {-1, -1, -6, 0, 1, -6, 1, -1, -6};
+const vyn::GLfloat TexCoords[] = {0, 0, 0.5f, 1, 1, 0};
+vyn::TMyPackPA_VT Triangle;
+
+bool AddRetainedTriangle() {
+    Triangle.DrawRoutine = vyn::DrawRetainedPackPA_VT;
+    Triangle.VertexSize = 3;
+    Triangle.VertexType = vyn::GL_FLOAT;
+    Triangle.VertexPointer = Corners;
+    Triangle.TexCoordSize = 2;
+    Triangle.TexCoordType = vyn::GL_FLOAT;
+    Triangle.TexCoordPointer = TexCoords;
+    Triangle.Mode = vyn::GL_TRIANGLES;
+    Triangle.Count = 3;
+    vyn::TMyGLMaterial* material = vyn::CurrentRenderList->AddMaterial(1);
+    return material && material->AddPack(&Triangle);
+}
 
 void CountFrame() {
     if (++Frames == FramesToDraw)
@@ -18,7 +37,7 @@ void CountFrame() {
 
 int main() {
     vyn::CreateGlobals();
-    if (!vyn::CreateFromSettings()) {
+    if (!vyn::CreateFromSettings() || !AddRetainedTriangle()) {
         std::fprintf(stderr, "consumer: %s\n", vyn::LastFailure().c_str());
         return 1;
     }

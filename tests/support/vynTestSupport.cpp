@@ -20,6 +20,22 @@ TMyPackPA_VT QuadPack(const void* vertices, const void* texCoords, GLsizei count
     return pack;
 }
 
+TMyPackPA_VTN NormalsPack(const void* vertices, const void* texCoords, const void* normals,
+                          GLsizei count) {
+    TMyPackPA_VTN pack;
+    pack.TexCoordSize = 2;
+    pack.TexCoordType = GL_FLOAT;
+    pack.TexCoordPointer = texCoords;
+    pack.VertexSize = 3;
+    pack.VertexType = GL_FLOAT;
+    pack.VertexPointer = vertices;
+    pack.Mode = GL_QUADS;
+    pack.Count = count;
+    pack.NormalType = GL_FLOAT;
+    pack.NormalPointer = normals;
+    return pack;
+}
+
 std::filesystem::path TestDataDir() {
     return std::filesystem::path(VYN_TEST_DATA_DIR);
 }

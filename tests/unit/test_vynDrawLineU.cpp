@@ -3,9 +3,12 @@
 #include "framework/render/vynDrawLineU.h"
 #include "tests/support/vynTestSupport.h"
 
+#include <set>
+#include <variant>
 #include <vector>
 
 using namespace vyn;
+using vyn::test::NormalsPack;
 using vyn::test::QuadPack;
 using vyn::test::RecordedGLTest;
 
@@ -36,6 +39,72 @@ TEST_F(RenderList, DrawPackSetsTexCoordsThenVerticesThenDraws) {
     pack.TagA = 99;
     pack.DrawRoutine(&pack);
     EXPECT_EQ(Log.Calls(), PackCalls(pack));
+}
+
+namespace {
+
+// The client arrays enabled when the log's glDrawArrays ran, and at its end, replaying its
+// client-state calls from the two arrays every pack is drawn with.
+struct ArraysSeen {
+    std::set<GLenum> AtDraw, After;
+};
+
+ArraysSeen ReplayClientArrays(const std::vector<CallRecord>& calls) {
+    std::set<GLenum> enabled = {GL_VERTEX_ARRAY, GL_TEXTURE_COORD_ARRAY};
+    ArraysSeen seen;
+    for (const CallRecord& call : calls) {
+        if (call.Name == "glEnableClientState")
+            enabled.insert(static_cast<GLenum>(std::get<long long>(call.Args[0])));
+        else if (call.Name == "glDisableClientState")
+            enabled.erase(static_cast<GLenum>(std::get<long long>(call.Args[0])));
+        else if (call.Name == "glDrawArrays")
+            seen.AtDraw = enabled;
+    }
+    seen.After = enabled;
+    return seen;
+}
+
+struct NormalsCase {
+    const char* Name;
+    bool Colours;
+    bool TexCoords;
+    std::set<GLenum> AtDraw;
+};
+
+} // namespace
+
+TEST_F(RenderList, APackWithNormalsDrawsWithTheArraysItHasAndLeavesTheUsualOnes) {
+    float vertices[12] = {}, texCoords[8] = {}, normals[12] = {};
+    GLubyte colours[12] = {};
+    const NormalsCase cases[] = {
+        {"normals", false, true, {GL_VERTEX_ARRAY, GL_TEXTURE_COORD_ARRAY, GL_NORMAL_ARRAY}},
+        {"and colours",
+         true,
+         true,
+         {GL_VERTEX_ARRAY, GL_TEXTURE_COORD_ARRAY, GL_NORMAL_ARRAY, GL_COLOR_ARRAY}},
+        {"untextured", true, false, {GL_VERTEX_ARRAY, GL_NORMAL_ARRAY, GL_COLOR_ARRAY}},
+    };
+    for (const NormalsCase& drawn : cases) {
+        SCOPED_TRACE(drawn.Name);
+        TMyPackPA_VTN pack = NormalsPack(vertices, texCoords, normals, 4);
+        if (drawn.Colours) {
+            pack.ColorSize = 3;
+            pack.ColorType = GL_UNSIGNED_BYTE;
+            pack.ColorPointer = colours;
+        }
+        if (!drawn.TexCoords)
+            pack.TexCoordPointer = nullptr;
+        Log.Clear();
+        pack.DrawRoutine(&pack);
+        const ArraysSeen seen = ReplayClientArrays(Log.Calls());
+        EXPECT_EQ(seen.AtDraw, drawn.AtDraw);
+        EXPECT_EQ(seen.After, (std::set<GLenum>{GL_VERTEX_ARRAY, GL_TEXTURE_COORD_ARRAY}));
+        std::vector<CallRecord> pointers = {Call("glNormalPointer", GL_FLOAT, 0, &normals[0])};
+        if (drawn.Colours)
+            pointers.push_back(Call("glColorPointer", 3, GL_UNSIGNED_BYTE, 0, &colours[0]));
+        EXPECT_EQ(Log.Only({"glNormalPointer", "glColorPointer"}), pointers);
+        EXPECT_EQ(Log.Only({"glDrawArrays"}), std::vector{Call("glDrawArrays", GL_QUADS, 0, 4)});
+    }
 }
 
 TEST_F(RenderList, DrawOfTwoMaterialsBindsEachTextureAndDrawsPacksInOrder) {

@@ -6,7 +6,7 @@
 // files the reader refuses.
 //
 // Set VYN_SCREENSHOT_DIR to keep each example's first capture there as <example>.ppm.
-#include "framework/resources/vynBitmapU.h"
+#include "framework/resources/vynImageFile.h"
 #include "tests/support/e2e/vynChildProcess.h"
 #include "tests/support/e2e/vynDemoWindow.h"
 #include "tests/support/e2e/vynGeneratedLandscape.h"
@@ -239,7 +239,7 @@ TEST_F(ModelViewer, RefusesEachBadFileWithOneLineNamingItAndStatus1) {
          MakeArrayFile(0, 12, 4, std::vector<uint8_t>(12)), ArrayFile(4, 2), picture},
         {"too few texture coordinates", "t.cppa2", ArrayFile(4, 3), ArrayFile(3, 2), picture},
         {"header only", "t.cppa2", ArrayFile(4, 3), std::vector<uint8_t>(8), picture},
-        {"not a BMP", "p.bmp", ArrayFile(4, 3), ArrayFile(4, 2), {'G', 'I', 'F', '8'}},
+        {"a GIF signature alone", "p.bmp", ArrayFile(4, 3), ArrayFile(4, 2), {'G', 'I', 'F', '8'}},
         {"truncated BMP", "p.bmp", ArrayFile(4, 3), ArrayFile(4, 2),
          std::vector<uint8_t>(picture.begin(), picture.end() - 4)},
         {"missing file", "p.bmp", ArrayFile(4, 3), ArrayFile(4, 2), {}},
@@ -321,7 +321,7 @@ std::vector<std::string> AcceptedFiles(const std::filesystem::path& folder) {
         vyn::GLint width = 0, height = 0;
         vyn::GLenum format = 0, type = 0;
         try {
-            if (vyn::ReadBMP(entry.path().string(), width, height, format, type))
+            if (vyn::ReadImage(entry.path().string(), width, height, format, type))
                 accepted.push_back(entry.path().filename().string());
         } catch (const std::runtime_error&) {
         }
@@ -365,7 +365,7 @@ TEST_F(TextureViewer, AFolderWithoutAPictureTheReaderAcceptsEndsItWithOneLineAnd
     Start({VYN_TEXTURE_VIEWER, folder.string()});
     ExpectEndsWith(1);
     const std::string message = ReadWholeFile(ErrorLog());
-    EXPECT_EQ(message, "texture-viewer: " + folder.string() + ": no BMP file the reader accepts\n");
+    EXPECT_EQ(message, "texture-viewer: " + folder.string() + ": no picture the readers accept\n");
 }
 
 } // namespace

@@ -56,6 +56,7 @@ TEST(SwapTally, ReportsEveryKnownFigureOnALineOfItsOwn) {
     EXPECT_EQ(ReportOf(tally, bits, 135000), "swaps 3\n"
                                              "first_frame_ms 1000\n"
                                              "fps 0.5\n"
+                                             "frame_ms_p99 2000\n"
                                              "peak_rss_kib 135000\n"
                                              "framebuffer r8g8b8a8/depth24/stencil8\n"
                                              "viewport 400x300\n"
@@ -75,13 +76,45 @@ TEST(SwapTally, ChargesTheProcessorTimeAfterTheWarmUpToTheFramesCounted) {
         << ReportOf(tally);
 }
 
+// Nearest rank: two slow frames in a hundred set the 99th percentile, one does not.
+TEST(SwapTally, TakesThe99thPercentileOfTheTimesBetweenFramesAndTheProcessorTimePerSecond) {
+    for (const int slow : {1, 2}) {
+        SwapTally tally(0.0);
+        tally.Swapped(0.0, 0.0);
+        tally.Swapped(1.0, 0.5); // the warm-up ends
+        double now = 1.0;
+        for (int frame = 0; frame < 100; ++frame) {
+            now += frame < slow ? 0.040 : 0.010;
+            tally.Swapped(now, 0.5 + 0.25 * (now - 1.0));
+        }
+        ASSERT_TRUE(tally.FrameMsPercentile99());
+        EXPECT_NEAR(*tally.FrameMsPercentile99(), slow == 1 ? 10.0 : 40.0, 1e-9) << slow;
+        ASSERT_TRUE(tally.CpuPerSecond());
+        EXPECT_NEAR(*tally.CpuPerSecond(), 0.25, 1e-9);
+    }
+}
+
+// Each frame costs 1 ms of processor time going to sleep and 4 ms from the wake-up to its swap.
+TEST(SwapTally, ComparesTheProcessorTimeWithWhatTheFramesAloneTook) {
+    SwapTally tally(0.0);
+    tally.Swapped(0.0, 0.0);
+    tally.Swapped(1.0, 0.5);
+    double cpu = 0.5;
+    for (int frame = 1; frame <= 10; ++frame) {
+        tally.Woke(cpu += 0.001);
+        tally.Swapped(1.0 + frame * 0.0167, cpu += 0.004);
+    }
+    ASSERT_TRUE(tally.CpuOverFrameWork());
+    EXPECT_NEAR(*tally.CpuOverFrameWork(), 1.25, 1e-9);
+}
+
 TEST(SwapTally, LeavesOutWhatCouldNotBeRead) {
     SwapTally tally(0.0);
     tally.Swapped(0.5);
     EXPECT_EQ(ReportOf(tally, std::nullopt, 0), "swaps 1\nfirst_frame_ms 500\n");
     tally.Swapped(1.5); // a rate, but no processor time was given
     tally.Swapped(2.5);
-    EXPECT_EQ(ReportOf(tally), "swaps 3\nfirst_frame_ms 500\nfps 1\n");
+    EXPECT_EQ(ReportOf(tally), "swaps 3\nfirst_frame_ms 500\nfps 1\nframe_ms_p99 1000\n");
 }
 
 } // namespace

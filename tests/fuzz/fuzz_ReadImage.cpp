@@ -1,9 +1,6 @@
-// libFuzzer target: the picture reader of every kind (BMP, PNG, JPEG, TGA, GIF) on arbitrary
-// bytes.
-//
-// Any input must either be refused with std::runtime_error, yield no image with a reason, or
-// decode into GL_RGB or GL_RGBA rows whose buffer holds exactly its padded rows. Anything else --
-// another exception, a sanitizer report, a buffer of the wrong size -- is a finding.
+// libFuzzer target: the picture reader of every kind on arbitrary bytes. Any input must be refused
+// with std::runtime_error, yield no image with a reason, or decode into GL_RGB or GL_RGBA rows
+// whose buffer holds exactly its padded rows; anything else is a finding.
 #include "framework/core/vynFailure.h"
 #include "framework/resources/vynImageFile.h"
 

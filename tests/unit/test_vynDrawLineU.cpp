@@ -41,70 +41,39 @@ TEST_F(RenderList, DrawPackSetsTexCoordsThenVerticesThenDraws) {
     EXPECT_EQ(Log.Calls(), PackCalls(pack));
 }
 
-namespace {
-
-// The client arrays enabled when the log's glDrawArrays ran, and at its end, replaying its
-// client-state calls from the two arrays every pack is drawn with.
-struct ArraysSeen {
-    std::set<GLenum> AtDraw, After;
-};
-
-ArraysSeen ReplayClientArrays(const std::vector<CallRecord>& calls) {
-    std::set<GLenum> enabled = {GL_VERTEX_ARRAY, GL_TEXTURE_COORD_ARRAY};
-    ArraysSeen seen;
-    for (const CallRecord& call : calls) {
-        if (call.Name == "glEnableClientState")
-            enabled.insert(static_cast<GLenum>(std::get<long long>(call.Args[0])));
-        else if (call.Name == "glDisableClientState")
-            enabled.erase(static_cast<GLenum>(std::get<long long>(call.Args[0])));
-        else if (call.Name == "glDrawArrays")
-            seen.AtDraw = enabled;
-    }
-    seen.After = enabled;
-    return seen;
-}
-
-struct NormalsCase {
-    const char* Name;
-    bool Colours;
-    bool TexCoords;
-    std::set<GLenum> AtDraw;
-};
-
-} // namespace
-
+// Replaying the client-state calls from the two arrays every pack is drawn with: the arrays
+// enabled at the draw are the pack's own, and afterwards the usual two again.
 TEST_F(RenderList, APackWithNormalsDrawsWithTheArraysItHasAndLeavesTheUsualOnes) {
     float vertices[12] = {}, texCoords[8] = {}, normals[12] = {};
     GLubyte colours[12] = {};
-    const NormalsCase cases[] = {
-        {"normals", false, true, {GL_VERTEX_ARRAY, GL_TEXTURE_COORD_ARRAY, GL_NORMAL_ARRAY}},
-        {"and colours",
-         true,
-         true,
-         {GL_VERTEX_ARRAY, GL_TEXTURE_COORD_ARRAY, GL_NORMAL_ARRAY, GL_COLOR_ARRAY}},
-        {"untextured", true, false, {GL_VERTEX_ARRAY, GL_NORMAL_ARRAY, GL_COLOR_ARRAY}},
-    };
-    for (const NormalsCase& drawn : cases) {
-        SCOPED_TRACE(drawn.Name);
-        TMyPackPA_VTN pack = NormalsPack(vertices, texCoords, normals, 4);
-        if (drawn.Colours) {
+    const std::set<long long> usual = {GL_VERTEX_ARRAY, GL_TEXTURE_COORD_ARRAY};
+    for (const bool coloured : {false, true})
+        for (const bool textured : {true, false}) {
+            TMyPackPA_VTN pack = NormalsPack(vertices, textured ? texCoords : nullptr, normals, 4);
             pack.ColorSize = 3;
             pack.ColorType = GL_UNSIGNED_BYTE;
-            pack.ColorPointer = colours;
+            pack.ColorPointer = coloured ? colours : nullptr;
+            Log.Clear();
+            pack.DrawRoutine(&pack);
+            std::set<long long> enabled = usual, atDraw;
+            for (const CallRecord& call : Log.Calls()) {
+                if (call.Name == "glEnableClientState")
+                    enabled.insert(std::get<long long>(call.Args[0]));
+                if (call.Name == "glDisableClientState")
+                    enabled.erase(std::get<long long>(call.Args[0]));
+                if (call.Name == "glDrawArrays")
+                    atDraw = enabled;
+            }
+            std::set<long long> expected = {GL_VERTEX_ARRAY, GL_NORMAL_ARRAY};
+            if (textured)
+                expected.insert(GL_TEXTURE_COORD_ARRAY);
+            if (coloured)
+                expected.insert(GL_COLOR_ARRAY);
+            EXPECT_EQ(atDraw, expected) << "coloured " << coloured << ", textured " << textured;
+            EXPECT_EQ(enabled, usual);
+            EXPECT_EQ(Log.Only({"glNormalPointer"}),
+                      std::vector{Call("glNormalPointer", GL_FLOAT, 0, &normals[0])});
         }
-        if (!drawn.TexCoords)
-            pack.TexCoordPointer = nullptr;
-        Log.Clear();
-        pack.DrawRoutine(&pack);
-        const ArraysSeen seen = ReplayClientArrays(Log.Calls());
-        EXPECT_EQ(seen.AtDraw, drawn.AtDraw);
-        EXPECT_EQ(seen.After, (std::set<GLenum>{GL_VERTEX_ARRAY, GL_TEXTURE_COORD_ARRAY}));
-        std::vector<CallRecord> pointers = {Call("glNormalPointer", GL_FLOAT, 0, &normals[0])};
-        if (drawn.Colours)
-            pointers.push_back(Call("glColorPointer", 3, GL_UNSIGNED_BYTE, 0, &colours[0]));
-        EXPECT_EQ(Log.Only({"glNormalPointer", "glColorPointer"}), pointers);
-        EXPECT_EQ(Log.Only({"glDrawArrays"}), std::vector{Call("glDrawArrays", GL_QUADS, 0, 4)});
-    }
 }
 
 TEST_F(RenderList, DrawOfTwoMaterialsBindsEachTextureAndDrawsPacksInOrder) {

@@ -57,16 +57,7 @@ for round in $(seq "$rounds"); do
     echo "$line $(figure "capped-$round" cpu_over_frame_work) $(cat "$work/capped-$round.caption")"
 done > "$work/rounds"
 
-awk "$awk_median"'
-function verdict(met) { return met ? "met" : "MISSED" }
-function summary(label, values, target, met,    low, high, i) {
-    low = high = values[1]
-    for (i = 2; i <= n; i++) {
-        low = values[i] < low ? values[i] : low; high = values[i] > high ? values[i] : high
-    }
-    printf "  %-58s %.3f (target %s: %s; rounds %.3f to %.3f)\n", label ":", median(values, n),
-        target, verdict(met), low, high
-}
+awk -v labelWidth=58 "$awk_median$awk_summary"'
 BEGIN {
     printf "%-5s  %-30s  %-30s  %-9s  %s\n", "round", "uncapped: fps p99ms cpu/f cpu/s",
         "capped: fps p99ms cpu/f cpu/s", "cpu/work", "caption"

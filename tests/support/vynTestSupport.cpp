@@ -23,14 +23,8 @@ TMyPackPA_VT QuadPack(const void* vertices, const void* texCoords, GLsizei count
 TMyPackPA_VTN NormalsPack(const void* vertices, const void* texCoords, const void* normals,
                           GLsizei count) {
     TMyPackPA_VTN pack;
-    pack.TexCoordSize = 2;
-    pack.TexCoordType = GL_FLOAT;
-    pack.TexCoordPointer = texCoords;
-    pack.VertexSize = 3;
-    pack.VertexType = GL_FLOAT;
-    pack.VertexPointer = vertices;
-    pack.Mode = GL_QUADS;
-    pack.Count = count;
+    static_cast<TMyPackPA_VT&>(pack) = QuadPack(vertices, texCoords, count);
+    pack.DrawRoutine = DrawPackPA_VTN;
     pack.NormalType = GL_FLOAT;
     pack.NormalPointer = normals;
     return pack;

@@ -57,8 +57,8 @@ TEST(ImageFile, EachKindComesOutAsTheBitmapReaderLaysOutTheSamePixels) {
             pixels.push_back(static_cast<uint8_t>(kind[0] == 'J' ? 136 : 37 * i));
             colour.insert(colour.end(), channels <= 2 && i % channels == 0 ? 3 : 1, pixels.back());
         }
-        ASSERT_TRUE(Write(kind, (folder / "picture").c_str(), channels, pixels.data()));
-        ASSERT_TRUE(stbi_write_bmp((folder / "picture.bmp").c_str(), Width, Height,
+        ASSERT_TRUE(Write(kind, (folder / "picture").string().c_str(), channels, pixels.data()));
+        ASSERT_TRUE(stbi_write_bmp((folder / "picture.bmp").string().c_str(), Width, Height,
                                    channels % 2 ? 3 : 4, colour.data()));
         const Read expected = ReadWith(ReadBMP, folder / "picture.bmp");
         ASSERT_FALSE(expected.Pixels.empty()) << LastFailure();

@@ -23,12 +23,9 @@ struct PacingState {
 
 PacingState Pacing;
 
-std::string Range(int32_t low, int32_t high) {
-    return std::to_string(low) + " to " + std::to_string(high);
-}
-
-// The next deadline one period after the frame that starts at `now`: a period after the last
-// deadline, unless that has passed too.
+// The deadline of the frame after the one starting at `now`: a period after this one's, or, when
+// that has passed too (this frame came more than a period late), a period from now, so that the
+// loop does not race to make up the frames it missed.
 void ScheduleNextFrame(double now) {
     const double period = 1.0 / Pacing.Limit;
     Pacing.NextDeadline += period;
@@ -41,7 +38,8 @@ void ScheduleNextFrame(double now) {
 bool SetSwapInterval(int32_t interval) {
     if (interval < MinSwapInterval || interval > MaxSwapInterval)
         return Fail("SetSwapInterval: " + std::to_string(interval) + " is not a swap interval (" +
-                    Range(MinSwapInterval, MaxSwapInterval) + ")");
+                    std::to_string(MinSwapInterval) + " to " + std::to_string(MaxSwapInterval) +
+                    ")");
     if (!Framework.ContextReady)
         return Fail("SetSwapInterval: no window and OpenGL context exist yet");
     const TFailureMark mark;

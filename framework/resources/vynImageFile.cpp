@@ -5,50 +5,34 @@
 #include "vynStbImage.h"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 #include <stdexcept>
+#include <string_view>
 
 namespace vyn {
 
 namespace {
 
-enum class TKind { Bmp, Png, Jpeg, Gif, Other };
-
-struct Signature {
-    TKind Kind;
-    std::span<const uint8_t> Bytes;
-};
-
+constexpr uint8_t BmpSignature[] = {'B', 'M'};
 constexpr uint8_t PngSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
 constexpr uint8_t JpegSignature[] = {0xFF, 0xD8, 0xFF};
 constexpr uint8_t GifSignature[] = {'G', 'I', 'F', '8'};
-constexpr uint8_t BmpSignature[] = {'B', 'M'};
 
-constexpr std::array<Signature, 4> Signatures = {{{TKind::Bmp, BmpSignature},
-                                                  {TKind::Png, PngSignature},
-                                                  {TKind::Jpeg, JpegSignature},
-                                                  {TKind::Gif, GifSignature}}};
+struct Signature {
+    std::string_view Kind;
+    std::span<const uint8_t> Bytes;
+};
 
-TKind KindOf(std::span<const uint8_t> file) {
+constexpr Signature Signatures[] = {
+    {"BMP", BmpSignature}, {"PNG", PngSignature}, {"JPEG", JpegSignature}, {"GIF", GifSignature}};
+
+// The kind the file's first bytes name; a TGA has no signature.
+std::string_view KindOf(std::span<const uint8_t> file) {
     for (const Signature& signature : Signatures)
         if (file.size() >= signature.Bytes.size() &&
             std::equal(signature.Bytes.begin(), signature.Bytes.end(), file.begin()))
             return signature.Kind;
-    return TKind::Other;
-}
-
-const char* NameOf(TKind kind) {
-    switch (kind) {
-    case TKind::Png:
-        return "PNG";
-    case TKind::Jpeg:
-        return "JPEG";
-    case TKind::Gif:
-        return "GIF";
-    default:
-        return "TGA";
-    }
+    return "TGA";
 }
 
 // stb's rows, top down and unpadded, as the bitmap reader's: bottom up, each padded to 4 bytes.
@@ -70,11 +54,11 @@ TBitmapImage Laid(const TStbPicture& picture) {
 }
 
 TBitmapImage DecodeWithStbNaming(std::span<const uint8_t> file, const std::string& fileName,
-                                 TKind kind) {
+                                 std::string_view kind) {
     try {
         return Laid(DecodeWithStb(file));
     } catch (const std::runtime_error& error) {
-        throw std::runtime_error(fileName + ": the " + NameOf(kind) +
+        throw std::runtime_error(fileName + ": the " + std::string(kind) +
                                  " picture cannot be decoded: " + error.what());
     }
 }
@@ -83,10 +67,10 @@ TBitmapImage DecodeWithStbNaming(std::span<const uint8_t> file, const std::strin
 
 std::optional<TBitmapImage> DecodeImage(std::span<const uint8_t> file,
                                         const std::string& fileName) {
-    const TKind kind = KindOf(file);
-    if (kind == TKind::Bmp)
+    const std::string_view kind = KindOf(file);
+    if (kind == "BMP")
         return DecodeBMP(file, fileName);
-    if (kind == TKind::Other && !StbRecognises(file)) {
+    if (kind == "TGA" && !StbRecognises(file)) {
         RecordFailure(fileName + ": not a picture of a kind read (BMP, PNG, JPEG, TGA, GIF)");
         return std::nullopt;
     }

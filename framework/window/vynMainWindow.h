@@ -9,8 +9,8 @@
 /// mode if asked, creates the window, sets the pixel format, creates the context, makes it
 /// current, waits 50 ms and initialises it (state presets, without the lighting ones under
 /// Framework.NeutralLighting; client arrays, texture defaults, selection buffer, driver strings;
-/// the swap interval SetSwapInterval kept, if any). A creation that fails at any step releases what it made.
-/// Teardown releases in reverse order, restores the display mode and resets the record.
+/// the swap interval SetSwapInterval kept, if any). A creation that fails at any step releases what
+/// it made. Teardown releases in reverse order, restores the display mode and resets the record.
 ///
 /// Operations return true on success and catch every failure inside. Main thread only; the context
 /// is current on the main thread only.

@@ -80,16 +80,7 @@ done > "$work/rounds"
 # The start-up limit is the baseline's time plus 20 %, plus the 50 ms pause that every context
 # creation makes in the framework. The retained pack's recording holds a copy of the mesh: its
 # cost is the retained demo's peak memory over the default demo's.
-awk "$awk_median"'
-function verdict(met) { return met ? "met" : "MISSED" }
-function summary(label, values, target, met,    low, high, i) {
-    low = high = values[1]
-    for (i = 2; i <= n; i++) {
-        low = values[i] < low ? values[i] : low; high = values[i] > high ? values[i] : high
-    }
-    printf "  %-49s %.3f (target %s: %s; rounds %.3f to %.3f)\n", label ":", median(values, n),
-        target, verdict(met), low, high
-}
+awk -v labelWidth=49 "$awk_median$awk_summary"'
 BEGIN {
     printf "%-5s  %-26s  %-13s  %-20s  %-16s  %-20s  %s\n", "round", "fps: base demo retained",
         "ratios d. r.", "1st ms: b. d. r.", "vs limit d. r.", "MiB: b. d. r.", "captions"

@@ -172,6 +172,20 @@ function median(values, n,    i, j, swap) {
     return n % 2 ? values[(n + 1) / 2] : (values[n / 2] + values[n / 2 + 1]) / 2
 }'
 
+# Awk functions for the scripts' verdicts (with awk_median): summary(label, values, target, met)
+# prints the median of values[1..n], the target and whether it is met, and the lowest and highest
+# round; the labels are padded to the variable labelWidth, which the script sets.
+awk_summary='
+function verdict(met) { return met ? "met" : "MISSED" }
+function summary(label, values, target, met,    low, high, i) {
+    low = high = values[1]
+    for (i = 2; i <= n; i++) {
+        low = values[i] < low ? values[i] : low; high = values[i] > high ? values[i] : high
+    }
+    printf "  %-" labelWidth "s %.3f (target %s: %s; rounds %.3f to %.3f)\n", label ":",
+        median(values, n), target, verdict(met), low, high
+}'
+
 # Prints the load on the machine, to judge the figures by.
 print_load() {
     echo "load average $1: $(cut -d' ' -f1-3 /proc/loadavg)"

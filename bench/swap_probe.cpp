@@ -2,8 +2,9 @@
 // same way whichever program it is. It wraps SDL_GL_SwapWindow, which both the landscape demo
 // and its baseline call once per presented frame, timestamps every frame, reads the framebuffer's
 // make-up once with the context current, and writes a report at exit (vynSwapTally.h): swaps,
-// time from launch to the first frame, frame rate and processor time per frame after a warm-up,
-// peak resident memory.
+// time from launch to the first frame, frame rate, frame-time percentile and processor time per
+// frame and per second after a warm-up, peak resident memory. It also wraps SDL_Delay, through
+// which a frame-rate limit sleeps, to tell a frame's own processor time from the sleep's.
 //
 // SDL_GL_SwapWindow rather than glXSwapBuffers: SDL looks glXSwapBuffers up with dlsym in the GL
 // library it opened itself, so a preloaded definition of it would never be called.
@@ -123,6 +124,15 @@ void WriteReport() {
 } // namespace
 
 } // namespace vyn
+
+// The framework sleeps between frames through SDL_Delay when a frame-rate limit is set.
+extern "C" void SDL_Delay(uint32_t milliseconds) {
+    using Delay = void (*)(uint32_t);
+    static const auto realDelay = reinterpret_cast<Delay>(dlsym(RTLD_NEXT, "SDL_Delay"));
+    if (realDelay != nullptr)
+        realDelay(milliseconds);
+    vyn::Tally().Woke(vyn::ClockSeconds(CLOCK_PROCESS_CPUTIME_ID));
+}
 
 extern "C" void SDL_GL_SwapWindow(SDL_Window* window) {
     using Swap = void (*)(SDL_Window*);

@@ -56,6 +56,7 @@ TEST(SwapTally, ReportsEveryKnownFigureOnALineOfItsOwn) {
     EXPECT_EQ(ReportOf(tally, bits, 135000), "swaps 3\n"
                                              "first_frame_ms 1000\n"
                                              "fps 0.5\n"
+                                             "frame_ms_p99 2000\n"
                                              "peak_rss_kib 135000\n"
                                              "framebuffer r8g8b8a8/depth24/stencil8\n"
                                              "viewport 400x300\n"
@@ -75,13 +76,32 @@ TEST(SwapTally, ChargesTheProcessorTimeAfterTheWarmUpToTheFramesCounted) {
         << ReportOf(tally);
 }
 
+// After the warm-up a hundred frames, `slow` of them of 40 ms and the rest of 10 ms, each taking
+// 1 ms of processor time to go to sleep and 2.5 ms from the wake-up to its swap. Nearest rank: two
+// slow frames in a hundred set the 99th percentile, one does not.
+TEST(SwapTally, TakesThe99thPercentileAndTheProcessorTimePerSecondAndOverTheFramesOwn) {
+    for (const int slow : {1, 2}) {
+        SwapTally tally(0.0);
+        tally.Swapped(0.0, 0.0);
+        tally.Swapped(1.0, 0.5); // the warm-up ends
+        double now = 1.0, cpu = 0.5;
+        for (int frame = 0; frame < 100; ++frame) {
+            tally.Woke(cpu += 0.001);
+            tally.Swapped(now += frame < slow ? 0.040 : 0.010, cpu += 0.0025);
+        }
+        EXPECT_NEAR(tally.FrameMsPercentile99().value_or(0), slow == 1 ? 10.0 : 40.0, 1e-9);
+        EXPECT_NEAR(tally.CpuPerSecond().value_or(0), 0.35 / (now - 1.0), 1e-9);
+        EXPECT_NEAR(tally.CpuOverFrameWork().value_or(0), 1.4, 1e-9);
+    }
+}
+
 TEST(SwapTally, LeavesOutWhatCouldNotBeRead) {
     SwapTally tally(0.0);
     tally.Swapped(0.5);
     EXPECT_EQ(ReportOf(tally, std::nullopt, 0), "swaps 1\nfirst_frame_ms 500\n");
     tally.Swapped(1.5); // a rate, but no processor time was given
     tally.Swapped(2.5);
-    EXPECT_EQ(ReportOf(tally), "swaps 3\nfirst_frame_ms 500\nfps 1\n");
+    EXPECT_EQ(ReportOf(tally), "swaps 3\nfirst_frame_ms 500\nfps 1\nframe_ms_p99 1000\n");
 }
 
 } // namespace

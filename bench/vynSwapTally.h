@@ -1,16 +1,21 @@
 // The figures the swap probe keeps about one program run: when its first frame was presented
-// (measured from the launch), how many frames it presented, its frame rate and the processor time
-// it spent per frame after a warm-up, and the framebuffer it drew into; and the report it writes at
-// exit, one "key value" line each.
+// (measured from the launch), how many frames it presented, its frame rate, the 99th percentile of
+// the times between frames, the processor time it spent per frame and per second after a warm-up,
+// and how that compares with what its frames alone took (from each wake-up to the frame's swap,
+// for a program that sleeps between frames); the framebuffer it drew into; and the report it
+// writes at exit, one "key value" line each.
 //
 // Header-only, free of GL and SDL, so that tests can drive it with made-up clocks. Not locked:
 // one thread presents the frames, and the report is written after the last of them.
 #pragma once
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace vyn {
 
@@ -36,6 +41,11 @@ class SwapTally {
         ++Swaps;
         if (Swaps == 1)
             First = seconds;
+        if (WarmStart)
+            Intervals.push_back(seconds - Last);
+        if (WarmStart && cpuSeconds && LastCpu)
+            FrameWorkCpu += *cpuSeconds - LastWake.value_or(*LastCpu);
+        LastWake.reset();
         if (!WarmStart && seconds - First >= WarmUpSeconds) {
             WarmStart = seconds;
             WarmSwaps = Swaps;
@@ -68,6 +78,36 @@ class SwapTally {
         return (*LastCpu - *WarmCpu) * 1000.0 / static_cast<double>(Swaps - WarmSwaps);
     }
 
+    // The program woke from a sleep with `cpuSeconds` of processor time used: what it uses from
+    // here to its next swap is that frame's own work.
+    void Woke(double cpuSeconds) { LastWake = cpuSeconds; }
+
+    // The processor time after the warm-up over what its frames alone took: 1 for a program that
+    // never sleeps, more by what going to sleep and waking cost.
+    std::optional<double> CpuOverFrameWork() const {
+        if (!CpuPerSecond() || FrameWorkCpu <= 0)
+            return std::nullopt;
+        return (*LastCpu - *WarmCpu) / FrameWorkCpu;
+    }
+
+    // The 99th percentile of the milliseconds between frames after the warm-up (the nearest rank:
+    // 99 % of the frames took no longer); none before the warm-up has ended and a frame followed.
+    std::optional<double> FrameMsPercentile99() const {
+        if (Intervals.empty())
+            return std::nullopt;
+        std::vector<double> sorted = Intervals;
+        const auto rank = static_cast<size_t>(std::ceil(0.99 * static_cast<double>(sorted.size())));
+        std::nth_element(sorted.begin(), sorted.begin() + (rank - 1), sorted.end());
+        return sorted[rank - 1] * 1000.0;
+    }
+
+    // Seconds of processor time per second over the same frames as the frame rate.
+    std::optional<double> CpuPerSecond() const {
+        if (!FramesPerSecond() || !WarmCpu || !LastCpu)
+            return std::nullopt;
+        return (*LastCpu - *WarmCpu) / (Last - *WarmStart);
+    }
+
     // The report: figures that are not known yet are left out, so a reader can tell.
     void Write(std::ostream& out, const std::optional<FramebufferBits>& framebuffer,
                long peakResidentKiB) const {
@@ -78,6 +118,12 @@ class SwapTally {
             out << "fps " << *fps << '\n';
         if (const auto cpu = CpuMsPerFrame())
             out << "cpu_ms_per_frame " << *cpu << '\n';
+        if (const auto p99 = FrameMsPercentile99())
+            out << "frame_ms_p99 " << *p99 << '\n';
+        if (const auto cpu = CpuPerSecond())
+            out << "cpu_per_second " << *cpu << '\n';
+        if (const auto ratio = CpuOverFrameWork())
+            out << "cpu_over_frame_work " << *ratio << '\n';
         if (peakResidentKiB > 0)
             out << "peak_rss_kib " << peakResidentKiB << '\n';
         if (framebuffer)
@@ -100,6 +146,9 @@ class SwapTally {
     std::int64_t WarmSwaps = 0;
     std::optional<double> WarmCpu;
     std::optional<double> LastCpu;
+    std::vector<double> Intervals; // seconds between frames, after the warm-up
+    std::optional<double> LastWake;
+    double FrameWorkCpu = 0;
 };
 
 } // namespace vyn

@@ -1,6 +1,7 @@
-// model-viewer VERTICES TEXCOORDS PICTURE.bmp: a textured model of GL_QUADS from two array files
-// and a BMP, turned by a drag with the left mouse button, tilted by the arrows as in the landscape
-// demo; R brings the first view back. The view survives resizes, which reset the model-view matrix.
+// model-viewer VERTICES TEXCOORDS PICTURE: a textured model of GL_QUADS from two array files and
+// a picture (BMP, PNG, JPEG, TGA or GIF), turned by a drag with the left mouse button, tilted by
+// the arrows as in the landscape demo; R brings the first view back. The view survives resizes,
+// which reset the model-view matrix.
 #include <vyn/vyn.h>
 
 #include <algorithm>
@@ -111,9 +112,9 @@ void BindInput() {
 void BuildScene(const std::string& pictureFile) {
     GLint width = 0, height = 0;
     GLenum format = 0, type = 0;
-    auto pixels = ReadBMP(pictureFile, width, height, format, type);
+    auto pixels = ReadImage(pictureFile, width, height, format, type);
     if (!pixels)
-        throw std::runtime_error(pictureFile + ": not a BMP file");
+        throw std::runtime_error(LastFailure());
     CreateGlobals();
     Framework.WindowName = "model-viewer";
     if (!CreateFromSettings())
@@ -130,7 +131,7 @@ void BuildScene(const std::string& pictureFile) {
 int main(int argc, char* argv[]) {
     const std::vector<std::string> arguments = Utf8Arguments(argc, argv);
     if (arguments.size() != 4) {
-        std::fprintf(stderr, "usage: model-viewer VERTICES TEXCOORDS PICTURE.bmp\n");
+        std::fprintf(stderr, "usage: model-viewer VERTICES TEXCOORDS PICTURE\n");
         return 2;
     }
     try {

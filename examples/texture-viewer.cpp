@@ -1,6 +1,6 @@
-// texture-viewer PICTURE.bmp | FOLDER: shows a BMP on a quad at the picture's own aspect ratio,
-// with the file's name in the caption. Right and Left step to the next and the previous file of
-// the folder that the reader accepts; the files it refuses are skipped.
+// texture-viewer PICTURE | FOLDER: shows a picture (BMP, PNG, JPEG, TGA or GIF) on a quad at its
+// own aspect ratio, with the file's name in the caption. Right and Left step to the next and the
+// previous file of the folder that the reader accepts; the files it refuses are skipped.
 #include <vyn/vyn.h>
 
 #include <algorithm>
@@ -53,7 +53,7 @@ PictureQuad Quad;
 bool Show(const fs::path& file) {
     TBitmapImage image;
     try {
-        auto pixels = ReadBMP(Utf8Path(file), image.Width, image.Height, image.Format, image.Type);
+        auto pixels = ReadImage(Utf8Path(file), image.Width, image.Height, image.Format, image.Type);
         if (!pixels)
             return false;
         image.Pixels = std::move(*pixels);
@@ -101,7 +101,7 @@ size_t ListFolder(const fs::path& argument) {
 int main(int argc, char* argv[]) {
     const std::vector<std::string> arguments = Utf8Arguments(argc, argv);
     if (arguments.size() != 2) {
-        std::fprintf(stderr, "usage: texture-viewer PICTURE.bmp | FOLDER\n");
+        std::fprintf(stderr, "usage: texture-viewer PICTURE | FOLDER\n");
         return 2;
     }
     try {
@@ -117,7 +117,7 @@ int main(int argc, char* argv[]) {
         if (!Material || !Material->AddPack(&Quad))
             throw std::runtime_error("cannot build the scene: " + LastFailure());
         if (Files.empty() || !ShowFrom(first, true))
-            throw std::runtime_error(arguments[1] + ": no BMP file the reader accepts");
+            throw std::runtime_error(arguments[1] + ": no picture the readers accept");
     } catch (const std::exception& error) {
         std::fprintf(stderr, "texture-viewer: %s\n", error.what());
         return 1;

@@ -31,7 +31,10 @@ for package in "${wanted[@]}"; do
     status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
     [[ "$status" == "install ok installed" ]] || missing+=("$package")
 done
-[[ ${#missing[@]} -eq 0 ]] && exit 0
+if [[ ${#missing[@]} -eq 0 ]]; then
+    echo "All ${#wanted[@]} Debian packages that '${1:-test}' needs are installed."
+    exit 0
+fi
 
 echo "Installing: ${missing[*]}"
 sudo=()

@@ -23,6 +23,11 @@ void* FindInLoadedGL(const char* name) {
 }
 
 void* ResolveGL(const char* name) {
+    // The library is loaded by the first window's creation: before it, the call is the program's
+    // mistake, not the driver's.
+    if (!GLLibrary)
+        throw std::runtime_error(
+            std::string(name) + ": no window and OpenGL context exist yet (make the window first)");
     void* address = FindInLoadedGL(name);
     if (!address)
         ThrowMissing("OpenGL", name);

@@ -4,7 +4,8 @@
 /// GL and GLU are loaded at run time by file name. LoadGLBinding loads both libraries and resolves
 /// the GLU entry points at once; every GL entry point is resolved on its first call, and only once
 /// (the dispatch slot starts at a resolver that replaces itself). A call made before the libraries
-/// are loaded, or to an entry point the library lacks, throws std::runtime_error naming it.
+/// are loaded (no window has been made yet), or to an entry point the library lacks, throws
+/// std::runtime_error naming it and saying which.
 ///
 /// The binding holds the whole of OpenGL 1.1 and the usual GLU helpers (vynGLFuncs.h), with every
 /// enumerant of OpenGL 1.1 (vynGLConstants.h). The framework and applications alike call

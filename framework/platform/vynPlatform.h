@@ -11,8 +11,12 @@
 /// Every backend gives each call Windows' meaning and results: messages are delivered to the
 /// window procedure of the class, SendMessageA calls it at once, PeekMessageA/DispatchMessageA
 /// take the window's queued messages, WaitMessage blocks without using the processor until a
-/// message arrives, and so on. Calls are made on the main thread, except SetWindowTextA, which a
-/// timer callback may make from its own thread: a backend then hands the text to the main thread.
+/// message arrives, and so on. wglSwapIntervalEXT, an extension on Windows, sets how many vertical
+/// blanks each SwapBuffers of the current context waits for: 0 none, 1 every frame, -1 one unless
+/// the frame is late (where the driver has that); it returns FALSE, with the reason recorded,
+/// where there is no current context or the driver cannot. Calls are made on the main thread,
+/// except SetWindowTextA, which a timer callback may make from its own thread: a backend then hands
+/// the text to the main thread.
 #pragma once
 
 #include "vynPlatformCalls.h"

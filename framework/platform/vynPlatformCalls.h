@@ -60,6 +60,7 @@
     X(HGLRC, wglCreateContext, (HDC deviceContext), (deviceContext))                               \
     X(BOOL, wglMakeCurrent, (HDC deviceContext, HGLRC context), (deviceContext, context))          \
     X(BOOL, wglDeleteContext, (HGLRC context), (context))                                          \
+    X(BOOL, wglSwapIntervalEXT, (int interval), (interval))                                        \
     /* Multimedia timer */                                                                         \
     X(MMRESULT, timeSetEvent,                                                                      \
       (UINT delay, UINT resolution, LPTIMECALLBACK callback, DWORD_PTR user, UINT event),          \

@@ -3,7 +3,8 @@
 ///
 /// A draw pack is any record whose first member is its draw routine; a material knows nothing
 /// else of it and calls that routine with the record itself. TMyPackPA_VT is the pack of a
-/// vertex array and a texture-coordinate array drawn with glDrawArrays.
+/// vertex array and a texture-coordinate array drawn with glDrawArrays; TMyPackPA_VTN adds a
+/// normal for every vertex, for lighting, and optionally a colour.
 ///
 /// A pack owns only its Name. The arrays belong to whoever loaded them and must outlive every
 /// frame that draws the pack; the record belongs to whoever allocated it. Main thread only, with
@@ -49,6 +50,27 @@ struct TMyPackPA_VT : TMyDrawPack {
     GLenum Mode = 0;                       ///< The primitive, e.g. GL_QUADS.
     GLint First = 0;                       ///< The first vertex drawn.
     GLsizei Count = 0;                     ///< How many vertices are drawn.
+};
+
+/// Enables the normal array, and the colour array for a pack with colours, sets their pointers,
+/// draws as DrawPackPA_VT does (without texture coordinates for a pack without them), then leaves
+/// the client arrays as it found them. Same needs as DrawPackPA_VT.
+void DrawPackPA_VTN(TMyDrawPack* pack);
+
+/// A TMyPackPA_VT with a normal (three components) for every vertex, and optionally a colour,
+/// drawn by DrawPackPA_VTN. Every array given must hold at least First + Count entries. Without
+/// TexCoordPointer the pack is drawn untextured; without ColorPointer, in the current colour.
+/// Lit, a colour counts only where GL_COLOR_MATERIAL makes it the material's.
+struct TMyPackPA_VTN : TMyPackPA_VT {
+    TMyPackPA_VTN() { DrawRoutine = DrawPackPA_VTN; }
+
+    GLenum NormalType = 0;               ///< The normals' type, e.g. GL_FLOAT.
+    GLsizei NormalStride = 0;            ///< Bytes between normals; 0: tightly packed.
+    const void* NormalPointer = nullptr; ///< The first normal; not owned.
+    GLint ColorSize = 0;                 ///< Components per colour: 3 or 4.
+    GLenum ColorType = 0;                ///< Their type, e.g. GL_UNSIGNED_BYTE.
+    GLsizei ColorStride = 0;             ///< Bytes between colours; 0: tightly packed.
+    const void* ColorPointer = nullptr;  ///< The first colour; null: no colours. Not owned.
 };
 
 } // namespace vyn

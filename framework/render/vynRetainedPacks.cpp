@@ -29,6 +29,14 @@ struct PackLayout {
     GLenum Mode;
     GLint First;
     GLsizei Count;
+    // A TMyPackPA_VTN's normals and colours; none for a TMyPackPA_VT.
+    GLenum NormalType = 0;
+    GLsizei NormalStride = 0;
+    const void* NormalPointer = nullptr;
+    GLint ColorSize = 0;
+    GLenum ColorType = 0;
+    GLsizei ColorStride = 0;
+    const void* ColorPointer = nullptr;
     bool operator==(const PackLayout&) const = default;
 };
 
@@ -36,6 +44,18 @@ PackLayout LayoutOf(const TMyPackPA_VT& pack) {
     return {pack.TexCoordSize, pack.TexCoordType, pack.TexCoordStride, pack.TexCoordPointer,
             pack.VertexSize,   pack.VertexType,   pack.VertexStride,   pack.VertexPointer,
             pack.Mode,         pack.First,        pack.Count};
+}
+
+PackLayout LayoutOf(const TMyPackPA_VTN& pack) {
+    PackLayout layout = LayoutOf(static_cast<const TMyPackPA_VT&>(pack));
+    layout.NormalType = pack.NormalType;
+    layout.NormalStride = pack.NormalStride;
+    layout.NormalPointer = pack.NormalPointer;
+    layout.ColorSize = pack.ColorSize;
+    layout.ColorType = pack.ColorType;
+    layout.ColorStride = pack.ColorStride;
+    layout.ColorPointer = pack.ColorPointer;
+    return layout;
 }
 
 struct Recording {
@@ -72,12 +92,12 @@ std::string DescribeGLError(GLenum error) {
 // Compiles the pack's plain draw into a new display list. Its pointer calls are client state,
 // which GL runs at once rather than compile: the list holds the draw of the arrays they name.
 // The errors the program left pending stay the program's.
-GLuint CompileList(TMyPackPA_VT& pack) {
+GLuint CompileList(TMyPackPA_VT& pack, TMyDrawRoutine plainDraw) {
     HoldProgramGLErrors();
     const GLuint list = glGenLists(1);
     if (list != 0) {
         glNewList(list, GL_COMPILE);
-        DrawPackPA_VT(&pack);
+        plainDraw(&pack);
         glEndList();
     }
     const GLenum error = TakeOwnGLErrors();
@@ -90,9 +110,9 @@ GLuint CompileList(TMyPackPA_VT& pack) {
 }
 
 // The pack's new list, or 0 after saying why there is none.
-GLuint Record(TMyPackPA_VT& pack) {
+GLuint Record(TMyPackPA_VT& pack, TMyDrawRoutine plainDraw) {
     try {
-        return CompileList(pack);
+        return CompileList(pack, plainDraw);
     } catch (...) {
         RecordFailure(
             "retained pack \"" + pack.Name +
@@ -108,14 +128,13 @@ void DeleteList(const Recording& recording) {
 
 // The pack's list in the current context, recorded now if it has none or the pack has changed;
 // 0 where recording failed.
-GLuint CurrentList(TMyPackPA_VT& pack) {
+GLuint CurrentList(TMyPackPA_VT& pack, const PackLayout& layout, TMyDrawRoutine plainDraw) {
     Recording& recording = CurrentRecordings()[&pack];
-    const PackLayout layout = LayoutOf(pack);
     if (recording.Layout == layout)
         return recording.List;
     DeleteList(recording);
     recording = {layout, 0};
-    recording.List = Record(pack);
+    recording.List = Record(pack, plainDraw);
     return recording.List;
 }
 
@@ -127,25 +146,35 @@ bool CompilingAList() {
     return list != 0;
 }
 
-} // namespace
-
-void DrawRetainedPackPA_VT(TMyDrawPack* pack) {
-    // Drawn plainly, the pack goes into the program's list as any draw would.
+// Draws the pack from its recording of `plainDraw`, or with `plainDraw` where there is none; drawn
+// plainly inside the program's own list, the pack goes into it as any draw would.
+void DrawRetained(TMyPackPA_VT& pack, const PackLayout& layout, TMyDrawRoutine plainDraw) {
     if (CompilingAList()) {
-        DrawPackPA_VT(pack);
+        plainDraw(&pack);
         return;
     }
-    auto& packPA_VT = *static_cast<TMyPackPA_VT*>(pack);
     GLuint list = 0;
     try {
-        list = CurrentList(packPA_VT);
+        list = CurrentList(pack, layout, plainDraw);
     } catch (const std::bad_alloc&) {
         RecordFailure("retained packs: no memory to keep a recording");
     }
     if (list != 0)
         glCallList(list);
     else
-        DrawPackPA_VT(pack);
+        plainDraw(&pack);
+}
+
+} // namespace
+
+void DrawRetainedPackPA_VT(TMyDrawPack* pack) {
+    auto& packPA_VT = *static_cast<TMyPackPA_VT*>(pack);
+    DrawRetained(packPA_VT, LayoutOf(packPA_VT), DrawPackPA_VT);
+}
+
+void DrawRetainedPackPA_VTN(TMyDrawPack* pack) {
+    auto& packPA_VTN = *static_cast<TMyPackPA_VTN*>(pack);
+    DrawRetained(packPA_VTN, LayoutOf(packPA_VTN), DrawPackPA_VTN);
 }
 
 void ForgetRetainedPack(const TMyDrawPack* pack) {

@@ -1,11 +1,14 @@
 /// @file
-/// Retained draw packs: a TMyPackPA_VT drawn from a copy of its mesh kept on the driver's side.
+/// Retained draw packs: a TMyPackPA_VT or TMyPackPA_VTN drawn from a copy of its mesh kept on the
+/// driver's side.
 ///
-/// DrawRetainedPackPA_VT is a second draw routine for TMyPackPA_VT, beside DrawPackPA_VT. Its first
-/// call for a pack compiles the pack's drawing into a display list, which copies what the arrays
-/// hold into the driver; later calls replay the list with one glCallList, so the driver no longer
-/// reads the arrays every frame (docs/performance.md has the figures that chose display lists).
-/// Store it in a pack's DrawRoutine to use it; DrawPackPA_VT stays the default.
+/// DrawRetainedPackPA_VT is a second draw routine for TMyPackPA_VT, beside DrawPackPA_VT, and
+/// DrawRetainedPackPA_VTN one for TMyPackPA_VTN, beside DrawPackPA_VTN; what follows holds for
+/// both, a TMyPackPA_VTN's normals and colours counting as arrays. The first call for a pack
+/// compiles the pack's plain drawing into a display list, which copies what the arrays hold into
+/// the driver; later calls replay the list with one glCallList, so the driver no longer reads the
+/// arrays every frame (docs/performance.md has the figures that chose display lists). Store it in
+/// a pack's DrawRoutine to use it; the plain routine stays the default.
 ///
 /// A recording is used only while it still draws what the plain draw would:
 /// - a pack whose pointers, count, first, mode, sizes, types or strides changed is recorded again
@@ -33,6 +36,8 @@ namespace vyn {
 
 /// Draws a TMyPackPA_VT from its recording, made on its first draw in this context.
 void DrawRetainedPackPA_VT(TMyDrawPack* pack);
+/// Draws a TMyPackPA_VTN from its recording of DrawPackPA_VTN, made the same way.
+void DrawRetainedPackPA_VTN(TMyDrawPack* pack);
 
 /// Drops the pack's recording, deleting its display list when it belongs to the current context.
 /// Does nothing for a pack without one.

@@ -68,10 +68,11 @@ void SetSmoothing(bool on) {
     }
 }
 
-void ApplyStatePresets() {
+void ApplyStatePresets(TLighting lighting) {
     SetStencil(false);
     SetHints(GL_NICEST);
-    SetColorMaterial(true);
+    if (lighting == TLighting::Presets)
+        SetColorMaterial(true);
     SetDepth();
     SetCulling();
     SetSmoothing(true);
@@ -102,10 +103,11 @@ void SetLightingAndFog() {
     glFogf(GL_FOG_START, 1.0f);
 }
 
-bool SetupGLState() {
+bool SetupGLState(TLighting lighting) {
     try {
-        SetLightingAndFog();
-        ApplyStatePresets();
+        if (lighting == TLighting::Presets)
+            SetLightingAndFog();
+        ApplyStatePresets(lighting);
         return true;
     } catch (...) {
         return FailFromException("SetupGLState");

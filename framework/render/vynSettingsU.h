@@ -2,9 +2,10 @@
 /// The fixed-function GL state every frame is drawn under.
 ///
 /// SetupGLState runs once on every new context (lighting, material and fog from the constants
-/// below, then the state presets); ShutdownGLState switches the state off once before the context
-/// is released. Only those two catch failures; the presets let a failing GL call pass to their
-/// caller. Main thread only, with the GL context current.
+/// below, then the state presets; with neutral lighting neither those nor colour material, so that
+/// OpenGL's own lighting, material and fog state stays); ShutdownGLState switches the state off
+/// once before the context is released. Only those two catch failures; the presets let a failing GL
+/// call pass to their caller. Main thread only, with the GL context current.
 #pragma once
 
 #include "../gl/vynGL.h"
@@ -51,13 +52,19 @@ void SetColorMaterial(bool on);
 void SetCulling();
 /// Smooth shading with point, line and polygon smoothing, or flat shading without them.
 void SetSmoothing(bool on);
-/// The presets in order: no stencil, nicest hints, colour material, depth, culling, smoothing,
-/// and the vertex and texture-coordinate client arrays enabled.
-void ApplyStatePresets();
+/// Which lighting a new context starts with: the presets' (light 0, the material and light model
+/// of the constants above, colour material, fog), or OpenGL's own, in which lighting, colour
+/// material and fog are off and a lit model takes the material's and light's default colours.
+enum class TLighting { Presets, Neutral };
+
+/// The presets in order: no stencil, nicest hints, colour material (with the presets' lighting
+/// only), depth, culling, smoothing, and the vertex and texture-coordinate client arrays enabled.
+void ApplyStatePresets(TLighting lighting = TLighting::Presets);
 /// The front material, light 0 and the light model, and the fog, from the constants above.
 void SetLightingAndFog();
-/// SetLightingAndFog, then ApplyStatePresets; false, with the reason, when a GL call fails.
-bool SetupGLState();
+/// SetLightingAndFog (with the presets' lighting only), then ApplyStatePresets; false, with the
+/// reason, when a GL call fails.
+bool SetupGLState(TLighting lighting = TLighting::Presets);
 /// Disables the client arrays and the capabilities the presets use, then clears every buffer.
 void SwitchOffGLState();
 /// SwitchOffGLState; false, with the reason, when a GL call fails.

@@ -1,5 +1,6 @@
 #include "vynBitmapU.h"
 
+#include "framework/core/vynFailure.h"
 #include "framework/resources/vynByteReader.h"
 #include "framework/system/vynMappedFile.h"
 
@@ -283,8 +284,10 @@ std::optional<TBitmapImage> BitmapDecoder::Decode() {
     if (File.size() < SmallestFileBytes)
         Fail("file is " + std::to_string(File.size()) + " bytes, shorter than the 54 bytes of " +
              "a bitmap's headers");
-    if (File[0] != 'B' || File[1] != 'M')
+    if (File[0] != 'B' || File[1] != 'M') {
+        RecordFailure(Name + ": not a BMP file (it does not start with \"BM\")");
         return std::nullopt;
+    }
     ReadLayout();
     CheckKind();
     CheckPixelData();
@@ -319,7 +322,11 @@ std::optional<TBitmapImage> DecodeBMP(std::span<const uint8_t> file, const std::
 std::optional<std::vector<uint8_t>> ReadBMP(const std::string& fileName, GLint& width,
                                             GLint& height, GLenum& format, GLenum& type) {
     const MappedFile file(fileName);
-    std::optional<TBitmapImage> image = DecodeBMP(file.Bytes(), fileName);
+    return HandOverPixels(DecodeBMP(file.Bytes(), fileName), width, height, format, type);
+}
+
+std::optional<std::vector<uint8_t>> HandOverPixels(std::optional<TBitmapImage> image, GLint& width,
+                                                   GLint& height, GLenum& format, GLenum& type) {
     if (!image)
         return std::nullopt;
     width = image->Width;

@@ -8,7 +8,8 @@
 /// picture up, each starting on a 4-byte boundary: GL_RGB for palette and 24-bit files, GL_RGBA for
 /// 32-bit ones (alpha from an alpha mask, else opaque), always GL_UNSIGNED_BYTE.
 ///
-/// A file that does not start with "BM" is no error: it yields no image. Every other fault -- a
+/// A file that does not start with "BM" is no error: it yields no image, and the reason says so
+/// (LastFailure, vynFailure.h). Every other fault -- a
 /// file shorter than 54 bytes, pixel data shorter than its rows, zero, negative or absurd sizes, a
 /// kind not read (RLE, JPEG, PNG, 16-bit) -- throws std::runtime_error naming the file and the
 /// fault. Nothing outside the file's bytes is ever read.
@@ -46,9 +47,14 @@ constexpr size_t PaddedRowBytes(size_t width, size_t bytesPerPixel) {
 std::optional<TBitmapImage> DecodeBMP(std::span<const uint8_t> file, const std::string& fileName);
 
 /// Reads a bitmap file. On success sets the four outputs and returns the pixel buffer; for a file
-/// without "BM" returns no buffer and leaves the outputs as they were. Throws std::runtime_error
-/// for a file that cannot be read or is faulty (see above).
+/// without "BM" returns no buffer, records why and leaves the outputs as they were. Throws
+/// std::runtime_error for a file that cannot be read or is faulty (see above).
 std::optional<std::vector<uint8_t>> ReadBMP(const std::string& fileName, GLint& width,
                                             GLint& height, GLenum& format, GLenum& type);
+
+/// What the readers return for a decoded picture: sets the four outputs from it and hands its
+/// buffer over; no buffer, and the outputs left alone, for no picture.
+std::optional<std::vector<uint8_t>> HandOverPixels(std::optional<TBitmapImage> image, GLint& width,
+                                                   GLint& height, GLenum& format, GLenum& type);
 
 } // namespace vyn

@@ -167,6 +167,15 @@ BOOL FakePlatform::wglDeleteContext(HGLRC context) {
     });
 }
 
+BOOL FakePlatform::wglSwapIntervalEXT(int interval) {
+    return Run(FakeCall("wglSwapIntervalEXT", interval), FALSE, [&] {
+        if (Current == nullptr)
+            return FALSE;
+        SwapIntervals.push_back(interval);
+        return TRUE;
+    });
+}
+
 std::vector<HGLRC> FakePlatform::Contexts() const {
     return KeysOf(ContextTable);
 }

@@ -5,6 +5,8 @@
 
 #include "vynFakeCommon.h"
 
+#include "framework/system/vynMonotonicClock.h"
+
 #include <atomic>
 #include <stdexcept>
 
@@ -43,6 +45,10 @@ void CheckCallName(const std::string& call) {
         throw std::invalid_argument("FakePlatform: no platform call is named \"" + call + "\"");
 }
 
+double FakeClockSeconds() {
+    return TheFake().ClockSeconds;
+}
+
 FakePlatform* Install(FakePlatform* fake) {
     FakePlatform* expected = nullptr;
     if (!Instance.compare_exchange_strong(expected, fake))
@@ -60,10 +66,12 @@ CallArg FakeArg(const char* text) {
 }
 
 FakePlatform::FakePlatform(CallLog& log)
-    : Log((Install(this), log)), Previous(UsePlatformBackend(FakeBackend)) {
+    : Log((Install(this), log)), Previous(UsePlatformBackend(FakeBackend)),
+      PreviousClock(UseMonotonicClock(FakeClockSeconds)) {
     try {
         Prepare();
     } catch (...) {
+        UseMonotonicClock(PreviousClock);
         UsePlatformBackend(Previous);
         Instance.store(nullptr, std::memory_order_release);
         throw;
@@ -82,6 +90,7 @@ void FakePlatform::Prepare() {
 }
 
 FakePlatform::~FakePlatform() {
+    UseMonotonicClock(PreviousClock);
     UsePlatformBackend(Previous);
     Instance.store(nullptr, std::memory_order_release);
 }
@@ -188,6 +197,7 @@ HINSTANCE FakePlatform::GetModuleHandleA(const char* moduleName) {
 void FakePlatform::Sleep(DWORD milliseconds) {
     Run(FakeCall("Sleep", milliseconds), false, [&] {
         Sleeps.push_back(milliseconds);
+        ClockSeconds += milliseconds / 1000.0;
         return true;
     });
 }

@@ -19,7 +19,9 @@
 ///     and post what a real window would post; Post queues any message;
 ///   - WaitMessage never blocks: it returns at once, and a loop that keeps waiting with nothing to
 ///     deliver is stopped by an exception after MaxIdleWaits calls, so a test cannot hang;
-///   - timers are stored; FireTimer runs a callback here, FireTimerOnThread on a thread of its own.
+///   - timers are stored; FireTimer runs a callback here, FireTimerOnThread on a thread of its own;
+///   - the monotonic clock (vynMonotonicClock.h) reads ClockSeconds, which only Sleep and the test
+///     move forward, so that frame pacing is checked without waiting.
 ///
 /// One instance at a time; its destructor puts the previous backend back. Main thread only, except
 /// SetWindowTextA (handed over to the main thread) and the calls a timer callback makes.
@@ -28,6 +30,7 @@
 #include "../platform/emulation/vynInputMessages.h"
 #include "../platform/emulation/vynWindowSystem.h"
 #include "../platform/vynPlatform.h"
+#include "../system/vynMonotonicClock.h"
 #include "vynCallLog.h"
 
 #include <functional>
@@ -194,6 +197,10 @@ class FakePlatform {
     std::vector<FakeMessageBox> MessageBoxes;
     /// The durations of the Sleep calls, in milliseconds, in order.
     std::vector<DWORD> Sleeps;
+    /// What the monotonic clock reads, in seconds; each Sleep adds its duration.
+    double ClockSeconds = 1000.0;
+    /// The intervals wglSwapIntervalEXT set, in order.
+    std::vector<int> SwapIntervals;
 
     /// The handle GetModuleHandleA(nullptr) answers.
     HINSTANCE ModuleHandle() const;
@@ -222,6 +229,7 @@ class FakePlatform {
     LONG ApplyMode(const DEVMODEA& mode);
 
     const PlatformBackend& Previous;
+    TClockSource PreviousClock;
     WindowSystem System;
 
     mutable std::mutex ScriptMutex;

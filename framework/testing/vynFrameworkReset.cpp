@@ -1,6 +1,7 @@
 #include "vynFrameworkReset.h"
 
 #include "framework/render/vynSettingsU.h"
+#include "framework/window/vynFramePacing.h"
 #include "framework/window/vynHelpersU.h"
 #include "framework/window/vynMainWindow.h"
 
@@ -18,6 +19,8 @@ void RestoreStartValues() {
     Framework.TimerPeriod = CaptionTimerPeriod;
     Framework.TimerRunning = false;
     Framework.FrameCount = 0;
+    Framework.NeutralLighting = false;
+    ResetFramePacing();
     CurrentHintMode = DefaultHintMode;
     ClearHandlers();
     ResizeRoutine = nullptr;

@@ -8,6 +8,7 @@
 #include "framework/render/vynSettingsU.h"
 #include "framework/resources/vynTextureU.h"
 #include "framework/system/vynFloatingPoint.h"
+#include "vynFramePacing.h"
 #include "vynHelpersU.h"
 
 namespace vyn {
@@ -279,7 +280,7 @@ bool ReleaseRenderingContext(HDC deviceContext, HGLRC context) {
 }
 
 bool InitContext() {
-    SetupGLState();
+    SetupGLState(Framework.NeutralLighting ? TLighting::Neutral : TLighting::Presets);
     EnableDrawArrays();
     SetDefaultTextureSettings();
     // A recreation replaces the previous context's buffer.
@@ -339,6 +340,7 @@ bool CreateWindowAndContext(int32_t left, int32_t top, int32_t width, int32_t he
             FreeSelectBuffer();
             return Abandon(mark, "the OpenGL context could not be initialised");
         }
+        ApplyKeptSwapInterval();
         return true;
     } catch (...) {
         return FailFromException("creating the window and its context failed");

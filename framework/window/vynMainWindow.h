@@ -7,9 +7,10 @@
 ///
 /// Creation loads GL and GLU once per process, registers the window class, changes the display
 /// mode if asked, creates the window, sets the pixel format, creates the context, makes it
-/// current, waits 50 ms and initialises it (state presets, client arrays, texture defaults,
-/// selection buffer, driver strings). A creation that fails at any step releases what it made.
-/// Teardown releases in reverse order, restores the display mode and resets the record.
+/// current, waits 50 ms and initialises it (state presets, without the lighting ones under
+/// Framework.NeutralLighting; client arrays, texture defaults, selection buffer, driver strings;
+/// the swap interval SetSwapInterval kept, if any). A creation that fails at any step releases what
+/// it made. Teardown releases in reverse order, restores the display mode and resets the record.
 ///
 /// Operations return true on success and catch every failure inside. Main thread only; the context
 /// is current on the main thread only.

@@ -6,6 +6,7 @@
 #include "framework/input/vynMouseU.h"
 #include "framework/render/vynDrawLineU.h"
 #include "framework/system/vynHeapPolicy.h"
+#include "vynFramePacing.h"
 #include "vynHelpersU.h"
 #include "vynMainWindow.h"
 #include "vynWindowState.h"
@@ -193,15 +194,18 @@ bool RunMainLoop() {
     Framework.LoopRunning = true;
     // The driver's per-frame scratch stays in the heap from one frame to the next.
     KeepHeapForFrames();
+    StartFrameClock();
     try {
         while (Framework.LoopRunning) {
             if (PeekMessageA(&MessageRecord, Framework.WindowHandle, 0, 0, PM_REMOVE)) {
                 TranslateMessage(&MessageRecord);
                 DispatchMessageA(&MessageRecord);
             } else if (Framework.Active) {
-                if (IdleRoutine)
-                    IdleRoutine();
-                PresentFrame();
+                if (BeginFrameWhenDue()) {
+                    if (IdleRoutine)
+                        IdleRoutine();
+                    PresentFrame();
+                }
             } else {
                 WaitMessage();
             }

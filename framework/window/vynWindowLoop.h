@@ -4,11 +4,11 @@
 /// showing of the window.
 ///
 /// The loop takes one message of the window at a time; when none is waiting it draws a frame if
-/// the window is active (no frame limiter, no swap interval) and otherwise blocks until a message
-/// arrives. A message handler's exception ends the loop with false and no teardown; the loop may
-/// then be run again. Before its
-/// first pass the loop asks the C library to keep the memory freed between frames
-/// (vynHeapPolicy.h), so the GL driver's per-frame scratch is not faulted in anew every frame.
+/// the window is active (when the frame is due, with a frame-rate limit: vynFramePacing.h) and
+/// otherwise blocks until a message arrives. A message handler's exception ends the loop with false
+/// and no teardown; the loop may then be run again. Before its first pass the loop asks the C
+/// library to keep the memory freed between frames (vynHeapPolicy.h), so the GL driver's per-frame
+/// scratch is not faulted in anew every frame.
 ///
 /// Threads: everything here runs on the main thread except FpsTimerTick, which runs on the caption
 /// timer's thread and only reads the window name and handle, swaps the frame count and hands the

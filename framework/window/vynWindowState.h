@@ -5,9 +5,9 @@
 ///
 /// There is one record, `Framework`, alive for the whole process. Callers may write the settings
 /// (Left, Top, Width, Height, ColorBits, StencilBits, DepthBits, Frequency, FullScreen, Popup,
-/// WindowName, and before the first creation GLLibraryName and GLULibraryName) before asking for a
-/// window; the window module maintains the rest. Start values and reset values differ: a window
-/// made from the start values is 400 × 300, one made after a teardown 800 × 600.
+/// WindowName, NeutralLighting, and before the first creation GLLibraryName and GLULibraryName)
+/// before asking for a window; the window module maintains the rest. Start values and reset values
+/// differ: a window made from the start values is 400 × 300, one made after a teardown 800 × 600.
 ///
 /// Threads: everything belongs to the main thread except what the caption timer reads from its own
 /// thread — WindowHandle and FrameCount (atomic) and WindowName (guarded by a lock).
@@ -89,6 +89,10 @@ struct TFrameworkState {
     bool ModeChanged = false;     ///< Whether the teardown must put the display mode back.
     TSharedText WindowName{DefaultWindowName}; ///< Class name and first caption of the window.
     bool ContextReady = false; ///< Whether a window with an initialised context exists.
+    /// Whether a new context starts with OpenGL's own lighting, material and fog state (lighting,
+    /// colour material and fog off) instead of the presets' (vynSettingsU.h). Kept through
+    /// teardowns, so that a window made anew gets the same.
+    bool NeutralLighting = false;
 };
 
 /// The one state record of the process; never destroyed, so that a global's destructor may still

@@ -5,13 +5,15 @@
 ///
 /// Calling order, all on the main thread:
 ///   1. CreateGlobals()          the default keyboard, mouse and render list, made current
-///   2. set fields of Framework  optional: size, position, colour bits, full screen, window name
+///   2. set fields of Framework  optional: size, position, colour bits, full screen, window name,
+///                               OpenGL's own lighting (NeutralLighting); SetFrameRateLimit
 ///   3. CreateFromSettings()     the window and its OpenGL context; false: LastFailure() says why
 ///   4. build the scene          materials on CurrentRenderList, draw packs in them, key and mouse
 ///                               handlers on CurrentKeyboard and CurrentMouse
 ///   5. ShowMainWindow(), SetFpsTimer(true), DrawFrame(), RunMainLoop()
 /// RunMainLoop draws the render list whenever no message waits, and returns once the window is
 /// closed (or StopMainLoop is called), after releasing the scene, the context and the window.
+/// LoopSeconds and LastFrameSeconds (vynFramePacing.h) tell an idle routine how far to move.
 ///
 /// A complete program, one quad coloured from a colour array and closed by Escape
 /// (examples/minimal.cpp draws four):
@@ -77,8 +79,10 @@
 #include "framework/render/vynSettingsU.h"
 #include "framework/resources/OpenGLBufferArrays.h"
 #include "framework/resources/vynBitmapU.h"
+#include "framework/resources/vynImageFile.h"
 #include "framework/resources/vynTextureU.h"
 #include "framework/system/vynUtf8.h"
+#include "framework/window/vynFramePacing.h"
 #include "framework/window/vynHelpersU.h"
 #include "framework/window/vynMainWindow.h"
 #include "framework/window/vynWindowLoop.h"

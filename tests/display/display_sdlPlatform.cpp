@@ -1,5 +1,6 @@
 // The SDL2 backend against a real X server (Xvfb) and Mesa: windows, pixel formats, contexts,
 // events, captions across threads, the timer, display modes and the screen saver.
+#include "framework/core/vynFailure.h"
 #include "framework/gl/vynGL.h"
 #include "framework/platform/emulation/vynPixelFormats.h"
 #include "framework/platform/sdl/vynSdlState.h"
@@ -206,6 +207,19 @@ TEST_F(SdlPlatformTest, ThirtyTwoBitDepthAndStencilStillGiveACompatibilityContex
     EXPECT_TRUE(vyn::wglMakeCurrent(Dc, nullptr));
     EXPECT_FALSE(vyn::SwapBuffers(Dc));
     ResetGLDispatch();
+}
+
+// SDL sets the interval of the current context, where the driver can (Mesa under Xvfb cannot: SDL
+// refuses, and the reason carries its words); without a current context there is nothing to set.
+TEST_F(SdlPlatformTest, TheSwapIntervalIsTheCurrentContextsOrARefusalWithSdlsReason) {
+    CreateWithContext();
+    if (vyn::wglSwapIntervalEXT(1))
+        EXPECT_EQ(SDL_GL_GetSwapInterval(), 1);
+    else
+        EXPECT_NE(vyn::LastFailure().find("SDL_GL_SetSwapInterval: "), std::string::npos);
+    EXPECT_TRUE(vyn::wglMakeCurrent(Dc, nullptr));
+    EXPECT_FALSE(vyn::wglSwapIntervalEXT(0));
+    EXPECT_NE(vyn::LastFailure().find("no OpenGL context is current"), std::string::npos);
 }
 
 TEST_F(SdlPlatformTest, ShowingActivatesAndKeepsTheScreenSaverOffWhileActive) {

@@ -1,12 +1,13 @@
 // The examples end to end: each built program started as a user starts it, under Xvfb with the
 // real SDL2 backend and Mesa, and judged by its picture. The minimal program shows its quads in
-// their own colours and Escape ends it; the model viewer turns under a mouse drag, keeps its view
-// through a resize, brings back its first picture with R and refuses bad files in one line; the
-// texture viewer shows a picture at the file's aspect ratio and steps through a folder over the
-// files the reader refuses.
+// their own colours and Escape ends it; the lit cube turns, capped at 60 frames a second,
+// textured and shaded; the model viewer turns under a mouse drag, keeps its view through a
+// resize, brings back its first picture with R and refuses bad files in one line; the texture
+// viewer shows a picture at the file's aspect ratio and steps through a folder over the files the
+// reader refuses.
 //
 // Set VYN_SCREENSHOT_DIR to keep each example's first capture there as <example>.ppm.
-#include "framework/resources/vynBitmapU.h"
+#include "framework/resources/vynImageFile.h"
 #include "tests/support/e2e/vynChildProcess.h"
 #include "tests/support/e2e/vynDemoWindow.h"
 #include "tests/support/e2e/vynGeneratedLandscape.h"
@@ -161,6 +162,49 @@ TEST_F(Example, MinimalDrawsFourQuadsInTheirOwnColoursAndEscapeEndsItWithStatus0
     ExpectEndsWith(0);
 }
 
+// ---- lit cube
+
+// The percentile `share` (0 to 1) of the values.
+int Percentile(std::vector<int> values, double share) {
+    std::sort(values.begin(), values.end());
+    return values[static_cast<size_t>(share * static_cast<double>(values.size() - 1))];
+}
+
+// Capped at 60 (an uncapped cube shows hundreds), turning by the clock, in the picture's orange
+// and cream, each face lit as it faces the light: the presets' white emission would give every
+// face the same brightness.
+TEST_F(Example, LitCubeSpinsAtMost60TimesASecondInThePicturesColoursShadedFaceByFace) {
+    Start({VYN_LIT_CUBE});
+    const DemoWindow window = AwaitWindow("lit-cube");
+    window.AwaitFrameRate(Clock::now() + StartTimeout);
+    const Picture first = window.CaptureSettled(SettleTimeout);
+    const std::optional<int> rate = CaptionFrameRate(window.Caption(), "lit-cube");
+    ASSERT_TRUE(rate) << window.Caption();
+    EXPECT_LE(*rate, 61);
+    SaveForTheReadme(first, "lit-cube");
+
+    std::vector<int> orangeReds;
+    size_t cream = 0;
+    for (int y = 0; y < first.Height; ++y)
+        for (int x = 0; x < first.Width; ++x) {
+            const uint8_t* p = first.Pixel(x, y);
+            if (p[0] > 40 && p[0] > 1.6 * p[1] && p[1] > 2 * p[2])
+                orangeReds.push_back(p[0]);
+            cream += p[0] > 40 && std::abs(p[0] - p[1]) < p[0] / 10 && p[2] > 0.7 * p[0];
+        }
+    ASSERT_GT(static_cast<double>(orangeReds.size()), 0.02 * PixelCount(first));
+    EXPECT_GT(static_cast<double>(cream), 0.02 * PixelCount(first));
+    EXPECT_GT(Percentile(orangeReds, 0.9), 1.1 * Percentile(orangeReds, 0.1));
+
+    const Picture later = window.CaptureSettled(SettleTimeout);
+    EXPECT_GT(static_cast<double>(Compare(first, later, 2).PixelsOverTolerance),
+              0.01 * PixelCount(first))
+        << "not turning";
+    window.Focus();
+    window.Press({"Escape"});
+    ExpectEndsWith(0);
+}
+
 // ---- model viewer
 
 class ModelViewer : public Example {
@@ -239,7 +283,7 @@ TEST_F(ModelViewer, RefusesEachBadFileWithOneLineNamingItAndStatus1) {
          MakeArrayFile(0, 12, 4, std::vector<uint8_t>(12)), ArrayFile(4, 2), picture},
         {"too few texture coordinates", "t.cppa2", ArrayFile(4, 3), ArrayFile(3, 2), picture},
         {"header only", "t.cppa2", ArrayFile(4, 3), std::vector<uint8_t>(8), picture},
-        {"not a BMP", "p.bmp", ArrayFile(4, 3), ArrayFile(4, 2), {'G', 'I', 'F', '8'}},
+        {"a GIF signature alone", "p.bmp", ArrayFile(4, 3), ArrayFile(4, 2), {'G', 'I', 'F', '8'}},
         {"truncated BMP", "p.bmp", ArrayFile(4, 3), ArrayFile(4, 2),
          std::vector<uint8_t>(picture.begin(), picture.end() - 4)},
         {"missing file", "p.bmp", ArrayFile(4, 3), ArrayFile(4, 2), {}},
@@ -323,7 +367,7 @@ std::vector<std::string> AcceptedFiles(const std::filesystem::path& folder) {
         vyn::GLint width = 0, height = 0;
         vyn::GLenum format = 0, type = 0;
         try {
-            if (vyn::ReadBMP(entry.path().string(), width, height, format, type))
+            if (vyn::ReadImage(entry.path().string(), width, height, format, type))
                 accepted.push_back(entry.path().filename().string());
         } catch (const std::runtime_error&) {
         }
@@ -367,7 +411,7 @@ TEST_F(TextureViewer, AFolderWithoutAPictureTheReaderAcceptsEndsItWithOneLineAnd
     Start({VYN_TEXTURE_VIEWER, folder.string()});
     ExpectEndsWith(1);
     const std::string message = ReadWholeFile(ErrorLog());
-    EXPECT_EQ(message, "texture-viewer: " + folder.string() + ": no BMP file the reader accepts\n");
+    EXPECT_EQ(message, "texture-viewer: " + folder.string() + ": no picture the readers accept\n");
 }
 
 } // namespace

@@ -2,7 +2,8 @@
 # Builds one libFuzzer target with clang++ (fuzzer, address and undefined sanitizers) from the
 # framework sources it needs, then fuzzes it for a bounded time from its seed corpus.
 #
-#   run_fuzzer.sh <ReadBMP|ArrayFile|WindowMessages> <work folder> <seconds> [libFuzzer options...]
+#   run_fuzzer.sh <ReadBMP|ReadImage|ArrayFile|WindowMessages> <work folder> <seconds>
+#                 [libFuzzer options...]
 #
 # The work folder (inside the build folder) keeps the binary, the seeds, the growing corpus and
 # any crashing input under artifacts/. Exits non-zero when the fuzzer finds a fault.
@@ -16,7 +17,14 @@ repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
 libraries=()
 case "$target" in
-    ReadBMP) sources=(framework/resources/vynBitmapU.cpp framework/system/posix/vynMappedFile.cpp) ;;
+    ReadBMP) sources=(framework/resources/vynBitmapU.cpp framework/system/posix/vynMappedFile.cpp
+                      framework/core/vynFailure.cpp) ;;
+    # stb_image's implementation comes with vynStbImage.cpp.
+    ReadImage)
+        sources=(framework/resources/vynImageFile.cpp framework/resources/vynStbImage.cpp
+                 framework/resources/vynBitmapU.cpp framework/system/posix/vynMappedFile.cpp
+                 framework/core/vynFailure.cpp)
+        libraries=(-isystem "$repo/third_party/stb") ;;
     ArrayFile) sources=(framework/resources/OpenGLBufferArrays.cpp
                         framework/system/posix/vynMappedFile.cpp framework/core/vynAllocation.cpp) ;;
     # The whole framework as Linux builds it (the SDL backend is its native one) and the doubles.
@@ -32,7 +40,7 @@ esac
 
 mkdir -p "$work"
 binary=$work/fuzz_$target
-if [[ ! -x $binary ]] || [[ -n $(find "$repo/framework" "$repo/tests/fuzz" -newer "$binary" -print -quit) ]]; then
+if [[ ! -x $binary ]] || [[ -n $(find "$repo/framework" "$repo/third_party" "$repo/tests/fuzz" -newer "$binary" -print -quit) ]]; then
     (cd "$repo" && clang++ -std=c++20 -g -O1 -fno-omit-frame-pointer \
         -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -I"$repo" \
         "tests/fuzz/fuzz_$target.cpp" "${sources[@]}" "${libraries[@]}" -o "$binary")
@@ -44,6 +52,15 @@ mkdir -p "$seeds" "$corpus" "$work/artifacts_$target"
 case "$target" in
     ReadBMP)
         cp "$repo"/tests/data/bmpsuite/[gqb]/*.bmp "$seeds"/ ;;
+    ReadImage)
+        # A few pictures of the corpus in each kind (ImageMagick converts them), and the corpus.
+        cp "$repo"/tests/data/bmpsuite/g/*.bmp "$seeds"/
+        for picture in pal8 rgb24 rgb32bf pal1; do
+            for kind in png jpg gif tga; do
+                convert "$repo/tests/data/bmpsuite/g/$picture.bmp" "$seeds/$picture.$kind"
+            done
+        done
+        convert "$repo/tests/data/bmpsuite/g/rgb24.bmp" -colorspace Gray "$seeds/grey.png" ;;
     ArrayFile)
         # Header0, Size, Count (little-endian) and a payload: exact, short, long, empty, negative.
         printf '\x01\0\0\0\x08\0\0\0\x02\0\0\0ABCDEFGH' > "$seeds/exact.cppa2"

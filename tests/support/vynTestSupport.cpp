@@ -20,6 +20,16 @@ TMyPackPA_VT QuadPack(const void* vertices, const void* texCoords, GLsizei count
     return pack;
 }
 
+TMyPackPA_VTN NormalsPack(const void* vertices, const void* texCoords, const void* normals,
+                          GLsizei count) {
+    TMyPackPA_VTN pack;
+    static_cast<TMyPackPA_VT&>(pack) = QuadPack(vertices, texCoords, count);
+    pack.DrawRoutine = DrawPackPA_VTN;
+    pack.NormalType = GL_FLOAT;
+    pack.NormalPointer = normals;
+    return pack;
+}
+
 std::filesystem::path TestDataDir() {
     return std::filesystem::path(VYN_TEST_DATA_DIR);
 }

@@ -15,6 +15,9 @@ namespace vyn::test {
 // A pack of `count` vertices drawn as GL_QUADS by the plain draw routine: three floats a vertex,
 // two a texture coordinate, tightly packed.
 TMyPackPA_VT QuadPack(const void* vertices, const void* texCoords, GLsizei count);
+// The same with a float normal for every vertex and no colours, drawn by DrawPackPA_VTN.
+TMyPackPA_VTN NormalsPack(const void* vertices, const void* texCoords, const void* normals,
+                          GLsizei count);
 
 // The suites' data in the repository (tests/data).
 std::filesystem::path TestDataDir();

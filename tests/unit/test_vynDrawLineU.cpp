@@ -3,9 +3,12 @@
 #include "framework/render/vynDrawLineU.h"
 #include "tests/support/vynTestSupport.h"
 
+#include <set>
+#include <variant>
 #include <vector>
 
 using namespace vyn;
+using vyn::test::NormalsPack;
 using vyn::test::QuadPack;
 using vyn::test::RecordedGLTest;
 
@@ -36,6 +39,41 @@ TEST_F(RenderList, DrawPackSetsTexCoordsThenVerticesThenDraws) {
     pack.TagA = 99;
     pack.DrawRoutine(&pack);
     EXPECT_EQ(Log.Calls(), PackCalls(pack));
+}
+
+// Replaying the client-state calls from the two arrays every pack is drawn with: the arrays
+// enabled at the draw are the pack's own, and afterwards the usual two again.
+TEST_F(RenderList, APackWithNormalsDrawsWithTheArraysItHasAndLeavesTheUsualOnes) {
+    float vertices[12] = {}, texCoords[8] = {}, normals[12] = {};
+    GLubyte colours[12] = {};
+    const std::set<long long> usual = {GL_VERTEX_ARRAY, GL_TEXTURE_COORD_ARRAY};
+    for (const bool coloured : {false, true})
+        for (const bool textured : {true, false}) {
+            TMyPackPA_VTN pack = NormalsPack(vertices, textured ? texCoords : nullptr, normals, 4);
+            pack.ColorSize = 3;
+            pack.ColorType = GL_UNSIGNED_BYTE;
+            pack.ColorPointer = coloured ? colours : nullptr;
+            Log.Clear();
+            pack.DrawRoutine(&pack);
+            std::set<long long> enabled = usual, atDraw;
+            for (const CallRecord& call : Log.Calls()) {
+                if (call.Name == "glEnableClientState")
+                    enabled.insert(std::get<long long>(call.Args[0]));
+                if (call.Name == "glDisableClientState")
+                    enabled.erase(std::get<long long>(call.Args[0]));
+                if (call.Name == "glDrawArrays")
+                    atDraw = enabled;
+            }
+            std::set<long long> expected = {GL_VERTEX_ARRAY, GL_NORMAL_ARRAY};
+            if (textured)
+                expected.insert(GL_TEXTURE_COORD_ARRAY);
+            if (coloured)
+                expected.insert(GL_COLOR_ARRAY);
+            EXPECT_EQ(atDraw, expected) << "coloured " << coloured << ", textured " << textured;
+            EXPECT_EQ(enabled, usual);
+            EXPECT_EQ(Log.Only({"glNormalPointer"}),
+                      std::vector{Call("glNormalPointer", GL_FLOAT, 0, &normals[0])});
+        }
 }
 
 TEST_F(RenderList, DrawOfTwoMaterialsBindsEachTextureAndDrawsPacksInOrder) {

@@ -210,6 +210,10 @@ const std::map<std::string, FailureCheck>& FailureCases() {
              return !vyn::wglDeleteContext(ready.Context) && fake.Contexts().size() == 1 &&
                     fake.CurrentContext() == ready.Context;
          }},
+        {"wglSwapIntervalEXT",
+         [](FakePlatform& fake, const Ready&) {
+             return !vyn::wglSwapIntervalEXT(1) && fake.SwapIntervals.empty();
+         }},
         {"timeSetEvent",
          [](FakePlatform& fake, const Ready&) {
              return vyn::timeSetEvent(1000, 0, NoTimer, 0, TIME_PERIODIC) == 0 &&

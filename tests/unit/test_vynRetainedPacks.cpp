@@ -132,6 +132,29 @@ TEST_F(RetainedPacks, EveryFieldTheDrawReadsRecordsAgainWhenItChanges) {
     }
 }
 
+// The same recorder serves a pack with normals: the list holds DrawPackPA_VTN's draw, and a
+// change of its normals or colours records it again.
+TEST_F(RetainedPacks, APackWithNormalsRecordsItsOwnDrawAndAgainWhenNormalsOrColoursChange) {
+    float normals[12] = {};
+    TMyPackPA_VTN pack = test::NormalsPack(Vertices, TexCoords, normals, 4);
+    pack.DrawRoutine = DrawRetainedPackPA_VTN;
+    pack.DrawRoutine(&pack);
+    const std::vector<std::string> names = Log.Names();
+    EXPECT_NE(std::find(std::find(names.begin(), names.end(), "glNewList"), names.end(),
+                        "glNormalPointer"),
+              names.end());
+    const auto recordedAgain = [&](const char* change) {
+        Log.Clear();
+        pack.DrawRoutine(&pack);
+        EXPECT_EQ(Log.Only({"glDeleteLists", "glGenLists"}).size(), 2u) << change;
+    };
+    pack.NormalPointer = normals + 3;
+    recordedAgain("other normals");
+    pack.ColorPointer = TexCoords;
+    recordedAgain("colours");
+    ForgetRetainedPack(&pack);
+}
+
 TEST_F(RetainedPacks, NameAndTagsChangeNothingThatIsDrawn) {
     TMyPackPA_VT pack = RetainedPack();
     DrawOnce(pack);

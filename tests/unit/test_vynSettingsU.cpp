@@ -129,6 +129,15 @@ TEST_F(Presets, SetupOnANewContextIssuesTheWholeSequenceWithoutHints) {
         EXPECT_TRUE(Recorder.Enabled().count(capability)) << capability;
 }
 
+// OpenGL's own lighting stays: no light, material, light model, fog or colour-material call, and
+// every other preset as before.
+TEST_F(Presets, SetupWithNeutralLightingLeavesLightingMaterialAndFogToOpenGLsDefaults) {
+    EXPECT_TRUE(SetupGLState(TLighting::Neutral));
+    auto presets = StatePresetsWithoutHints;
+    presets.erase(presets.begin() + 1, presets.begin() + 6);
+    EXPECT_EQ(Log.Calls(), presets);
+}
+
 TEST_F(Presets, SetupAfterAnotherHintModeSendsAllSevenHints) {
     SetHints(GL_FASTEST);
     Log.Clear();

@@ -4,7 +4,8 @@
 // window with SDL's default GL attributes, and SetPixelFormat remakes it (still hidden) with the
 // attributes of the chosen format. ChoosePixelFormat takes the closest entry of the format table
 // that GLX really offers, found by making a hidden probe window for each candidate in order.
-// Contexts are compatibility contexts (the fixed-function pipeline); no swap interval is set.
+// Contexts are compatibility contexts (the fixed-function pipeline); the swap interval is the
+// driver's until wglSwapIntervalEXT sets the current context's through SDL_GL_SetSwapInterval.
 #include "vynSdlState.h"
 
 #include "framework/core/vynFailure.h"
@@ -358,6 +359,13 @@ BOOL VYN_WINAPI Sdl_wglDeleteContext(HGLRC context) {
     SDL_GL_DeleteContext(found->second.Context);
     Sdl().Contexts.erase(found);
     return TRUE;
+}
+
+BOOL VYN_WINAPI Sdl_wglSwapIntervalEXT(int interval) {
+    if (Sdl().Current == nullptr)
+        return Fail("wglSwapIntervalEXT failed: no OpenGL context is current");
+    return SDL_GL_SetSwapInterval(interval) == 0 ||
+           SdlFailed("wglSwapIntervalEXT", "SDL_GL_SetSwapInterval");
 }
 
 } // namespace vyn

@@ -14,6 +14,8 @@
 #include "vynWin32Procedures.h"
 #include "vynWin32Timers.h"
 
+#include <mmsystem.h>
+
 #include <cstddef>
 
 namespace vyn {
@@ -70,8 +72,13 @@ HINSTANCE VYN_WINAPI Win32_GetModuleHandleA(const char* moduleName) {
     return HandleCast<HINSTANCE>(GetModuleHandleW(name.Get()));
 }
 
+// At the system's default timer resolution a sleep lasts whole ticks of 15.6 ms, and a frame
+// limit's sleep to the next deadline would overshoot it by most of a frame.
 void VYN_WINAPI Win32_Sleep(DWORD milliseconds) {
+    const bool precise = ::timeBeginPeriod(1) == TIMERR_NOERROR;
     ::Sleep(milliseconds);
+    if (precise)
+        ::timeEndPeriod(1);
 }
 
 // ---- Window classes and windows ----
@@ -275,6 +282,16 @@ BOOL VYN_WINAPI Win32_wglMakeCurrent(HDC deviceContext, HGLRC context) {
 
 BOOL VYN_WINAPI Win32_wglDeleteContext(HGLRC context) {
     return ::wglDeleteContext(Native(context));
+}
+
+// An extension: the driver of the current context hands out the entry point, or has none.
+BOOL VYN_WINAPI Win32_wglSwapIntervalEXT(int interval) {
+    using SwapInterval = ::BOOL(WINAPI*)(int);
+    const auto setInterval = FunctionCast<SwapInterval>(::wglGetProcAddress("wglSwapIntervalEXT"));
+    if (!setInterval)
+        return Fail("wglSwapIntervalEXT failed: no context is current, or its driver lacks "
+                    "WGL_EXT_swap_control");
+    return Checked("wglSwapIntervalEXT", setInterval(interval));
 }
 
 // ---- Multimedia timer ----

@@ -44,6 +44,8 @@ void ShowCaption(HWND window, const std::string& caption) {
 } // namespace
 
 // The page's promise that a waiting program is woken by; the page's shell need not know it.
+// (JavaScript: clang-format would split its arrows.)
+// clang-format off
 EM_JS(void, vyn_web_wake, (), {
     const wake = Module.vynWake;
     Module.vynWake = null;
@@ -53,11 +55,14 @@ EM_JS(void, vyn_web_wake, (), {
 
 // A hidden page has no animation frames: a swap made just before the page was hidden waits
 // until it is shown again, without using the processor.
-EM_ASYNC_JS(void, vyn_web_wait_frame, (),
-            { await new Promise(resolve = > requestAnimationFrame(() = > resolve())); });
+EM_ASYNC_JS(void, vyn_web_wait_frame, (), {
+    await new Promise(function(resolve) { requestAnimationFrame(function() { resolve(); }); });
+});
 
-EM_ASYNC_JS(void, vyn_web_wait_event, (),
-            { await new Promise(resolve = > { Module.vynWake = resolve; }); });
+EM_ASYNC_JS(void, vyn_web_wait_event, (), {
+    await new Promise(function(resolve) { Module.vynWake = resolve; });
+});
+// clang-format on
 
 const PlatformBackend& NativePlatformBackend() {
     return WebBackend;

@@ -38,6 +38,8 @@ void TimerThunk(void* param) {
 
 } // namespace
 
+// JavaScript: clang-format would split its arrows.
+// clang-format off
 EM_JS(void, vyn_web_show_message, (const char* caption, const char* text), {
     const line = UTF8ToString(caption) + ": " + UTF8ToString(text);
     console.warn(line);
@@ -45,8 +47,10 @@ EM_JS(void, vyn_web_show_message, (const char* caption, const char* text), {
         Module.vynShowMessage(line);
 });
 
-EM_ASYNC_JS(void, vyn_web_sleep, (double milliseconds),
-            { await new Promise(resolve = > setTimeout(resolve, milliseconds)); });
+EM_ASYNC_JS(void, vyn_web_sleep, (double milliseconds), {
+    await new Promise(function(resolve) { setTimeout(resolve, milliseconds); });
+});
+// clang-format on
 
 // ---- Process and cursors ----
 

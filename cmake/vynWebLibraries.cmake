@@ -6,9 +6,33 @@
 # add tests of traces not vendored) are not needed.
 set(VYN_GL4ES_DIR ${CMAKE_CURRENT_LIST_DIR}/../third_party/gl4es)
 file(GLOB_RECURSE VYN_GL4ES_SOURCES CONFIGURE_DEPENDS ${VYN_GL4ES_DIR}/src/gl/*.c)
-add_library(vyngl4es STATIC ${VYN_GL4ES_SOURCES} ${VYN_GL4ES_DIR}/src/glx/hardext.c)
-target_include_directories(vyngl4es PRIVATE ${VYN_GL4ES_DIR}/src/util ${VYN_GL4ES_DIR}/src/glx
-                                             ${VYN_GL4ES_DIR}/include)
+
+# Our changes to gl4es, applied at build time to copies of the files they change, which are built
+# in place of the vendored ones (third_party/gl4es-patches/README.md says what each mends).
+set(VYN_GL4ES_PATCHED_DIR ${CMAKE_BINARY_DIR}/gl4es-patched)
+file(GLOB VYN_GL4ES_PATCHES ${CMAKE_CURRENT_LIST_DIR}/../third_party/gl4es-patches/*.patch)
+set(VYN_GL4ES_PATCHED_SOURCES)
+foreach(patch IN LISTS VYN_GL4ES_PATCHES)
+  file(STRINGS ${patch} targets REGEX "^\\+\\+\\+ b/")
+  foreach(target IN LISTS targets)
+    string(REGEX REPLACE "^\\+\\+\\+ b/" "" target ${target})
+    configure_file(${VYN_GL4ES_DIR}/${target} ${VYN_GL4ES_PATCHED_DIR}/${target} COPYONLY)
+    list(REMOVE_ITEM VYN_GL4ES_SOURCES ${VYN_GL4ES_DIR}/${target})
+    list(APPEND VYN_GL4ES_PATCHED_SOURCES ${VYN_GL4ES_PATCHED_DIR}/${target})
+  endforeach()
+  execute_process(COMMAND patch -p1 --forward --quiet -i ${patch}
+    WORKING_DIRECTORY ${VYN_GL4ES_PATCHED_DIR} RESULT_VARIABLE failed)
+  if(failed)
+    message(FATAL_ERROR "gl4es: ${patch} does not apply to the vendored sources")
+  endif()
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${patch})
+endforeach()
+
+add_library(vyngl4es STATIC ${VYN_GL4ES_SOURCES} ${VYN_GL4ES_PATCHED_SOURCES}
+                            ${VYN_GL4ES_DIR}/src/glx/hardext.c)
+# src/gl first: a patched copy finds its neighbours ("init.h", "../glx/hardext.h") through it.
+target_include_directories(vyngl4es PRIVATE ${VYN_GL4ES_DIR}/src/gl ${VYN_GL4ES_DIR}/src/util
+                                             ${VYN_GL4ES_DIR}/src/glx ${VYN_GL4ES_DIR}/include)
 target_compile_definitions(vyngl4es PRIVATE NOX11 NOEGL EGL_NO_X11 STATICLIB NO_GBM DEFAULT_ES=2)
 # Third-party code: its warnings are its maintainers' business.
 target_compile_options(vyngl4es PRIVATE -std=gnu11 -w -fvisibility=hidden)

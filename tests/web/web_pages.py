@@ -148,6 +148,16 @@ class WebPages(unittest.TestCase):
     def test_retained_landscape_draws_the_linux_pictures(self):
         self.check_landscape(self.open("landscape.html?arg=--retained"))
 
+    def test_an_unfocused_page_draws_nothing_until_it_has_the_focus_again(self):
+        page = self.open("minimal.html")
+        self.assertIsNotNone(page.frame_rate("minimal"))
+        page.driver.execute_script("window.dispatchEvent(new FocusEvent('blur'))")
+        self.assertTrue(page.wait_title("minimal [0 FPS]", timeout=10), page.driver.title)
+        time.sleep(1.5)
+        self.assertEqual(page.driver.title, "minimal [0 FPS]", "frames drawn while unfocused")
+        page.driver.execute_script("window.dispatchEvent(new FocusEvent('focus'))")
+        self.assertIsNotNone(page.frame_rate("minimal", timeout=10), "no frames once refocused")
+
     def test_minimal_draws_the_linux_picture(self):
         page = self.open("minimal.html")
         self.assertIsNotNone(page.frame_rate("minimal"))

@@ -21,6 +21,7 @@ install(DIRECTORY framework/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/vyn/framewo
   FILES_MATCHING PATTERN "*.h"
   PATTERN "platform/sdl" EXCLUDE
   PATTERN "platform/win32" EXCLUDE
+  PATTERN "platform/web" EXCLUDE
   PATTERN "system/win32" EXCLUDE
   PATTERN "vynFakeCommon.h" EXCLUDE)
 install(DIRECTORY include/vyn/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/vyn)

@@ -173,6 +173,20 @@ class WebPages(unittest.TestCase):
         self.assertGreater(mean_absolute_error(first, turned), MAE_LIMIT)
         self.assertEqual(page.errors(), [])
 
+    def test_a_drag_released_outside_the_canvas_ends_there(self):
+        page = self.open("model-viewer.html")
+        self.assertIsNotNone(page.frame_rate("model-viewer"))
+        first = page.picture(os.path.join(self.work, "drag-first.png"))
+        outside = page.driver.find_element("tag name", "p")
+        ActionChains(page.driver).move_to_element(page.canvas()).click_and_hold() \
+            .move_by_offset(60, 0).move_to_element(outside).release().perform()
+        released = page.picture(os.path.join(self.work, "drag-released.png"))
+        self.assertGreater(mean_absolute_error(first, released), MAE_LIMIT, "the drag did not turn")
+        ActionChains(page.driver).move_to_element(page.canvas()).move_by_offset(80, 40).perform()
+        after = page.picture(os.path.join(self.work, "drag-after.png"))
+        self.assertLess(mean_absolute_error(released, after), MAE_LIMIT,
+                        "the model still turns with the mouse after the release")
+
     def test_texture_viewer_steps_over_refused_files(self):
         page = self.open("texture-viewer.html")
         # By name: badrle.bmp (refused), pal1.bmp, pal4.bmp, pal8.bmp, rgb24.bmp, shortfile.bmp

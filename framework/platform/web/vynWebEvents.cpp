@@ -2,17 +2,31 @@
 // calls read them.
 //
 // Keys are listened to on the whole page (the canvas is the page's one window) and become
-// Windows virtual-key messages, with one WM_KEYDOWN per auto-repeat; the canvas's mouse events
-// become the button, move and wheel messages at canvas coordinates. Losing the focus or being
+// Windows virtual-key messages, with one WM_KEYDOWN per auto-repeat; the mouse becomes the
+// button, move and wheel messages at canvas coordinates. A button pressed on the canvas holds the
+// mouse as a desktop window does while it is down: its moves and its release reach the window
+// wherever on the page they happen. Losing the focus or being
 // hidden deactivates the window (WM_ACTIVATE, WM_KILLFOCUS), getting them back activates it.
 // Every event ends by waking a WaitMessage under way.
 #include "vynWebState.h"
 
 #include "vynWebKeys.h"
 
+#include <emscripten/emscripten.h>
+
 #include <cstring>
 
 namespace vyn {
+
+// The canvas's top-left corner in the page's viewport, where the mouse's client coordinates
+// count from.
+// clang-format off
+EM_JS(void, vyn_web_canvas_corner, (int* left, int* top), {
+    const corner = document.getElementById("canvas").getBoundingClientRect();
+    HEAP32[left >> 2] = Math.round(corner.left);
+    HEAP32[top >> 2] = Math.round(corner.top);
+});
+// clang-format on
 
 namespace {
 
@@ -54,15 +68,33 @@ void TakeModifiers(const EmscriptenMouseEvent& event) {
     Web().Mouse.Control = event.ctrlKey != 0;
 }
 
+bool AnyButtonHeld() {
+    const MouseState& mouse = Web().Mouse;
+    return mouse.Left || mouse.Right || mouse.Middle || mouse.X1 || mouse.X2;
+}
+
+// Presses count on the canvas only; moves and releases anywhere on the page, for a window that
+// holds the mouse or when they are over the canvas.
 EM_BOOL OnMouse(int type, const EmscriptenMouseEvent* event, void*) {
     TakeModifiers(*event);
-    const int x = static_cast<int>(event->targetX);
-    const int y = static_cast<int>(event->targetY);
+    int left = 0;
+    int top = 0;
+    vyn_web_canvas_corner(&left, &top);
+    const int x = static_cast<int>(event->clientX) - left;
+    const int y = static_cast<int>(event->clientY) - top;
+    double width = 0.0;
+    double height = 0.0;
+    emscripten_get_element_css_size(CanvasSelector, &width, &height);
+    const bool overCanvas = x >= 0 && y >= 0 && x < width && y < height;
     MouseButton button{};
     if (type == EMSCRIPTEN_EVENT_MOUSEMOVE) {
-        Post(MouseMoveMessage(x, y, Web().Mouse));
+        if (overCanvas || AnyButtonHeld())
+            Post(MouseMoveMessage(x, y, Web().Mouse));
     } else if (ButtonOf(event->button, button)) {
         const bool down = type == EMSCRIPTEN_EVENT_MOUSEDOWN;
+        // A release whose press was elsewhere on the page is not the window's.
+        if (!down && !ButtonHeld(Web().Mouse, button))
+            return EM_FALSE;
         ButtonHeld(Web().Mouse, button) = down;
         Post(MouseButtonMessage(button, down, x, y, Web().Mouse));
     }
@@ -127,8 +159,8 @@ void ListenToPage() {
     emscripten_set_keydown_callback(page, nullptr, EM_TRUE, OnKey);
     emscripten_set_keyup_callback(page, nullptr, EM_TRUE, OnKey);
     emscripten_set_mousedown_callback(CanvasSelector, nullptr, EM_TRUE, OnMouse);
-    emscripten_set_mouseup_callback(CanvasSelector, nullptr, EM_TRUE, OnMouse);
-    emscripten_set_mousemove_callback(CanvasSelector, nullptr, EM_TRUE, OnMouse);
+    emscripten_set_mouseup_callback(page, nullptr, EM_TRUE, OnMouse);
+    emscripten_set_mousemove_callback(page, nullptr, EM_TRUE, OnMouse);
     emscripten_set_wheel_callback(CanvasSelector, nullptr, EM_TRUE, OnWheel);
     emscripten_set_focus_callback(page, nullptr, EM_TRUE, OnFocus);
     emscripten_set_blur_callback(page, nullptr, EM_TRUE, OnFocus);

@@ -5,7 +5,12 @@
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
-install(TARGETS vynframework vyntesting EXPORT vynTargets
+# In the browser build the framework carries its GL and GLU, gl4es and SGI's GLU, with it.
+set(VYN_INSTALLED_TARGETS vynframework vyntesting)
+if(EMSCRIPTEN)
+  list(APPEND VYN_INSTALLED_TARGETS vyngl4es vynglu)
+endif()
+install(TARGETS ${VYN_INSTALLED_TARGETS} EXPORT vynTargets
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
 
@@ -16,6 +21,7 @@ install(DIRECTORY framework/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/vyn/framewo
   FILES_MATCHING PATTERN "*.h"
   PATTERN "platform/sdl" EXCLUDE
   PATTERN "platform/win32" EXCLUDE
+  PATTERN "platform/web" EXCLUDE
   PATTERN "system/win32" EXCLUDE
   PATTERN "vynFakeCommon.h" EXCLUDE)
 install(DIRECTORY include/vyn/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/vyn)

@@ -5,14 +5,18 @@
 #   tools/install-deps.sh windows   and what the Windows build and its tests under Wine need
 #   tools/install-deps.sh bench  what testing needs, and the scaling benchmark's chart (gnuplot)
 #                                and profiler (perf)
+#   tools/install-deps.sh web    what the browser build (make web) needs
 set -euo pipefail
 
 # xfonts-base: SDL's X11 message box draws its text with the core X fonts.
 run_packages=(g++ make cmake pkg-config libsdl2-dev libgl1-mesa-dri libgl1-mesa-dev
               libglu1-mesa-dev xfonts-base)
-test_packages=("${run_packages[@]}" libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
+# emscripten builds the browser build offline, system libraries included; node runs its
+# optimiser. The web suite drives Debian's chromium with chromedriver from python3-selenium.
+web_packages=("${run_packages[@]}" emscripten nodejs)
+test_packages=("${web_packages[@]}" libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
                xdotool x11-utils libx11-dev imagemagick clang libclang-rt-14-dev valgrind
-               libstb-dev doxygen weston)
+               libstb-dev doxygen weston chromium chromium-driver python3-selenium)
 # mingw-w64 with POSIX threads (std::thread), GoogleTest's sources to cross-build, 64-bit Wine,
 # and evilwm, the small window manager under which the Windows demo's focus is checked.
 windows_packages=("${test_packages[@]}" g++-mingw-w64-x86-64-posix googletest wine64 evilwm)
@@ -23,7 +27,8 @@ case "${1:-test}" in
     test) wanted=("${test_packages[@]}") ;;
     windows) wanted=("${windows_packages[@]}") ;;
     bench) wanted=("${bench_packages[@]}") ;;
-    *) echo "usage: $0 run|test|windows|bench" >&2; exit 2 ;;
+    web) wanted=("${web_packages[@]}") ;;
+    *) echo "usage: $0 run|test|windows|bench|web" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -234,6 +234,9 @@ inline constexpr WPARAM VK_BACK = 0x08;
 #ifndef VK_TAB
 inline constexpr WPARAM VK_TAB = 0x09;
 #endif
+#ifndef VK_CLEAR
+inline constexpr WPARAM VK_CLEAR = 0x0C;
+#endif
 #ifndef VK_RETURN
 inline constexpr WPARAM VK_RETURN = 0x0D;
 #endif
@@ -285,8 +288,20 @@ inline constexpr WPARAM VK_DOWN = 0x28;
 #ifndef VK_INSERT
 inline constexpr WPARAM VK_INSERT = 0x2D;
 #endif
+#ifndef VK_SNAPSHOT
+inline constexpr WPARAM VK_SNAPSHOT = 0x2C;
+#endif
 #ifndef VK_DELETE
 inline constexpr WPARAM VK_DELETE = 0x2E;
+#endif
+#ifndef VK_LWIN
+inline constexpr WPARAM VK_LWIN = 0x5B;
+#endif
+#ifndef VK_RWIN
+inline constexpr WPARAM VK_RWIN = 0x5C;
+#endif
+#ifndef VK_APPS
+inline constexpr WPARAM VK_APPS = 0x5D;
 #endif
 #ifndef VK_NUMPAD0
 inline constexpr WPARAM VK_NUMPAD0 = 0x60;

@@ -11,7 +11,12 @@ namespace vyn {
 
 namespace {
 
-constinit TTextureSettings Settings;
+// Constant-initialised wherever std::vector's constructor is constexpr; the browser build's older
+// standard library lacks that, and there the zero-filled record needs no constructor run anyway.
+#if defined(__cpp_lib_constexpr_vector)
+constinit
+#endif
+    TTextureSettings Settings;
 
 // The row alignment every buffer of the framework is laid out for.
 constexpr GLint DefaultAlignment = 4;

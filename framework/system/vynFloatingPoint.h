@@ -28,9 +28,9 @@ class FloatingPointGuard {
 
   private:
     std::fenv_t Saved;
-    // x86 only: the x87 control word and MXCSR.
-    uint16_t SavedX87 = 0;
-    uint32_t SavedSse = 0;
+    // x86 only: the x87 control word and MXCSR (unread elsewhere, such as in WebAssembly).
+    [[maybe_unused]] uint16_t SavedX87 = 0;
+    [[maybe_unused]] uint32_t SavedSse = 0;
 };
 
 } // namespace vyn

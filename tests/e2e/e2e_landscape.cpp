@@ -182,8 +182,10 @@ TEST_F(LandscapeDemo, ArrowsTiltTheSceneOtherKeysDoNothingAndAResizeUndoesTheTil
     ExpectSamePicture(first, window.CaptureSettled(SettleTimeout), "after other keys");
 
     window.Press(Repeated("Left", QuarterTurnPresses));
-    const PictureDifference turned =
-        Compare(first, window.CaptureSettled(SettleTimeout), TiltLevels);
+    const Picture quarterTurn = window.CaptureSettled(SettleTimeout);
+    // docs/landscape-tilted.png: what the browser's page must show after the same presses.
+    SaveForTheReadme(quarterTurn, "landscape-tilted");
+    const PictureDifference turned = Compare(first, quarterTurn, TiltLevels);
     EXPECT_GT(static_cast<double>(turned.PixelsOverTolerance), TiltedPixelShare * pixels);
 
     window.Press(Repeated("Right", QuarterTurnPresses));

@@ -81,6 +81,17 @@ ScanCode ScanCodeOfVirtualKey(WPARAM virtualKey) {
     return virtualKey < 256 ? ScanCodes()[virtualKey] : ScanCode{};
 }
 
+KeyEntry KeypadKeyWithoutNumLock(int digit) {
+    static constexpr WPARAM navigation[] = {VK_INSERT, VK_END,   VK_DOWN,  VK_NEXT,
+                                            VK_LEFT,   VK_CLEAR, VK_RIGHT, VK_HOME,
+                                            VK_UP,     VK_PRIOR, VK_DELETE};
+    static constexpr BYTE scanCodes[] = {0x52, 0x4F, 0x50, 0x51, 0x4B, 0x4C,
+                                         0x4D, 0x47, 0x48, 0x49, 0x53};
+    if (digit < 0 || digit > 10)
+        return KeyEntry{};
+    return KeyEntry{navigation[digit], ScanCode{scanCodes[digit], false}};
+}
+
 InputMessage KeyMessage(const KeyEvent& event) {
     // Releasing Alt itself is a system key too, though Alt is no longer held.
     const bool altKey =

@@ -24,6 +24,17 @@ struct ScanCode {
 /// The scan code of a US-layout PC keyboard for a virtual key; a zero code for a key it lacks.
 ScanCode ScanCodeOfVirtualKey(WPARAM virtualKey);
 
+/// A key as a backend's table gives it: the virtual key and, where it is not the virtual key's
+/// usual one, the scan code.
+struct KeyEntry {
+    WPARAM VirtualKey = 0; ///< The key: VK_* or the letter or digit; 0 for a key Windows lacks.
+    ScanCode Scan{};       ///< Zero: the scan code Windows reports for the virtual key.
+};
+
+/// What a keypad key stands for with NumLock off: `digit` 0 to 9 are the navigation keys (not
+/// extended), 10 is the point, Delete.
+KeyEntry KeypadKeyWithoutNumLock(int digit);
+
 /// The modifiers that decide between key and system-key messages.
 struct KeyModifiers {
     bool Alt = false;     ///< Either Alt key is held.

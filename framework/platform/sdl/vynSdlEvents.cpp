@@ -14,23 +14,11 @@ namespace vyn {
 
 namespace {
 
-struct KeyEntry {
-    WPARAM VirtualKey = 0;
-    // Zero: the scan code Windows reports for the virtual key.
-    ScanCode Scan{};
-};
-
 struct KeyMapping {
     SDL_Scancode Code;
     WPARAM VirtualKey;
     ScanCode Scan = {};
 };
-
-constexpr WPARAM VK_SNAPSHOT = 0x2C;
-constexpr WPARAM VK_CLEAR = 0x0C;
-constexpr WPARAM VK_LWIN = 0x5B;
-constexpr WPARAM VK_RWIN = 0x5C;
-constexpr WPARAM VK_APPS = 0x5D;
 
 // Keys whose code is not a run of letters, digits or function keys. Right-hand modifiers share
 // the virtual key of the left one and differ in their scan code, as on Windows.
@@ -83,11 +71,6 @@ const KeyMapping NamedKeys[] = {
     {SDL_SCANCODE_APPLICATION, VK_APPS, {0x5D, true}},
 };
 
-// With NumLock off the keypad's digits and point are the navigation keys (not extended).
-constexpr WPARAM KeypadNavigation[] = {VK_INSERT, VK_END,   VK_DOWN, VK_NEXT, VK_LEFT,
-                                       VK_CLEAR,  VK_RIGHT, VK_HOME, VK_UP,   VK_PRIOR};
-constexpr BYTE KeypadScanCodes[] = {0x52, 0x4F, 0x50, 0x51, 0x4B, 0x4C, 0x4D, 0x47, 0x48, 0x49};
-
 const std::array<KeyEntry, SDL_NUM_SCANCODES>& KeyTable() {
     static const auto table = [] {
         std::array<KeyEntry, SDL_NUM_SCANCODES> built{};
@@ -117,11 +100,10 @@ int KeypadDigit(SDL_Scancode code) {
 }
 
 KeyEntry KeyOf(SDL_Scancode code, bool numLock) {
-    const int digit = KeypadDigit(code);
+    // With NumLock off the keypad's digits and point are the navigation keys.
+    const int digit = code == SDL_SCANCODE_KP_PERIOD ? 10 : KeypadDigit(code);
     if (digit >= 0 && !numLock)
-        return KeyEntry{KeypadNavigation[digit], ScanCode{KeypadScanCodes[digit], false}};
-    if (code == SDL_SCANCODE_KP_PERIOD && !numLock)
-        return KeyEntry{VK_DELETE, ScanCode{0x53, false}};
+        return KeypadKeyWithoutNumLock(digit);
     if (code < 0 || code >= SDL_NUM_SCANCODES)
         return KeyEntry{};
     return KeyTable()[code];

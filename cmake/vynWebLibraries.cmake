@@ -1,0 +1,65 @@
+# The web build's OpenGL 1.x and GLU, linked into the program instead of opened at run time:
+# gl4es (third_party/gl4es), which draws OpenGL 1.x through WebGL, and the few files of SGI's GLU
+# (third_party/mesa-glu) that the framework's GLU entry points need. Their own sources stay as
+# they were vendored; the flags below are what gl4es's own CMake sets for an Emscripten build
+# with NOX11, NOEGL and STATICLIB, so that its build files (which write into the source tree and
+# add tests of traces not vendored) are not needed.
+set(VYN_GL4ES_DIR ${CMAKE_CURRENT_LIST_DIR}/../third_party/gl4es)
+file(GLOB_RECURSE VYN_GL4ES_SOURCES CONFIGURE_DEPENDS ${VYN_GL4ES_DIR}/src/gl/*.c)
+
+# Our changes to gl4es, applied at build time to copies of the files they change, which are built
+# in place of the vendored ones (third_party/gl4es-patches/README.md says what each mends).
+set(VYN_GL4ES_PATCHED_DIR ${CMAKE_BINARY_DIR}/gl4es-patched)
+file(GLOB VYN_GL4ES_PATCHES ${CMAKE_CURRENT_LIST_DIR}/../third_party/gl4es-patches/*.patch)
+set(VYN_GL4ES_PATCHED_SOURCES)
+foreach(patch IN LISTS VYN_GL4ES_PATCHES)
+  file(STRINGS ${patch} targets REGEX "^\\+\\+\\+ b/")
+  foreach(target IN LISTS targets)
+    string(REGEX REPLACE "^\\+\\+\\+ b/" "" target ${target})
+    configure_file(${VYN_GL4ES_DIR}/${target} ${VYN_GL4ES_PATCHED_DIR}/${target} COPYONLY)
+    list(REMOVE_ITEM VYN_GL4ES_SOURCES ${VYN_GL4ES_DIR}/${target})
+    list(APPEND VYN_GL4ES_PATCHED_SOURCES ${VYN_GL4ES_PATCHED_DIR}/${target})
+  endforeach()
+  execute_process(COMMAND patch -p1 --forward --quiet -i ${patch}
+    WORKING_DIRECTORY ${VYN_GL4ES_PATCHED_DIR} RESULT_VARIABLE failed)
+  if(failed)
+    message(FATAL_ERROR "gl4es: ${patch} does not apply to the vendored sources")
+  endif()
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${patch})
+endforeach()
+
+add_library(vyngl4es STATIC ${VYN_GL4ES_SOURCES} ${VYN_GL4ES_PATCHED_SOURCES}
+                            ${VYN_GL4ES_DIR}/src/glx/hardext.c)
+# src/gl first: a patched copy finds its neighbours ("init.h", "../glx/hardext.h") through it.
+target_include_directories(vyngl4es PRIVATE ${VYN_GL4ES_DIR}/src/gl ${VYN_GL4ES_DIR}/src/util
+                                             ${VYN_GL4ES_DIR}/src/glx ${VYN_GL4ES_DIR}/include)
+target_compile_definitions(vyngl4es PRIVATE NOX11 NOEGL EGL_NO_X11 STATICLIB NO_GBM DEFAULT_ES=2)
+# Third-party code: its warnings are its maintainers' business.
+target_compile_options(vyngl4es PRIVATE -std=gnu11 -w -fvisibility=hidden)
+
+set(VYN_GLU_DIR ${CMAKE_CURRENT_LIST_DIR}/../third_party/mesa-glu)
+add_library(vynglu STATIC ${VYN_GLU_DIR}/src/libutil/error.c ${VYN_GLU_DIR}/src/libutil/glue.c
+                          ${VYN_GLU_DIR}/src/libutil/mipmap.c ${VYN_GLU_DIR}/src/libutil/project.c)
+# GLU's own <GL/glu.h> first, then gl4es's <GL/gl.h>: the GL it calls is gl4es.
+target_include_directories(vynglu PRIVATE ${VYN_GLU_DIR}/include ${VYN_GLU_DIR}/src/include
+                                          ${VYN_GL4ES_DIR}/include)
+# gl4es's <GL/gl.h> asks for GL's renamed entry points, and GLU's header then renames GLU's own
+# (gluPerspective is mgluPerspective); set for every file, so that each defines what the others
+# and the framework call, whichever header it includes first.
+target_compile_definitions(vynglu PRIVATE USE_MGL_NAMESPACE=1)
+target_compile_options(vynglu PRIVATE -w)
+target_link_libraries(vynglu PUBLIC vyngl4es)
+
+# What a program on the framework links with in the browser:
+#   ASYNCIFY: the loop stays a blocking loop; SwapBuffers, WaitMessage and Sleep suspend it and
+#     give the page back to the browser (the stack they suspend on needs more than the default);
+#   FULL_ES2: gl4es draws from client-side arrays, which WebGL lacks;
+#   FORCE_FILESYSTEM and the runtime's FS: the page writes the program's files before it starts;
+#   -fexceptions: the framework reports failures by exceptions inside and catches them.
+#   ASYNCIFY_REMOVE: gl4es and GLU never reach a call that suspends (they call only WebGL), so
+#     they are left as compiled: smaller, faster and quicker to link;
+set(VYN_WEB_LINK_OPTIONS
+  -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536 "-sASYNCIFY_REMOVE=gl4es_*,fpe_*,mglu*"
+  -sFULL_ES2=1 -sALLOW_MEMORY_GROWTH=1
+  -sFORCE_FILESYSTEM=1 -sEXIT_RUNTIME=1 -sENVIRONMENT=web
+  "-sEXPORTED_RUNTIME_METHODS=[FS,addRunDependency,removeRunDependency]" -fexceptions)

@@ -1,0 +1,203 @@
+// The web backend's messages: the page's events become the window's messages, and the message
+// calls read them.
+//
+// Keys are listened to on the whole page (the canvas is the page's one window) and become
+// Windows virtual-key messages, with one WM_KEYDOWN per auto-repeat; the mouse becomes the
+// button, move and wheel messages at canvas coordinates. A button pressed on the canvas holds the
+// mouse as a desktop window does while it is down: its moves and its release reach the window
+// wherever on the page they happen. Losing the focus or being
+// hidden deactivates the window (WM_ACTIVATE, WM_KILLFOCUS), getting them back activates it.
+// Every event ends by waking a WaitMessage under way.
+#include "vynWebState.h"
+
+#include "vynWebKeys.h"
+
+#include <emscripten/emscripten.h>
+
+#include <cstring>
+
+namespace vyn {
+
+// The canvas's top-left corner in the page's viewport, where the mouse's client coordinates
+// count from.
+// clang-format off
+EM_JS(void, vyn_web_canvas_corner, (int* left, int* top), {
+    const corner = document.getElementById("canvas").getBoundingClientRect();
+    HEAP32[left >> 2] = Math.round(corner.left);
+    HEAP32[top >> 2] = Math.round(corner.top);
+});
+// clang-format on
+
+namespace {
+
+// With NumLock on, a keypad digit types its digit (or the point).
+bool TypesDigit(const EmscriptenKeyboardEvent& event) {
+    const bool oneCharacter = event.key[0] != '\0' && event.key[1] == '\0';
+    return oneCharacter && ((event.key[0] >= '0' && event.key[0] <= '9') || event.key[0] == '.' ||
+                            event.key[0] == ',');
+}
+
+void Post(const InputMessage& message) {
+    if (Web().Window != nullptr)
+        Web().System.Post(Web().Window, message.Message, message.WParam, message.LParam);
+}
+
+EM_BOOL OnKey(int type, const EmscriptenKeyboardEvent* event, void*) {
+    const KeyEntry key = WebKeyOf(event->code, TypesDigit(*event));
+    if (key.VirtualKey == 0 || Web().Window == nullptr)
+        return EM_FALSE;
+    const KeyModifiers held{event->altKey != 0, event->ctrlKey != 0};
+    const bool down = type == EMSCRIPTEN_EVENT_KEYDOWN;
+    Post(KeyMessage(KeyEvent{key.VirtualKey, down, event->repeat != 0, held, key.Scan}));
+    WakeWaiter();
+    return PageWouldUse(key.VirtualKey) ? EM_TRUE : EM_FALSE;
+}
+
+bool ButtonOf(unsigned short pageButton, MouseButton& button) {
+    // The page numbers its buttons 0 left, 1 middle, 2 right, 3 back, 4 forward.
+    constexpr MouseButton buttons[] = {MouseButton::Left, MouseButton::Middle, MouseButton::Right,
+                                       MouseButton::X1, MouseButton::X2};
+    if (pageButton >= std::size(buttons))
+        return false;
+    button = buttons[pageButton];
+    return true;
+}
+
+void TakeModifiers(const EmscriptenMouseEvent& event) {
+    Web().Mouse.Shift = event.shiftKey != 0;
+    Web().Mouse.Control = event.ctrlKey != 0;
+}
+
+bool AnyButtonHeld() {
+    const MouseState& mouse = Web().Mouse;
+    return mouse.Left || mouse.Right || mouse.Middle || mouse.X1 || mouse.X2;
+}
+
+// Presses count on the canvas only; moves and releases anywhere on the page, for a window that
+// holds the mouse or when they are over the canvas.
+EM_BOOL OnMouse(int type, const EmscriptenMouseEvent* event, void*) {
+    TakeModifiers(*event);
+    int left = 0;
+    int top = 0;
+    vyn_web_canvas_corner(&left, &top);
+    const int x = static_cast<int>(event->clientX) - left;
+    const int y = static_cast<int>(event->clientY) - top;
+    double width = 0.0;
+    double height = 0.0;
+    emscripten_get_element_css_size(CanvasSelector, &width, &height);
+    const bool overCanvas = x >= 0 && y >= 0 && x < width && y < height;
+    MouseButton button{};
+    if (type == EMSCRIPTEN_EVENT_MOUSEMOVE) {
+        if (overCanvas || AnyButtonHeld())
+            Post(MouseMoveMessage(x, y, Web().Mouse));
+    } else if (ButtonOf(event->button, button)) {
+        const bool down = type == EMSCRIPTEN_EVENT_MOUSEDOWN;
+        // A release whose press was elsewhere on the page is not the window's.
+        if (!down && !ButtonHeld(Web().Mouse, button))
+            return EM_FALSE;
+        ButtonHeld(Web().Mouse, button) = down;
+        Post(MouseButtonMessage(button, down, x, y, Web().Mouse));
+    }
+    WakeWaiter();
+    return EM_FALSE;
+}
+
+EM_BOOL OnWheel(int, const EmscriptenWheelEvent* event, void*) {
+    if (event->deltaY == 0)
+        return EM_FALSE;
+    TakeModifiers(event->mouse);
+    // The page scrolls down for a positive delta; Windows counts a notch towards the user as
+    // negative.
+    const int notches = event->deltaY > 0 ? -1 : 1;
+    Post(MouseWheelMessage(notches, static_cast<int>(event->mouse.screenX),
+                           static_cast<int>(event->mouse.screenY), Web().Mouse));
+    WakeWaiter();
+    return EM_TRUE;
+}
+
+void SetActive(bool active) {
+    const HWND window = Web().Window;
+    if (window == nullptr)
+        return;
+    if (active)
+        Web().System.Activate(window, Delivery::Post);
+    else
+        Web().System.Deactivate(window, Delivery::Post);
+    WakeWaiter();
+}
+
+EM_BOOL OnFocus(int type, const EmscriptenFocusEvent*, void*) {
+    SetActive(type == EMSCRIPTEN_EVENT_FOCUS);
+    return EM_FALSE;
+}
+
+EM_BOOL OnVisibility(int, const EmscriptenVisibilityChangeEvent* event, void*) {
+    SetActive(event->hidden == 0);
+    return EM_FALSE;
+}
+
+EM_BOOL OnFullScreen(int, const EmscriptenFullscreenChangeEvent* event, void*) {
+    const HWND window = Web().Window;
+    if (window == nullptr)
+        return EM_FALSE;
+    if (event->isFullscreen)
+        Web().System.Resize(window, event->elementWidth, event->elementHeight, Delivery::Post);
+    else
+        Web().System.Restore(window, Delivery::Post);
+    SizeCanvas(window);
+    WakeWaiter();
+    return EM_FALSE;
+}
+
+} // namespace
+
+void ListenToPage() {
+    if (Web().EventsListened)
+        return;
+    Web().EventsListened = true;
+    const char* page = EMSCRIPTEN_EVENT_TARGET_WINDOW;
+    emscripten_set_keydown_callback(page, nullptr, EM_TRUE, OnKey);
+    emscripten_set_keyup_callback(page, nullptr, EM_TRUE, OnKey);
+    emscripten_set_mousedown_callback(CanvasSelector, nullptr, EM_TRUE, OnMouse);
+    emscripten_set_mouseup_callback(page, nullptr, EM_TRUE, OnMouse);
+    emscripten_set_mousemove_callback(page, nullptr, EM_TRUE, OnMouse);
+    emscripten_set_wheel_callback(CanvasSelector, nullptr, EM_TRUE, OnWheel);
+    emscripten_set_focus_callback(page, nullptr, EM_TRUE, OnFocus);
+    emscripten_set_blur_callback(page, nullptr, EM_TRUE, OnFocus);
+    emscripten_set_visibilitychange_callback(nullptr, EM_TRUE, OnVisibility);
+    emscripten_set_fullscreenchange_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, nullptr, EM_TRUE,
+                                             OnFullScreen);
+}
+
+LRESULT VYN_WINAPI Web_SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return Web().System.Send(window, message, wParam, lParam);
+}
+
+LRESULT VYN_WINAPI Web_DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return Web().System.DefaultProcedure(window, message, wParam, lParam);
+}
+
+BOOL VYN_WINAPI Web_PeekMessageA(MSG* message, HWND window, UINT filterMin, UINT filterMax,
+                                 UINT removeFlags) {
+    // The page's events arrive by themselves, while the program waits or swaps.
+    return Web().System.Peek(message, window, filterMin, filterMax, removeFlags);
+}
+
+BOOL VYN_WINAPI Web_TranslateMessage(const MSG* message) {
+    return WindowSystem::Translate(message);
+}
+
+LRESULT VYN_WINAPI Web_DispatchMessageA(const MSG* message) {
+    return Web().System.Dispatch(message);
+}
+
+BOOL VYN_WINAPI Web_WaitMessage() {
+    // Without a window no event of the page could ever become a message.
+    if (Web().Window == nullptr)
+        return FALSE;
+    while (!Web().System.HasMessage(nullptr))
+        WaitForPageEvent();
+    return TRUE;
+}
+
+} // namespace vyn

@@ -1,0 +1,278 @@
+// The web backend's window, pixel formats, WebGL contexts and painting.
+//
+// The window is the page's canvas: its client size is the canvas's size, in CSS pixels and in
+// drawing-buffer pixels alike, so a picture is the same pixel for pixel as a desktop window's.
+// A canvas keeps the attributes of its first WebGL context, so every context of the window is
+// made with the attributes of its pixel format, which SetPixelFormat fixes once.
+#include "vynWebState.h"
+
+#include "framework/core/vynFailure.h"
+#include "framework/platform/emulation/vynPixelFormats.h"
+
+#include <gl4esinit.h>
+
+#include <algorithm>
+
+namespace vyn {
+
+namespace {
+
+// What a canvas offers: no alpha (the page would show through), depth and stencil of the usual
+// sizes, double buffering; no accumulation buffer.
+bool CanvasOffers(const PIXELFORMATDESCRIPTOR& format) {
+    return format.cColorBits == 24 && (format.dwFlags & PFD_DOUBLEBUFFER) != 0 &&
+           (format.cDepthBits == 0 || format.cDepthBits == 24) && format.cAccumBits == 0;
+}
+
+EmscriptenWebGLContextAttributes AttributesOf(const PIXELFORMATDESCRIPTOR& format) {
+    EmscriptenWebGLContextAttributes attributes;
+    emscripten_webgl_init_context_attributes(&attributes);
+    attributes.alpha = EM_FALSE;
+    attributes.depth = format.cDepthBits > 0;
+    attributes.stencil = format.cStencilBits > 0;
+    attributes.antialias = EM_FALSE;
+    attributes.majorVersion = 1;
+    attributes.minorVersion = 0;
+    return attributes;
+}
+
+WindowRecord* RecordWithFormat(HDC deviceContext) {
+    WindowRecord* record = Web().System.FindByDeviceContext(deviceContext);
+    return record != nullptr && record->PixelFormat != 0 ? record : nullptr;
+}
+
+// gl4es asks the size of the frame buffer it draws into: the canvas's drawing buffer.
+void CanvasBufferSize(int* width, int* height) {
+    emscripten_get_canvas_element_size(CanvasSelector, width, height);
+}
+
+// WebGL's entry points and extensions, for gl4es to find what the context offers.
+void* WebGLEntryPoint(const char* name) {
+    return emscripten_webgl1_get_proc_address(name);
+}
+
+// gl4es keeps one state for the page's GL; it starts once, on the first context made current.
+// Given the context's entry points, it tests what the context offers (32-bit indices, sizes
+// that are not powers of two...) instead of assuming the least.
+void StartGl4esOnce() {
+    static const bool started = [] {
+        set_getprocaddress(WebGLEntryPoint);
+        set_getmainfbsize(CanvasBufferSize);
+        initialize_gl4es();
+        return true;
+    }();
+    (void)started;
+}
+
+bool SendCreationMessages(HWND window) {
+    try {
+        return Web().System.SendCreationMessages(window);
+    } catch (...) {
+        Web().Window = nullptr;
+        throw;
+    }
+}
+
+} // namespace
+
+void SizeCanvas(HWND window) {
+    const WindowRecord* record = Web().System.Find(window);
+    if (record == nullptr || window != Web().Window)
+        return;
+    const int width = std::max<LONG>(Width(record->Client), 1);
+    const int height = std::max<LONG>(Height(record->Client), 1);
+    emscripten_set_canvas_element_size(CanvasSelector, width, height);
+    emscripten_set_element_css_size(CanvasSelector, width, height);
+}
+
+// ---- Classes and windows ----
+
+ATOM VYN_WINAPI Web_RegisterClassExA(const WNDCLASSEXA* windowClass) {
+    return Web().System.RegisterClass(windowClass);
+}
+
+BOOL VYN_WINAPI Web_UnregisterClassA(const char* className, HINSTANCE) {
+    return Web().System.UnregisterClass(className);
+}
+
+BOOL VYN_WINAPI Web_AdjustWindowRectEx(RECT* rect, DWORD style, BOOL menu, DWORD) {
+    return AdjustRectForFrame(rect, style, menu);
+}
+
+HWND VYN_WINAPI Web_CreateWindowExA(DWORD exStyle, const char* className, const char* windowName,
+                                    DWORD style, int x, int y, int width, int height, HWND, HMENU,
+                                    HINSTANCE, void*) {
+    WindowSystem& system = Web().System;
+    if (system.FindClass(className) == nullptr) {
+        Fail("CreateWindowExA failed: the window class is not registered");
+        return nullptr;
+    }
+    if (Web().Window != nullptr) {
+        Fail("CreateWindowExA failed: the page has one canvas: one window at a time");
+        return nullptr;
+    }
+    const RECT client = ClientRectOfWindow(RECT{x, y, x + width, y + height}, style);
+    const HWND window = system.AddWindow(className, windowName, style, exStyle, client);
+    Web().Window = window;
+    SizeCanvas(window);
+    emscripten_set_window_title(windowName ? windowName : "");
+    ListenToPage();
+    if (!SendCreationMessages(window)) {
+        Web().Window = nullptr;
+        system.DestroyWindow(window);
+        Fail("CreateWindowExA failed: the window procedure refused WM_CREATE");
+        return nullptr;
+    }
+    if (style & WS_VISIBLE)
+        Web_ShowWindow(window, SW_SHOW);
+    return window;
+}
+
+BOOL VYN_WINAPI Web_DestroyWindow(HWND window) {
+    if (!Web().System.DestroyWindow(window))
+        return FALSE;
+    if (Web().Window == window)
+        Web().Window = nullptr;
+    return TRUE;
+}
+
+BOOL VYN_WINAPI Web_ShowWindow(HWND window, int command) {
+    if (Web().System.Find(window) == nullptr)
+        return FALSE;
+    const BOOL wasVisible = Web().System.Show(window, command, WebScreenArea());
+    ApplyFullScreen(window);
+    SizeCanvas(window);
+    return wasVisible;
+}
+
+BOOL VYN_WINAPI Web_SetForegroundWindow(HWND window) {
+    return Web().System.Foreground(window);
+}
+
+HWND VYN_WINAPI Web_SetFocus(HWND window) {
+    return Web().System.SetFocus(window);
+}
+
+BOOL VYN_WINAPI Web_UpdateWindow(HWND window) {
+    return Web().System.Update(window);
+}
+
+BOOL VYN_WINAPI Web_InvalidateRect(HWND window, const RECT* rect, BOOL) {
+    return Web().System.Invalidate(window, rect);
+}
+
+BOOL VYN_WINAPI Web_SetWindowTextA(HWND window, const char* text) {
+    return Web().System.SetCaption(window, text);
+}
+
+// ---- Painting and device contexts ----
+
+HDC VYN_WINAPI Web_BeginPaint(HWND window, PAINTSTRUCT* paint) {
+    return Web().System.BeginPaint(window, paint);
+}
+
+BOOL VYN_WINAPI Web_EndPaint(HWND window, const PAINTSTRUCT* paint) {
+    return Web().System.EndPaint(window, paint);
+}
+
+HDC VYN_WINAPI Web_GetDC(HWND window) {
+    return Web().System.DeviceContextOf(window);
+}
+
+int VYN_WINAPI Web_ReleaseDC(HWND window, HDC deviceContext) {
+    return Web().System.ReleaseDeviceContext(window, deviceContext);
+}
+
+BOOL VYN_WINAPI Web_DeleteDC(HDC deviceContext) {
+    return Web().System.DeleteDeviceContext(deviceContext);
+}
+
+// ---- Pixel formats ----
+
+int VYN_WINAPI Web_ChoosePixelFormat(HDC deviceContext, const PIXELFORMATDESCRIPTOR* descriptor) {
+    if (Web().System.FindByDeviceContext(deviceContext) == nullptr || descriptor == nullptr)
+        return 0;
+    for (int format : RankPixelFormats(*descriptor))
+        if (CanvasOffers(PixelFormatAt(format)))
+            return format;
+    return 0;
+}
+
+BOOL VYN_WINAPI Web_SetPixelFormat(HDC deviceContext, int format, const PIXELFORMATDESCRIPTOR*) {
+    WindowRecord* record = Web().System.FindByDeviceContext(deviceContext);
+    if (record == nullptr || format < 1 || format > PixelFormatCount())
+        return FALSE;
+    if (record->PixelFormat != 0)
+        return record->PixelFormat == format ? TRUE : FALSE;
+    if (!CanvasOffers(PixelFormatAt(format)))
+        return Fail("SetPixelFormat failed: a canvas has no pixel format " +
+                    std::to_string(format) + " (24-bit colour without alpha only)");
+    record->PixelFormat = format;
+    return TRUE;
+}
+
+int VYN_WINAPI Web_DescribePixelFormat(HDC deviceContext, int format, UINT size,
+                                       PIXELFORMATDESCRIPTOR* descriptor) {
+    if (Web().System.FindByDeviceContext(deviceContext) == nullptr)
+        return 0;
+    return DescribePixelFormatOfTable(format, size, descriptor);
+}
+
+BOOL VYN_WINAPI Web_SwapBuffers(HDC deviceContext) {
+    const WindowRecord* record = RecordWithFormat(deviceContext);
+    if (record == nullptr || Web().Current == nullptr || record->Handle != Web().Window)
+        return FALSE;
+    // The browser shows what was drawn once the program gives the page back.
+    WaitForAnimationFrame();
+    return TRUE;
+}
+
+// ---- GL contexts ----
+
+HGLRC VYN_WINAPI Web_wglCreateContext(HDC deviceContext) {
+    const WindowRecord* record = RecordWithFormat(deviceContext);
+    if (record == nullptr || record->Handle != Web().Window)
+        return nullptr;
+    const EmscriptenWebGLContextAttributes attributes =
+        AttributesOf(PixelFormatAt(record->PixelFormat));
+    const EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context =
+        emscripten_webgl_create_context(CanvasSelector, &attributes);
+    if (context <= 0) {
+        Fail("wglCreateContext failed: the browser gives the canvas no WebGL context (error " +
+             std::to_string(context) + ")");
+        return nullptr;
+    }
+    const auto handle = reinterpret_cast<HGLRC>(Web().NextContext++);
+    Web().Contexts[handle] = WebContext{context, record->PixelFormat};
+    return handle;
+}
+
+BOOL VYN_WINAPI Web_wglMakeCurrent(HDC deviceContext, HGLRC context) {
+    if (context == nullptr) {
+        emscripten_webgl_make_context_current(0);
+        Web().Current = nullptr;
+        return TRUE;
+    }
+    const auto found = Web().Contexts.find(context);
+    const WindowRecord* record = RecordWithFormat(deviceContext);
+    if (found == Web().Contexts.end() || record == nullptr ||
+        record->PixelFormat != found->second.PixelFormat ||
+        emscripten_webgl_make_context_current(found->second.Context) != EMSCRIPTEN_RESULT_SUCCESS)
+        return FALSE;
+    Web().Current = context;
+    StartGl4esOnce();
+    return TRUE;
+}
+
+BOOL VYN_WINAPI Web_wglDeleteContext(HGLRC context) {
+    const auto found = Web().Contexts.find(context);
+    if (found == Web().Contexts.end())
+        return FALSE;
+    if (Web().Current == context)
+        Web_wglMakeCurrent(nullptr, nullptr);
+    emscripten_webgl_destroy_context(found->second.Context);
+    Web().Contexts.erase(found);
+    return TRUE;
+}
+
+} // namespace vyn

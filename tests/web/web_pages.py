@@ -1,0 +1,218 @@
+#!/usr/bin/python3
+"""The browser build's pages end to end, in Debian's headless Chromium driven by chromedriver.
+
+    web_pages.py SITE_DIR REFERENCE_DIR
+
+Serves SITE_DIR (make web's build-web/site) on 127.0.0.1 and loads each page as a visitor would.
+Pictures are compared with the Linux programs' own captures under Xvfb, the ones the end-to-end
+suites keep for the README (REFERENCE_DIR, docs/), by ImageMagick's mean absolute error.
+"""
+import functools
+import http.server
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+import unittest
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.keys import Keys
+
+SITE, REFERENCES = sys.argv[1], sys.argv[2]
+# The pictures may differ by rounding in the rasteriser, not by what they show.
+MAE_LIMIT = 0.02
+CHROMIUM_FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
+                  "--no-first-run", "--disable-background-networking",
+                  "--disable-component-update", "--disable-sync", "--window-size=640,640",
+                  "--force-device-scale-factor=1", "--enable-unsafe-swiftshader"]
+
+
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
+def serve(folder):
+    """A static server of `folder` on 127.0.0.1 at a free port; returns it and its address."""
+    handler = functools.partial(QuietHandler, directory=folder)
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server, "http://127.0.0.1:%d/" % server.server_address[1]
+
+
+def mean_absolute_error(first, second):
+    """ImageMagick's normalised MAE of two same-sized pictures (0 to 1)."""
+    result = subprocess.run(["compare", "-metric", "MAE", first, second, "null:"],
+                            capture_output=True, text=True, timeout=60)
+    return float(re.search(r"\(([0-9.e+-]+)\)", result.stderr).group(1))
+
+
+class Page:
+    """One page in a fresh headless Chromium, with its console."""
+
+    def __init__(self, address):
+        options = webdriver.ChromeOptions()
+        options.binary_location = "/usr/bin/chromium"
+        self.profile = tempfile.mkdtemp()
+        for flag in CHROMIUM_FLAGS + ["--user-data-dir=" + self.profile]:
+            options.add_argument(flag)
+        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+        self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        self.driver.set_page_load_timeout(60)
+        self.driver.get(address)
+        self.console = []
+
+    def close(self):
+        self.driver.quit()
+        shutil.rmtree(self.profile, ignore_errors=True)
+
+    def frame_rate(self, name, timeout=60):
+        """N of the caption "name [N FPS]" once N > 0; None if it never is."""
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            found = re.fullmatch(re.escape(name) + r" \[(\d+) FPS\]", self.driver.title)
+            if found and int(found.group(1)) > 0:
+                return int(found.group(1))
+            time.sleep(0.25)
+        return None
+
+    def wait_title(self, title, timeout=30):
+        """Whether the page's title becomes `title` within the time."""
+        deadline = time.time() + timeout
+        while self.driver.title != title and time.time() < deadline:
+            time.sleep(0.25)
+        return self.driver.title == title
+
+    def canvas(self):
+        return self.driver.find_element("id", "canvas")
+
+    def picture(self, file_name):
+        """The canvas as the page shows it, after two more frames, as a PNG file."""
+        time.sleep(0.5)
+        self.canvas().screenshot(file_name)
+        return file_name
+
+    def press(self, key, times=1):
+        actions = ActionChains(self.driver)
+        for _ in range(times):
+            actions.send_keys(key)
+        actions.perform()
+
+    def output(self):
+        return self.driver.execute_script("return document.getElementById('vyn-output').textContent")
+
+    def errors(self):
+        self.console += self.driver.get_log("browser")
+        return [entry["message"] for entry in self.console
+                if entry["level"] == "SEVERE" and "favicon.ico" not in entry["message"]]
+
+
+class WebPages(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.server, cls.address = serve(SITE)
+        cls.work = tempfile.mkdtemp()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.server.shutdown()
+        shutil.rmtree(cls.work, ignore_errors=True)
+
+    def open(self, page):
+        opened = Page(self.address + page)
+        self.addCleanup(opened.close)
+        return opened
+
+    def expect_picture(self, page, reference, when):
+        shown = page.picture(os.path.join(self.work, re.sub(r"\W+", "-", when) + ".png"))
+        error = mean_absolute_error(shown, os.path.join(REFERENCES, reference))
+        self.assertLess(error, MAE_LIMIT, "%s against the Linux capture %s" % (when, reference))
+
+    def check_landscape(self, page):
+        self.assertIsNotNone(page.frame_rate("vynSingleWindow"), "the caption never counts frames")
+        self.assertEqual(page.canvas().size, {"width": 400, "height": 300})
+        self.expect_picture(page, "landscape.png", "first picture")
+        page.press(Keys.ARROW_LEFT, 60)
+        self.expect_picture(page, "landscape-tilted.png", "after 60 Left presses")
+        self.assertEqual(page.errors(), [])
+
+    def test_landscape_draws_the_linux_pictures(self):
+        self.check_landscape(self.open("landscape.html"))
+
+    def test_retained_landscape_draws_the_linux_pictures(self):
+        self.check_landscape(self.open("landscape.html?arg=--retained"))
+
+    def test_an_unfocused_page_draws_nothing_until_it_has_the_focus_again(self):
+        page = self.open("minimal.html")
+        self.assertIsNotNone(page.frame_rate("minimal"))
+        page.driver.execute_script("window.dispatchEvent(new FocusEvent('blur'))")
+        self.assertTrue(page.wait_title("minimal [0 FPS]", timeout=10), page.driver.title)
+        time.sleep(1.5)
+        self.assertEqual(page.driver.title, "minimal [0 FPS]", "frames drawn while unfocused")
+        page.driver.execute_script("window.dispatchEvent(new FocusEvent('focus'))")
+        self.assertIsNotNone(page.frame_rate("minimal", timeout=10), "no frames once refocused")
+
+    def test_minimal_draws_the_linux_picture(self):
+        page = self.open("minimal.html")
+        self.assertIsNotNone(page.frame_rate("minimal"))
+        self.expect_picture(page, "minimal.png", "minimal's picture")
+        self.assertEqual(page.errors(), [])
+
+    def test_model_viewer_turns_with_the_arrows(self):
+        page = self.open("model-viewer.html")
+        self.assertIsNotNone(page.frame_rate("model-viewer"))
+        first = page.picture(os.path.join(self.work, "model.png"))
+        page.press(Keys.ARROW_LEFT, 20)
+        turned = page.picture(os.path.join(self.work, "model-turned.png"))
+        self.assertGreater(mean_absolute_error(first, turned), MAE_LIMIT)
+        self.assertEqual(page.errors(), [])
+
+    def test_a_drag_released_outside_the_canvas_ends_there(self):
+        page = self.open("model-viewer.html")
+        self.assertIsNotNone(page.frame_rate("model-viewer"))
+        first = page.picture(os.path.join(self.work, "drag-first.png"))
+        outside = page.driver.find_element("tag name", "p")
+        ActionChains(page.driver).move_to_element(page.canvas()).click_and_hold() \
+            .move_by_offset(60, 0).move_to_element(outside).release().perform()
+        released = page.picture(os.path.join(self.work, "drag-released.png"))
+        self.assertGreater(mean_absolute_error(first, released), MAE_LIMIT, "the drag did not turn")
+        ActionChains(page.driver).move_to_element(page.canvas()).move_by_offset(80, 40).perform()
+        after = page.picture(os.path.join(self.work, "drag-after.png"))
+        self.assertLess(mean_absolute_error(released, after), MAE_LIMIT,
+                        "the model still turns with the mouse after the release")
+
+    def test_texture_viewer_steps_over_refused_files(self):
+        page = self.open("texture-viewer.html")
+        # By name: badrle.bmp (refused), pal1.bmp, pal4.bmp, pal8.bmp, rgb24.bmp, shortfile.bmp
+        # (refused); the caption names the file shown, and the steps go round the folder.
+        self.assertTrue(page.wait_title("pal8.bmp"), page.driver.title)
+        for key, shown in [(Keys.ARROW_RIGHT, "rgb24.bmp"), (Keys.ARROW_RIGHT, "pal1.bmp"),
+                           (Keys.ARROW_LEFT, "rgb24.bmp")]:
+            page.press(key)
+            self.assertTrue(page.wait_title(shown), "%s after %r" % (page.driver.title, key))
+
+    def test_missing_data_is_named_in_one_line(self):
+        site = os.path.join(self.work, "site")
+        shutil.copytree(SITE, site)
+        os.remove(os.path.join(site, "data", "landscape", "pv.cppa2"))
+        server, address = serve(site)
+        self.addCleanup(server.shutdown)
+        page = Page(address + "landscape.html")
+        self.addCleanup(page.close)
+        deadline = time.time() + 60
+        while not page.output() and time.time() < deadline:
+            time.sleep(0.25)
+        lines = page.output().strip().splitlines()
+        self.assertEqual(len(lines), 1, page.output())
+        self.assertRegex(lines[0], r"^landscape: pv\.cppa2: ")
+        self.assertTrue(any(lines[0] in message for message in page.errors()), page.console)
+
+
+if __name__ == "__main__":
+    unittest.main(argv=sys.argv[:1], verbosity=2)

@@ -10,7 +10,9 @@
 //   - WebGL contexts for the pixel formats a canvas has (24-bit colour, 24-bit depth or none,
 //     8-bit stencil or none, double-buffered), with gl4es started on the first one made current;
 //   - SwapBuffers, WaitMessage and Sleep suspend the program (ASYNCIFY) and give the page back to
-//     the browser: SwapBuffers until the next animation frame, so one frame per display refresh;
+//     the browser: SwapBuffers until the next animation frame, so one frame per display refresh
+//     (the swap interval counts animation frames: 0 gives the page back without waiting for one,
+//     2 waits for two; the adaptive -1 waits for one, as a page cannot tear);
 //     WaitMessage until an event of the page arrives, without using the processor meanwhile;
 //   - the multimedia timer on the browser's timers (its callbacks run between frames, on the
 //     page's one thread);
@@ -85,6 +87,10 @@ void WakeWaiter() {
 
 void WaitForAnimationFrame() {
     vyn_web_wait_frame();
+}
+
+void YieldToPage() {
+    emscripten_sleep(0);
 }
 
 void WaitForPageEvent() {

@@ -5,7 +5,7 @@
 // whatever the keyboard layout, as the SDL backend's do. No browser call is made here.
 #pragma once
 
-#include "framework/platform/emulation/vynInputMessages.h"
+#include "../emulation/vynInputMessages.h"
 
 #include <string_view>
 

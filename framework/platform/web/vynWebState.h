@@ -7,9 +7,9 @@
 // calls; vynWebBackend.cpp fills the table. Everything runs on the page's one thread.
 #pragma once
 
-#include "framework/platform/emulation/vynInputMessages.h"
-#include "framework/platform/emulation/vynWindowSystem.h"
-#include "framework/platform/vynPlatform.h"
+#include "../emulation/vynInputMessages.h"
+#include "../emulation/vynWindowSystem.h"
+#include "../vynPlatform.h"
 
 #include <emscripten/html5.h>
 
@@ -23,6 +23,9 @@ inline constexpr const char* CanvasSelector = "#canvas";
 struct WebContext {
     EMSCRIPTEN_WEBGL_CONTEXT_HANDLE Context = 0;
     int PixelFormat = 0;
+    // Animation frames each swap waits for: 1 as the browser paces a page, 0 for none (the swap
+    // still gives the page back, at once); wglSwapIntervalEXT sets it.
+    int SwapInterval = 1;
 };
 
 struct WebState {
@@ -44,6 +47,8 @@ void ListenToPage();
 void WakeWaiter();
 // Suspends the program (the page goes on) until the next animation frame, or until WakeWaiter.
 void WaitForAnimationFrame();
+// Gives the page back to the browser for a moment: whatever the page has waiting runs.
+void YieldToPage();
 void WaitForPageEvent();
 // The screen's size, where a maximised window goes.
 RECT WebScreenArea();

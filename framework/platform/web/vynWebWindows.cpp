@@ -223,7 +223,11 @@ BOOL VYN_WINAPI Web_SwapBuffers(HDC deviceContext) {
     if (record == nullptr || Web().Current == nullptr || record->Handle != Web().Window)
         return FALSE;
     // The browser shows what was drawn once the program gives the page back.
-    WaitForAnimationFrame();
+    const int interval = Web().Contexts[Web().Current].SwapInterval;
+    if (interval == 0)
+        YieldToPage();
+    for (int frame = 0; frame < interval; ++frame)
+        WaitForAnimationFrame();
     return TRUE;
 }
 
@@ -243,7 +247,7 @@ HGLRC VYN_WINAPI Web_wglCreateContext(HDC deviceContext) {
         return nullptr;
     }
     const auto handle = reinterpret_cast<HGLRC>(Web().NextContext++);
-    Web().Contexts[handle] = WebContext{context, record->PixelFormat};
+    Web().Contexts[handle] = WebContext{context, record->PixelFormat, 1};
     return handle;
 }
 
@@ -272,6 +276,13 @@ BOOL VYN_WINAPI Web_wglDeleteContext(HGLRC context) {
         Web_wglMakeCurrent(nullptr, nullptr);
     emscripten_webgl_destroy_context(found->second.Context);
     Web().Contexts.erase(found);
+    return TRUE;
+}
+
+BOOL VYN_WINAPI Web_wglSwapIntervalEXT(int interval) {
+    if (Web().Current == nullptr)
+        return Fail("wglSwapIntervalEXT failed: no OpenGL context is current");
+    Web().Contexts[Web().Current].SwapInterval = interval < 0 ? 1 : interval;
     return TRUE;
 }
 

@@ -34,7 +34,7 @@ case "$target" in
                      render resources window testing; do
             sources+=("$repo/framework/$layer"/*.cpp)
         done
-        read -r -a libraries <<< "$(pkg-config --cflags --libs sdl2) -ldl -pthread" ;;
+        read -r -a libraries <<< "-isystem $repo/third_party/stb $(pkg-config --cflags --libs sdl2) -ldl -pthread" ;;
     *) echo "unknown fuzz target: $target" >&2; exit 2 ;;
 esac
 

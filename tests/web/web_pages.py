@@ -164,6 +164,16 @@ class WebPages(unittest.TestCase):
         self.expect_picture(page, "minimal.png", "minimal's picture")
         self.assertEqual(page.errors(), [])
 
+    def test_lit_cube_spins_from_its_picture_at_most_60_frames_a_second(self):
+        page = self.open("lit-cube.html")
+        rate = page.frame_rate("lit-cube")
+        self.assertIsNotNone(rate, "the caption never counts frames")
+        self.assertLessEqual(rate, 61, "the frame-rate limit does not hold in the page")
+        first = page.picture(os.path.join(self.work, "cube.png"))
+        later = page.picture(os.path.join(self.work, "cube-later.png"))
+        self.assertGreater(mean_absolute_error(first, later), 0, "the cube does not spin")
+        self.assertEqual(page.errors(), [])
+
     def test_model_viewer_turns_with_the_arrows(self):
         page = self.open("model-viewer.html")
         self.assertIsNotNone(page.frame_rate("model-viewer"))

@@ -2,6 +2,7 @@
 #include "vynSdlState.h"
 
 #include "framework/core/vynFailure.h"
+#include "framework/platform/emulation/vynEmulatedCalls.h"
 
 #include <dlfcn.h>
 #include <unistd.h>
@@ -21,6 +22,9 @@
 #endif
 
 namespace vyn {
+
+// The calls the shared window system answers alone.
+VYN_EMULATED_CALLS(Sdl_, Sdl().System)
 
 namespace {
 

@@ -290,26 +290,10 @@ bool PumpSdlEvents(bool block) {
     return delivered;
 }
 
-LRESULT VYN_WINAPI Sdl_SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return Sdl().System.Send(window, message, wParam, lParam);
-}
-
-LRESULT VYN_WINAPI Sdl_DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return Sdl().System.DefaultProcedure(window, message, wParam, lParam);
-}
-
 BOOL VYN_WINAPI Sdl_PeekMessageA(MSG* message, HWND window, UINT filterMin, UINT filterMax,
                                  UINT removeFlags) {
     PumpSdlEvents(false);
     return Sdl().System.Peek(message, window, filterMin, filterMax, removeFlags);
-}
-
-BOOL VYN_WINAPI Sdl_TranslateMessage(const MSG* message) {
-    return WindowSystem::Translate(message);
-}
-
-LRESULT VYN_WINAPI Sdl_DispatchMessageA(const MSG* message) {
-    return Sdl().System.Dispatch(message);
 }
 
 BOOL VYN_WINAPI Sdl_WaitMessage() {

@@ -121,13 +121,6 @@ LONG ChangeToMode(const DEVMODEA& mode) {
 
 // ---- Process and cursors ----
 
-HINSTANCE VYN_WINAPI Sdl_GetModuleHandleA(const char* moduleName) {
-    // Only the program's own module is known; its handle is any fixed, non-null value.
-    static const char program = 0;
-    return moduleName == nullptr ? reinterpret_cast<HINSTANCE>(const_cast<char*>(&program))
-                                 : nullptr;
-}
-
 void VYN_WINAPI Sdl_Sleep(DWORD milliseconds) {
     SDL_Delay(milliseconds);
 }

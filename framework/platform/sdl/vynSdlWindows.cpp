@@ -150,18 +150,6 @@ bool SendCreationMessages(HWND window) {
 
 // ---- Classes and windows ----
 
-ATOM VYN_WINAPI Sdl_RegisterClassExA(const WNDCLASSEXA* windowClass) {
-    return Sdl().System.RegisterClass(windowClass);
-}
-
-BOOL VYN_WINAPI Sdl_UnregisterClassA(const char* className, HINSTANCE) {
-    return Sdl().System.UnregisterClass(className);
-}
-
-BOOL VYN_WINAPI Sdl_AdjustWindowRectEx(RECT* rect, DWORD style, BOOL menu, DWORD) {
-    return AdjustRectForFrame(rect, style, menu);
-}
-
 HWND VYN_WINAPI Sdl_CreateWindowExA(DWORD exStyle, const char* className, const char* windowName,
                                     DWORD style, int x, int y, int width, int height, HWND, HMENU,
                                     HINSTANCE, void*) {
@@ -229,40 +217,6 @@ HWND VYN_WINAPI Sdl_SetFocus(HWND window) {
     return previous;
 }
 
-BOOL VYN_WINAPI Sdl_UpdateWindow(HWND window) {
-    return Sdl().System.Update(window);
-}
-
-BOOL VYN_WINAPI Sdl_InvalidateRect(HWND window, const RECT* rect, BOOL) {
-    return Sdl().System.Invalidate(window, rect);
-}
-
-BOOL VYN_WINAPI Sdl_SetWindowTextA(HWND window, const char* text) {
-    return Sdl().System.SetCaption(window, text);
-}
-
-// ---- Painting and device contexts ----
-
-HDC VYN_WINAPI Sdl_BeginPaint(HWND window, PAINTSTRUCT* paint) {
-    return Sdl().System.BeginPaint(window, paint);
-}
-
-BOOL VYN_WINAPI Sdl_EndPaint(HWND window, const PAINTSTRUCT* paint) {
-    return Sdl().System.EndPaint(window, paint);
-}
-
-HDC VYN_WINAPI Sdl_GetDC(HWND window) {
-    return Sdl().System.DeviceContextOf(window);
-}
-
-int VYN_WINAPI Sdl_ReleaseDC(HWND window, HDC deviceContext) {
-    return Sdl().System.ReleaseDeviceContext(window, deviceContext);
-}
-
-BOOL VYN_WINAPI Sdl_DeleteDC(HDC deviceContext) {
-    return Sdl().System.DeleteDeviceContext(deviceContext);
-}
-
 // ---- Pixel formats ----
 
 int VYN_WINAPI Sdl_ChoosePixelFormat(HDC deviceContext, const PIXELFORMATDESCRIPTOR* descriptor) {
@@ -293,13 +247,6 @@ BOOL VYN_WINAPI Sdl_SetPixelFormat(HDC deviceContext, int format, const PIXELFOR
     record->PixelFormat = format;
     ApplyFullScreen(record->Handle);
     return TRUE;
-}
-
-int VYN_WINAPI Sdl_DescribePixelFormat(HDC deviceContext, int format, UINT size,
-                                       PIXELFORMATDESCRIPTOR* descriptor) {
-    if (Sdl().System.FindByDeviceContext(deviceContext) == nullptr)
-        return 0;
-    return DescribePixelFormatOfTable(format, size, descriptor);
 }
 
 BOOL VYN_WINAPI Sdl_SwapBuffers(HDC deviceContext) {

@@ -28,9 +28,14 @@
 //     never does.
 #include "vynWebState.h"
 
+#include "framework/platform/emulation/vynEmulatedCalls.h"
+
 #include <emscripten/emscripten.h>
 
 namespace vyn {
+
+// The calls the shared window system answers alone.
+VYN_EMULATED_CALLS(Web_, Web().System)
 
 namespace {
 

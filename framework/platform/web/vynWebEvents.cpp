@@ -169,26 +169,10 @@ void ListenToPage() {
                                              OnFullScreen);
 }
 
-LRESULT VYN_WINAPI Web_SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return Web().System.Send(window, message, wParam, lParam);
-}
-
-LRESULT VYN_WINAPI Web_DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return Web().System.DefaultProcedure(window, message, wParam, lParam);
-}
-
 BOOL VYN_WINAPI Web_PeekMessageA(MSG* message, HWND window, UINT filterMin, UINT filterMax,
                                  UINT removeFlags) {
     // The page's events arrive by themselves, while the program waits or swaps.
     return Web().System.Peek(message, window, filterMin, filterMax, removeFlags);
-}
-
-BOOL VYN_WINAPI Web_TranslateMessage(const MSG* message) {
-    return WindowSystem::Translate(message);
-}
-
-LRESULT VYN_WINAPI Web_DispatchMessageA(const MSG* message) {
-    return Web().System.Dispatch(message);
 }
 
 BOOL VYN_WINAPI Web_WaitMessage() {

@@ -54,13 +54,6 @@ EM_ASYNC_JS(void, vyn_web_sleep, (double milliseconds), {
 
 // ---- Process and cursors ----
 
-HINSTANCE VYN_WINAPI Web_GetModuleHandleA(const char* moduleName) {
-    // Only the program's own module is known; its handle is any fixed, non-null value.
-    static const char program = 0;
-    return moduleName == nullptr ? reinterpret_cast<HINSTANCE>(const_cast<char*>(&program))
-                                 : nullptr;
-}
-
 void VYN_WINAPI Web_Sleep(DWORD milliseconds) {
     vyn_web_sleep(milliseconds);
 }

@@ -87,18 +87,6 @@ void SizeCanvas(HWND window) {
 
 // ---- Classes and windows ----
 
-ATOM VYN_WINAPI Web_RegisterClassExA(const WNDCLASSEXA* windowClass) {
-    return Web().System.RegisterClass(windowClass);
-}
-
-BOOL VYN_WINAPI Web_UnregisterClassA(const char* className, HINSTANCE) {
-    return Web().System.UnregisterClass(className);
-}
-
-BOOL VYN_WINAPI Web_AdjustWindowRectEx(RECT* rect, DWORD style, BOOL menu, DWORD) {
-    return AdjustRectForFrame(rect, style, menu);
-}
-
 HWND VYN_WINAPI Web_CreateWindowExA(DWORD exStyle, const char* className, const char* windowName,
                                     DWORD style, int x, int y, int width, int height, HWND, HMENU,
                                     HINSTANCE, void*) {
@@ -153,40 +141,6 @@ HWND VYN_WINAPI Web_SetFocus(HWND window) {
     return Web().System.SetFocus(window);
 }
 
-BOOL VYN_WINAPI Web_UpdateWindow(HWND window) {
-    return Web().System.Update(window);
-}
-
-BOOL VYN_WINAPI Web_InvalidateRect(HWND window, const RECT* rect, BOOL) {
-    return Web().System.Invalidate(window, rect);
-}
-
-BOOL VYN_WINAPI Web_SetWindowTextA(HWND window, const char* text) {
-    return Web().System.SetCaption(window, text);
-}
-
-// ---- Painting and device contexts ----
-
-HDC VYN_WINAPI Web_BeginPaint(HWND window, PAINTSTRUCT* paint) {
-    return Web().System.BeginPaint(window, paint);
-}
-
-BOOL VYN_WINAPI Web_EndPaint(HWND window, const PAINTSTRUCT* paint) {
-    return Web().System.EndPaint(window, paint);
-}
-
-HDC VYN_WINAPI Web_GetDC(HWND window) {
-    return Web().System.DeviceContextOf(window);
-}
-
-int VYN_WINAPI Web_ReleaseDC(HWND window, HDC deviceContext) {
-    return Web().System.ReleaseDeviceContext(window, deviceContext);
-}
-
-BOOL VYN_WINAPI Web_DeleteDC(HDC deviceContext) {
-    return Web().System.DeleteDeviceContext(deviceContext);
-}
-
 // ---- Pixel formats ----
 
 int VYN_WINAPI Web_ChoosePixelFormat(HDC deviceContext, const PIXELFORMATDESCRIPTOR* descriptor) {
@@ -209,13 +163,6 @@ BOOL VYN_WINAPI Web_SetPixelFormat(HDC deviceContext, int format, const PIXELFOR
                     std::to_string(format) + " (24-bit colour without alpha only)");
     record->PixelFormat = format;
     return TRUE;
-}
-
-int VYN_WINAPI Web_DescribePixelFormat(HDC deviceContext, int format, UINT size,
-                                       PIXELFORMATDESCRIPTOR* descriptor) {
-    if (Web().System.FindByDeviceContext(deviceContext) == nullptr)
-        return 0;
-    return DescribePixelFormatOfTable(format, size, descriptor);
 }
 
 BOOL VYN_WINAPI Web_SwapBuffers(HDC deviceContext) {

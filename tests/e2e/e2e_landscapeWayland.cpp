@@ -90,9 +90,13 @@ class WaylandLandscape : public ::testing::Test {
         return *output;
     }
 
+    // In a sanitizer build the Wayland client libraries SDL loads leave allocations that
+    // LeakSanitizer finds in code no longer loaded, with no name to suppress them by; the
+    // framework's own are checked where the same program runs on X11.
     std::vector<std::string> WaylandOnly() const {
         return {"DISPLAY=", std::string("WAYLAND_DISPLAY=") + Socket,
-                "XDG_RUNTIME_DIR=" + Runtime.Path().string()};
+                "XDG_RUNTIME_DIR=" + Runtime.Path().string(),
+                "ASAN_OPTIONS=detect_leaks=0:abort_on_error=1"};
     }
 
     std::string DemoSaid() const { return ReadWholeFile(Scratch / "demo.txt"); }
@@ -123,13 +127,17 @@ TEST_F(WaylandLandscape, DrawsTheX11PicturesTiltsWithTheArrowsAndClosesWithStatu
     const DemoWindow output = StartCompositor();
     // The compositor draws its pointer where the pointer last was: in the corner, mostly outside.
     output.MovePointer(399, 299);
+    // The keyboard is the compositor's before the demo's window appears, which then has it from
+    // the start: no focus moves while the demo runs.
+    output.Focus();
     ChildProcess demo = StartDemo(WaylandOnly());
 
     EXPECT_LT(ErrorWhenSettled(output, x11.First), SamePictureError)
         << "first picture; the demo said: " << DemoSaid();
-    output.Focus();
     output.Press(std::vector<std::string>(TiltPresses, "Right"));
-    EXPECT_LT(ErrorWhenSettled(output, x11.Tilted), SamePictureError) << "after the presses";
+    EXPECT_LT(ErrorWhenSettled(output, x11.Tilted), SamePictureError)
+        << "after the presses; the demo said: " << DemoSaid()
+        << "; weston said: " << ReadWholeFile(Scratch / "weston.txt");
     EXPECT_GT(MeanAbsoluteError(x11.First, x11.Tilted), 5 * SamePictureError)
         << "the presses tilt nothing";
 

@@ -53,7 +53,8 @@ PictureQuad Quad;
 bool Show(const fs::path& file) {
     TBitmapImage image;
     try {
-        auto pixels = ReadImage(Utf8Path(file), image.Width, image.Height, image.Format, image.Type);
+        auto pixels =
+            ReadImage(Utf8Path(file), image.Width, image.Height, image.Format, image.Type);
         if (!pixels)
             return false;
         image.Pixels = std::move(*pixels);

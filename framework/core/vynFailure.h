@@ -3,8 +3,9 @@
 ///
 /// Every outward operation of the framework that reports failure (false, or no object) records a
 /// reason in words: which step failed and what the system said, e.g. "no display: neither
-/// WAYLAND_DISPLAY nor DISPLAY is set", "no pixel format with 32 colour bits", "OpenGL 0.9 is below 1.0". Success records
-/// nothing, so read the reason right after the false result, as with errno.
+/// WAYLAND_DISPLAY nor DISPLAY is set", "no pixel format with 32 colour bits", "OpenGL 0.9 is
+/// below 1.0". Success records nothing, so read the reason right after the false result, as with
+/// errno.
 ///
 /// The deepest code that knows the cause records it (a backend names the system's words, a loader
 /// names the file); an operation made of steps marks where it started (TFailureMark) and adds its

@@ -327,7 +327,8 @@ TEST_F(LandscapeDemo, WithoutADisplayItSaysWhyInOneLineAndEndsWithStatus1) {
         GTEST_SKIP() << "the no-display reasons are the SDL backend's";
     const std::string prefix = "landscape: cannot create the window and its OpenGL context: ";
     StartDemo({"DISPLAY=", "WAYLAND_DISPLAY="});
-    EXPECT_EQ(RefusalMessage(), prefix + "no display: neither WAYLAND_DISPLAY nor DISPLAY is set\n");
+    EXPECT_EQ(RefusalMessage(),
+              prefix + "no display: neither WAYLAND_DISPLAY nor DISPLAY is set\n");
 
     StartDemo({"DISPLAY=:4242", "WAYLAND_DISPLAY="});
     const std::string unreachable = RefusalMessage();

@@ -11,7 +11,8 @@
 # The native demo runs under its own Xvfb with the swap probe (bench/swap_probe.cpp), which
 # reports its frame rate and the time from launch to its first presented frame; the page runs in
 # Debian's headless Chromium (bench/web_frame_rate.py), whose frame rate is the demo's own
-# caption and whose first frame is the first draw call, counted from the start of navigation.
+# caption and whose first frame is the first draw call, counted from the start of navigation;
+# it also reports the processor time of Chromium's GPU process and of the page's renderer.
 # Chromium's SwiftShader draws in software as Mesa's llvmpipe does. The page presents at most
 # one frame per animation frame (60 a second headless); Xvfb has no such limit.
 set -euo pipefail
@@ -79,3 +80,17 @@ echo
 echo "browser / native frame rate, median [lowest, highest]: default $(median_ratio 3 2)," \
     "retained $(median_ratio 5 4)"
 echo "browser / native first frame time: default $(median_ratio 7 6), retained $(median_ratio 9 8)"
+
+# web_cores KEY: the median over the rounds of a browser process's processor time per second, for
+# the default page and the retained one.
+web_cores() {
+    local name
+    for name in web web-retained; do
+        for round in $(seq "$rounds"); do web_figure "$name-$round" "$1"; done |
+            awk "$awk_median"' { v[++n] = $1 } END { printf "%.2f", median(v, n) }'
+        [[ $name == web-retained ]] || printf ' default, '
+    done
+    printf ' retained'
+}
+echo "Chromium's processor time per second, median: GPU process (SwiftShader's drawing)" \
+    "$(web_cores gpu_cores); page (program, gl4es, WebGL's JavaScript) $(web_cores page_cores)"

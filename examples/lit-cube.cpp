@@ -1,7 +1,9 @@
-// lit-cube [PICTURE]: a textured cube lit by one light, spinning a quarter turn every two seconds
-// whatever the frame rate, drawn at most 60 times a second. The picture is lit-cube.png beside the
-// program (a checkerboard of orange and cream in a blue frame, made for this example) or any
-// picture file named. Escape closes it.
+// lit-cube [--full-screen] [PICTURE]: a textured cube lit by one light, spinning a quarter turn
+// every two seconds whatever the frame rate, drawn at most 60 times a second. The picture is
+// lit-cube.png beside the program (a checkerboard of orange and cream in a blue frame, made for
+// this example) or any picture file named. Escape closes it. Full screen is a popup window at the
+// display mode of the window's size; in a browser page, where the mode cannot change, the canvas
+// fills the screen from the visitor's next key or click.
 #include <vyn/vyn.h>
 
 #include <array>
@@ -9,6 +11,7 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 using namespace vyn;
 
@@ -107,23 +110,35 @@ void BuildScene(TBitmapImage& picture) {
     Light();
 }
 
+bool OpenWindow(bool fullScreen) {
+    if (!fullScreen)
+        return CreateFromSettings();
+    return CreateWindowAndContext(0, 0, Framework.Width, Framework.Height, Framework.ColorBits, 0,
+                                  true, true);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc > 2) {
-        std::fprintf(stderr, "usage: lit-cube [PICTURE]\n");
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    const bool fullScreen = !arguments.empty() && arguments.front() == "--full-screen";
+    if (fullScreen)
+        arguments.erase(arguments.begin());
+    if (arguments.size() > 1) {
+        std::fprintf(stderr, "usage: lit-cube [--full-screen] [PICTURE]\n");
         return 2;
     }
     try {
         const std::string file =
-            argc == 2 ? argv[1]
-                      : std::filesystem::path(argv[0]).replace_filename("lit-cube.png").string();
+            !arguments.empty()
+                ? arguments.front()
+                : std::filesystem::path(argv[0]).replace_filename("lit-cube.png").string();
         TBitmapImage picture = ReadPicture(file); // before the window: a bad file opens none
         CreateGlobals();
         Framework.WindowName = "lit-cube";
         Framework.NeutralLighting = true;
         SetFrameRateLimit(60);
-        if (!CreateFromSettings())
+        if (!OpenWindow(fullScreen))
             throw std::runtime_error("cannot open the window: " + LastFailure());
         BuildScene(picture);
     } catch (const std::exception& error) {

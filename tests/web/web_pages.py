@@ -174,6 +174,34 @@ class WebPages(unittest.TestCase):
         self.assertGreater(mean_absolute_error(first, later), 0, "the cube does not spin")
         self.assertEqual(page.errors(), [])
 
+    def test_a_full_screen_window_fills_the_screen_from_a_click_until_the_page_leaves_it(self):
+        page = self.open("lit-cube.html?arg=--full-screen")
+        self.assertIsNotNone(page.frame_rate("lit-cube"), "the caption never counts frames")
+        canvas = "const c = document.getElementById('canvas'); " \
+                 "return [c.width, c.height, document.fullscreenElement === c]"
+        self.assertEqual(page.driver.execute_script(canvas), [400, 300, False],
+                         "full screen before the visitor's click")
+        ActionChains(page.driver).click(page.canvas()).perform()
+        deadline = time.time() + 10
+        while not page.driver.execute_script(canvas)[2] and time.time() < deadline:
+            time.sleep(0.25)
+        screen = page.driver.execute_script("return [innerWidth, innerHeight, true]")
+        self.assertEqual(page.driver.execute_script(canvas), screen, "the click gave no full screen")
+        # Drawn over the whole canvas: the cube sits at its centre, not in a corner of the old size.
+        shown = page.picture(os.path.join(self.work, "full-screen.png"))
+        centre, corner = (subprocess.run(
+            ["convert", shown, "-format", "%%[pixel:p{%d,%d}]" % spot, "info:"],
+            capture_output=True, text=True, timeout=60).stdout for spot in
+            [(screen[0] // 2, screen[1] // 2), (2, 2)])
+        self.assertNotEqual(centre, corner, "the cube is not drawn at the screen's centre")
+        page.driver.execute_script("document.exitFullscreen()")
+        deadline = time.time() + 10
+        while page.driver.execute_script(canvas)[2] and time.time() < deadline:
+            time.sleep(0.25)
+        self.assertEqual(page.driver.execute_script(canvas), [400, 300, False],
+                         "the window kept the screen's size")
+        self.assertEqual(page.errors(), [])
+
     def test_model_viewer_turns_with_the_arrows(self):
         page = self.open("model-viewer.html")
         self.assertIsNotNone(page.frame_rate("model-viewer"))

@@ -16,8 +16,9 @@
 //     WaitMessage until an event of the page arrives, without using the processor meanwhile;
 //   - the multimedia timer on the browser's timers (its callbacks run between frames, on the
 //     page's one thread);
-//   - full screen through the Fullscreen API, for a maximised popup window: browsers allow it
-//     only from a user's key or click, so it starts at the next one;
+//   - full screen through the Fullscreen API, for a shown popup window (the framework's
+//     full-screen window, whose display-mode change the page refuses): browsers allow it only
+//     from a user's key or click, so it starts at the next one;
 //   - MessageBoxA shows its text in the page (Module.vynShowMessage, when the page has one) and
 //     the console, and returns IDOK at once.
 // Refused, each with the reason LastFailure() then gives:

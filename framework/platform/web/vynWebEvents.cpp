@@ -140,8 +140,10 @@ EM_BOOL OnFullScreen(int, const EmscriptenFullscreenChangeEvent* event, void*) {
     const HWND window = Web().Window;
     if (window == nullptr)
         return EM_FALSE;
+    // Full screen is kept as a maximised window, so that leaving it restores the window's size.
     if (event->isFullscreen)
-        Web().System.Resize(window, event->elementWidth, event->elementHeight, Delivery::Post);
+        Web().System.Maximize(window, RECT{0, 0, event->elementWidth, event->elementHeight},
+                              Delivery::Post);
     else
         Web().System.Restore(window, Delivery::Post);
     SizeCanvas(window);

@@ -104,8 +104,13 @@ void ApplyFullScreen(HWND window) {
     const WindowRecord* record = Web().System.Find(window);
     if (record == nullptr || (record->Style & WS_POPUP) == 0)
         return;
-    if (!record->Maximized) {
-        emscripten_exit_fullscreen();
+    // A page cannot change the display mode, so a shown popup window (the framework's full-screen
+    // window) fills the screen instead.
+    if (!record->Visible || record->Minimized) {
+        EmscriptenFullscreenChangeEvent status{};
+        if (emscripten_get_fullscreen_status(&status) == EMSCRIPTEN_RESULT_SUCCESS &&
+            status.isFullscreen)
+            emscripten_exit_fullscreen(); // which, outside full screen, the browser would reject
         return;
     }
     EmscriptenFullscreenStrategy strategy{};

@@ -5,6 +5,11 @@
 
 #include <cstdio>
 
+// Only <vyn/...> reaches the framework: its source folders are not on a program's include path.
+#if __has_include("framework/gl/vynGL.h") || __has_include("gl/vynGL.h")
+#error "the framework's source folders are on the include path"
+#endif
+
 namespace {
 
 constexpr int FramesToDraw = 10;

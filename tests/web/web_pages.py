@@ -82,12 +82,16 @@ class Page:
             time.sleep(0.25)
         return None
 
+    def wait_for(self, script, value, timeout=10):
+        """The value of `script` once it is `value`, or its last value when the time is out."""
+        deadline = time.time() + timeout
+        while self.driver.execute_script(script) != value and time.time() < deadline:
+            time.sleep(0.25)
+        return self.driver.execute_script(script)
+
     def wait_title(self, title, timeout=30):
         """Whether the page's title becomes `title` within the time."""
-        deadline = time.time() + timeout
-        while self.driver.title != title and time.time() < deadline:
-            time.sleep(0.25)
-        return self.driver.title == title
+        return self.wait_for("return document.title", title, timeout) == title
 
     def canvas(self):
         return self.driver.find_element("id", "canvas")
@@ -182,11 +186,9 @@ class WebPages(unittest.TestCase):
         self.assertEqual(page.driver.execute_script(canvas), [400, 300, False],
                          "full screen before the visitor's click")
         ActionChains(page.driver).click(page.canvas()).perform()
-        deadline = time.time() + 10
-        while not page.driver.execute_script(canvas)[2] and time.time() < deadline:
-            time.sleep(0.25)
+        page.wait_for("return document.fullscreenElement !== null", True)
         screen = page.driver.execute_script("return [innerWidth, innerHeight, true]")
-        self.assertEqual(page.driver.execute_script(canvas), screen, "the click gave no full screen")
+        self.assertEqual(page.wait_for(canvas, screen), screen, "the click gave no full screen")
         # Drawn over the whole canvas: the cube sits at its centre, not in a corner of the old size.
         shown = page.picture(os.path.join(self.work, "full-screen.png"))
         centre, corner = (subprocess.run(
@@ -195,10 +197,7 @@ class WebPages(unittest.TestCase):
             [(screen[0] // 2, screen[1] // 2), (2, 2)])
         self.assertNotEqual(centre, corner, "the cube is not drawn at the screen's centre")
         page.driver.execute_script("document.exitFullscreen()")
-        deadline = time.time() + 10
-        while page.driver.execute_script(canvas)[2] and time.time() < deadline:
-            time.sleep(0.25)
-        self.assertEqual(page.driver.execute_script(canvas), [400, 300, False],
+        self.assertEqual(page.wait_for(canvas, [400, 300, False]), [400, 300, False],
                          "the window kept the screen's size")
         self.assertEqual(page.errors(), [])
 

@@ -18,19 +18,28 @@ struct PacingState {
     std::optional<double> LoopStart;
     std::optional<double> FrameStart; // of the last frame drawn
     double LastFrame = 0.0;
-    double NextDeadline = 0.0; // used only while a limit is set
+    // Where the schedule of the last frame drawn stands: its deadline, or its start when it had no
+    // deadline or came more than a period late. The next deadline is a period after it, the
+    // period of the limit in force when the loop asks, so that a limit changed between frames
+    // applies to the very next one.
+    double ScheduleAnchor = 0.0;
 };
 
 PacingState Pacing;
 
-// The deadline of the frame after the one starting at `now`: a period after this one's, or, when
-// that has passed too (this frame came more than a period late), a period from now, so that the
-// loop does not race to make up the frames it missed.
-void ScheduleNextFrame(double now) {
-    const double period = 1.0 / Pacing.Limit;
-    Pacing.NextDeadline += period;
-    if (Pacing.NextDeadline <= now)
-        Pacing.NextDeadline = now + period;
+double NextDeadline() {
+    return Pacing.FrameStart ? Pacing.ScheduleAnchor + 1.0 / Pacing.Limit : 0.0;
+}
+
+// Anchors the schedule at the frame starting `now`: at its deadline while it kept to it, else at
+// now, so that after a late frame the loop does not race to make up the frames it missed.
+void AnchorSchedule(double now) {
+    if (Pacing.Limit == 0 || !Pacing.FrameStart) {
+        Pacing.ScheduleAnchor = now;
+        return;
+    }
+    const double deadline = NextDeadline();
+    Pacing.ScheduleAnchor = now - deadline < 1.0 / Pacing.Limit ? deadline : now;
 }
 
 } // namespace
@@ -80,20 +89,18 @@ void StartFrameClock() {
     Pacing.LoopStart = now;
     Pacing.FrameStart.reset();
     Pacing.LastFrame = 0.0;
-    Pacing.NextDeadline = now;
 }
 
 bool BeginFrameWhenDue() {
     const double now = MonotonicSeconds();
-    if (Pacing.Limit > 0 && now < Pacing.NextDeadline) {
-        Sleep(static_cast<DWORD>(std::ceil((Pacing.NextDeadline - now) * 1000.0)));
+    if (Pacing.Limit > 0 && now < NextDeadline()) {
+        Sleep(static_cast<DWORD>(std::ceil((NextDeadline() - now) * 1000.0)));
         return false;
     }
+    AnchorSchedule(now);
     if (Pacing.FrameStart)
         Pacing.LastFrame = now - *Pacing.FrameStart;
     Pacing.FrameStart = now;
-    if (Pacing.Limit > 0)
-        ScheduleNextFrame(now);
     return true;
 }
 

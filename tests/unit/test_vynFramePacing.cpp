@@ -111,7 +111,57 @@ TEST_P(Schedule, ALimitStartsFramesAPeriodApartWithoutSpinningOrRacingAfterALate
 INSTANTIATE_TEST_SUITE_P(
     Frames, Schedule,
     ::testing::Values(ScheduleCase{"light", {0.002}}, ScheduleCase{"most of a period", {0.0161}},
-                      ScheduleCase{"2.5 periods once", {0.003, 0.003, 0.042}}));
+                      ScheduleCase{"2.5 periods once", {0.003, 0.003, 0.042, 0.003}}));
+
+struct LimitChange {
+    int32_t From;
+    int32_t To; // set by the first frame's idle routine
+    double SecondFrameAt;
+};
+
+class ChangedLimit : public Pacing, public ::testing::WithParamInterface<LimitChange> {};
+
+int32_t NewLimit = 0;
+
+// The limit an idle routine sets paces the very next frame, not the one after the deadline the
+// old limit had set.
+TEST_P(ChangedLimit, TheNextFrameKeepsToTheLimitSetDuringThisOne) {
+    const LimitChange change = GetParam();
+    ASSERT_TRUE(SetFrameRateLimit(change.From));
+    NewLimit = change.To;
+    IdleRoutine = [] {
+        if (FrameStarts.empty()) {
+            EXPECT_TRUE(SetFrameRateLimit(NewLimit));
+        }
+        NoteFrame();
+    };
+    RunFrames(3, {0.002});
+    ASSERT_EQ(FrameStarts.size(), 3u);
+    EXPECT_GE(FrameStarts[1], change.SecondFrameAt - 1e-9);
+    EXPECT_LE(FrameStarts[1], change.SecondFrameAt + SleepRounding + 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(Limits, ChangedLimit,
+                         ::testing::Values(LimitChange{1, 60, Period}, LimitChange{60, 1, 1.0},
+                                           LimitChange{1, 0, 0.002}, LimitChange{0, 60, Period}));
+
+// A second run of the loop starts its clock afresh: its first frame has no frame before it, and
+// the time between the runs is no frame's.
+TEST_F(Pacing, ASecondRunOfTheLoopDoesNotCountTheGapBeforeItAsAFrame) {
+    RunFrames(2, {0.004});
+    Platform.ClockSeconds += 5.0;
+    CreateWindowFromSettings(); // the loop's end took the window with it
+    ShowMainWindow();
+    DrawFrame();
+    FrameStarts.clear();
+    FrameDurations.clear();
+    Swaps = 0; // the first run's actions stop this one after two frames too
+    ASSERT_TRUE(RunMainLoop()) << LastFailure();
+    ASSERT_EQ(FrameDurations.size(), 2u);
+    EXPECT_EQ(FrameDurations[0], 0.0);
+    EXPECT_NEAR(FrameDurations[1], 0.004, 1e-9);
+    EXPECT_NEAR(LoopSeconds(), 0.008, 1e-9);
+}
 
 TEST_F(Pacing, ASwapIntervalReachesTheDriverAndEveryLaterContextUnlessRefused) {
     ASSERT_TRUE(SetSwapInterval(1)) << LastFailure();
@@ -120,8 +170,11 @@ TEST_F(Pacing, ASwapIntervalReachesTheDriverAndEveryLaterContextUnlessRefused) {
     EXPECT_EQ(Platform.SwapIntervals, (std::vector<int>{1, 1})) << "the new context has it too";
 
     Platform.Fail("wglSwapIntervalEXT");
+    Platform.On("wglSwapIntervalEXT",
+                [] { RecordFailure("wglSwapIntervalEXT: no such interval"); });
     EXPECT_FALSE(SetSwapInterval(0));
     EXPECT_EQ(SwapInterval(), 1) << "the refused interval is not kept";
+    EXPECT_EQ(LastFailure(), "wglSwapIntervalEXT: no such interval") << "the driver's own reason";
 }
 
 } // namespace

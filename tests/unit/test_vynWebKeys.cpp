@@ -34,6 +34,17 @@ TEST(WebKeys, CodesBecomeTheDesktopsVirtualKeys) {
         {"NumpadEnter", true, VK_RETURN, 0x1C, true},
         {"ShiftRight", true, VK_SHIFT, 0x36, false},
         {"ControlRight", true, VK_CONTROL, 0x1D, true},
+        {"Quote", true, VK_OEM_7, 0, false},
+        {"Backquote", true, VK_OEM_3, 0, false},
+        {"BracketLeft", true, VK_OEM_4, 0, false},
+        {"BracketRight", true, VK_OEM_6, 0, false},
+        {"Backslash", true, VK_OEM_5, 0, false},
+        {"Slash", true, VK_OEM_2, 0, false},
+        {"Semicolon", true, VK_OEM_1, 0, false},
+        {"Comma", true, VK_OEM_COMMA, 0, false},
+        {"Period", true, VK_OEM_PERIOD, 0, false},
+        {"Minus", true, VK_OEM_MINUS, 0, false},
+        {"Equal", true, VK_OEM_PLUS, 0, false},
     };
     for (const KeyCase& key : cases) {
         const KeyEntry entry = WebKeyOf(key.Code, key.NumLock);

@@ -303,6 +303,10 @@ std::optional<TBitmapImage> BitmapDecoder::Decode() {
     const size_t width = static_cast<size_t>(Shape.Width);
     const size_t rows = static_cast<size_t>(Shape.Height);
     const size_t targetRowBytes = PaddedRowBytes(width, image.Format == GL_RGBA ? 4 : 3);
+    if (File.size() + uint64_t{targetRowBytes} * rows > DecodingBudgetBytes)
+        Fail(std::to_string(Shape.Width) + " x " + std::to_string(Shape.Height) +
+             " pixels need more than the decoding budget of " +
+             std::to_string(DecodingBudgetBytes >> 20) + " MiB");
     image.Pixels = AllocatePixels(targetRowBytes * rows);
     for (size_t row = 0; row < rows; ++row) {
         const size_t storedRow = Shape.TopDown ? rows - 1 - row : row;

@@ -37,6 +37,13 @@ struct TBitmapImage {
     GLenum Type = GL_UNSIGNED_BYTE; ///< One byte per component.
 };
 
+/// The most memory decoding one picture may take, its file's bytes included: a quarter of the
+/// 2 GiB a page's heap may grow to. A picture of 8192 x 8192 takes 192 MiB without alpha and
+/// 256 MiB with it, and its decoder about as much again while it works; one that needs more (an
+/// 8192 x 8192 GIF, whose decoder takes 9 bytes a pixel; a large PNG of 16-bit samples) is
+/// refused as faulty, the reason naming the budget.
+inline constexpr size_t DecodingBudgetBytes = size_t{512} << 20;
+
 /// The bytes of one row of `width` pixels of `bytesPerPixel` bytes, rows starting on 4-byte
 /// boundaries (OpenGL's default pixel-store alignment).
 constexpr size_t PaddedRowBytes(size_t width, size_t bytesPerPixel) {

@@ -35,13 +35,17 @@ std::string_view KindOf(std::span<const uint8_t> file) {
     return "TGA";
 }
 
-// stb's rows, top down and unpadded, as the bitmap reader's: bottom up, each padded to 4 bytes.
-TBitmapImage Laid(const TStbPicture& picture) {
+// stb's rows, top down and unpadded, as the bitmap reader's: bottom up, each padded to 4 bytes,
+// in what the budget has left beside the file and stb's picture.
+TBitmapImage Laid(const TStbPicture& picture, size_t budgetLeft) {
     const auto width = static_cast<size_t>(picture.Width);
     const auto height = static_cast<size_t>(picture.Height);
     const auto channels = static_cast<size_t>(picture.Channels);
     const size_t sourceRow = width * channels;
     const size_t targetRow = PaddedRowBytes(width, channels);
+    if (budgetLeft < targetRow * height)
+        throw std::runtime_error("laying the picture out needs more than the budget of " +
+                                 BudgetText(DecodingBudgetBytes));
     TBitmapImage image;
     image.Width = picture.Width;
     image.Height = picture.Height;
@@ -56,29 +60,50 @@ TBitmapImage Laid(const TStbPicture& picture) {
 TBitmapImage DecodeWithStbNaming(std::span<const uint8_t> file, const std::string& fileName,
                                  std::string_view kind) {
     try {
-        return Laid(DecodeWithStb(file));
+        const TStbPicture picture = DecodeWithStb(file, DecodingBudgetBytes);
+        const size_t stbBytes =
+            size_t(picture.Width) * size_t(picture.Height) * size_t(picture.Channels);
+        return Laid(picture,
+                    DecodingBudgetBytes - std::min(DecodingBudgetBytes, file.size() + stbBytes));
     } catch (const std::runtime_error& error) {
         throw std::runtime_error(fileName + ": the " + std::string(kind) +
                                  " picture cannot be decoded: " + error.what());
     }
 }
 
+// Whether the first bytes are those of a picture of a kind read; records why not. A TGA's header
+// lies in its first 18 bytes.
+bool IsPicture(std::span<const uint8_t> head, const std::string& fileName) {
+    if (KindOf(head) != "TGA" || StbRecognises(head))
+        return true;
+    RecordFailure(fileName + ": not a picture of a kind read (BMP, PNG, JPEG, TGA, GIF)");
+    return false;
+}
+
+constexpr size_t HeadBytes = 64;
+
 } // namespace
 
 std::optional<TBitmapImage> DecodeImage(std::span<const uint8_t> file,
                                         const std::string& fileName) {
+    if (!IsPicture(file, fileName))
+        return std::nullopt;
     const std::string_view kind = KindOf(file);
     if (kind == "BMP")
         return DecodeBMP(file, fileName);
-    if (kind == "TGA" && !StbRecognises(file)) {
-        RecordFailure(fileName + ": not a picture of a kind read (BMP, PNG, JPEG, TGA, GIF)");
-        return std::nullopt;
-    }
     return DecodeWithStbNaming(file, fileName, kind);
 }
 
 std::optional<std::vector<uint8_t>> ReadImage(const std::string& fileName, GLint& width,
                                               GLint& height, GLenum& format, GLenum& type) {
+    // The size and the kind first, so that a file refused for either is never read whole.
+    const FileGlance glance = GlanceAtFile(fileName, HeadBytes);
+    if (glance.Size > DecodingBudgetBytes)
+        throw std::runtime_error(fileName + ": the file's " + std::to_string(glance.Size) +
+                                 " bytes are more than the decoding budget of " +
+                                 BudgetText(DecodingBudgetBytes));
+    if (!IsPicture(glance.Head, fileName))
+        return std::nullopt;
     const MappedFile file(fileName);
     return HandOverPixels(DecodeImage(file.Bytes(), fileName), width, height, format, type);
 }

@@ -7,8 +7,9 @@
 /// signatures, "GIF8" for GIF; a file with none of them is a TGA when its header reads as one.
 /// Output as ReadBMP's: rows from the bottom of the picture up, each starting on a 4-byte
 /// boundary, GL_RGB or GL_RGBA (pictures with alpha), GL_UNSIGNED_BYTE; grey pictures come out as
-/// GL_RGB. A PNG, JPEG, TGA or GIF of more than 16384 pixels a side, or more than 8192 x 8192 in
-/// all, is refused as faulty.
+/// GL_RGB. A PNG, JPEG, TGA or GIF of more than 16384 pixels a side, and any picture whose decoding
+/// would take more than DecodingBudgetBytes (vynBitmapU.h) with its file, is refused as faulty;
+/// ReadImage refuses a file larger than the budget, or of no kind read, before reading it whole.
 ///
 /// A file of no kind read yields no image and records why (LastFailure names the file); a file
 /// that cannot be read, or is faulty, throws std::runtime_error naming the file and the fault.

@@ -11,15 +11,13 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <string>
 
 namespace vyn {
 
-/// The largest pictures decoded: a few bytes can claim a picture of gigabytes, so one that claims
-/// more is refused before memory is taken for it.
-///@{
+/// The widest and tallest pictures decoded; how much memory decoding may take is the budget
+/// DecodeWithStb is given.
 inline constexpr int StbLargestSide = 16384;
-inline constexpr int64_t StbLargestPixelCount = int64_t{1} << 26; // 8192 x 8192
-///@}
 
 /// Gives stb_image's pixel buffer back to it.
 struct TStbFree {
@@ -41,6 +39,15 @@ bool StbRecognises(std::span<const uint8_t> bytes);
 /// Decodes the bytes (a GIF's first frame) into 3 channels, or 4 where the file has alpha; grey
 /// pictures come out as red, green and blue. Throws std::runtime_error with stb's reason ("bad
 /// IHDR len", "too large", ...) for bytes it cannot decode.
-TStbPicture DecodeWithStb(std::span<const uint8_t> bytes);
+///
+/// Decoding may take at most `budget` bytes with the bytes themselves: a few bytes can claim a
+/// picture of gigabytes (a GIF's working buffers take 9 bytes a pixel, a PNG of 16-bit samples
+/// twice its 8-byte pixels), so a picture whose headers already claim more is refused before any
+/// memory is taken for it, and stb's allocations are counted while it decodes. The reason of
+/// such a refusal names the budget.
+TStbPicture DecodeWithStb(std::span<const uint8_t> bytes, size_t budget);
+
+/// The budget in a reason: "768 MiB".
+std::string BudgetText(size_t budget);
 
 } // namespace vyn

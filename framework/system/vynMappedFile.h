@@ -19,6 +19,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace vyn {
 
@@ -46,6 +47,16 @@ class MappedFile {
     const uint8_t* View = nullptr;
     size_t Length = 0;
 };
+
+/// A file's size and its first bytes, read without mapping it: a reader refuses a file too large
+/// or of no kind it reads at the cost of one small read, not of the whole file.
+struct FileGlance {
+    uint64_t Size = 0;         ///< The whole file's bytes.
+    std::vector<uint8_t> Head; ///< Its first bytes, as many as asked for or the whole file.
+};
+
+/// Glances at a regular file; throws std::runtime_error as MappedFile's constructor does.
+FileGlance GlanceAtFile(const std::string& fileName, size_t headBytes);
 
 /// Asks the system to back [address, address + size) with large pages where it can: far fewer
 /// page faults when a buffer of many megabytes is written whole right afterwards. A hint only;

@@ -3,15 +3,28 @@
 // ReadBMP gives for a BMP of those pixels (grey as red, green and blue). A GIF gives its first
 // frame; damaged files are refused naming the file, the kind and the fault.
 #include "framework/resources/vynImageFile.h"
+#include "framework/resources/vynStbImage.h"
+#include "tests/support/vynBitmapWriter.h"
 #include "tests/support/vynTestSupport.h"
 
 #define STB_IMAGE_WRITE_STATIC
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #include <stb_image_write.h>
 
+#include <gmock/gmock.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#ifdef __linux__
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
 
 using namespace vyn;
 
@@ -98,7 +111,8 @@ TEST(ImageFile, ADamagedPictureIsRefusedNamingTheFileItsKindAndTheFault) {
         {{0xFF, 0xD8, 0xFF, 0xE0, 0, 0}, "JPEG picture cannot be decoded: "},
         // A few bytes that would have the decoder take 2 GB.
         {{'G', 'I', 'F', '8', '9', 'a', 0x7f, 0x32, 0x00, 0x40, 0, 0, 0, 0x2c},
-         "GIF picture cannot be decoded: 12927 x 16384 pixels, more than 8192 x 8192"},
+         "GIF picture cannot be decoded: 12927 x 16384 pixels need 1818 MiB to decode, more than "
+         "the budget of 512 MiB"},
     };
     for (const auto& [bytes, reason] : cases) {
         std::string refusal = "not refused";
@@ -108,6 +122,127 @@ TEST(ImageFile, ADamagedPictureIsRefusedNamingTheFileItsKindAndTheFault) {
             refusal = error.what();
         }
         EXPECT_TRUE(refusal.starts_with("damaged: the " + reason)) << refusal;
+    }
+}
+
+// A PNG's signature and header chunk, claiming a picture of the size, depth and colour type.
+std::vector<uint8_t> PngHeader(uint32_t width, uint32_t height, uint8_t depth, uint8_t colour) {
+    std::vector<uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n',
+                                0,    0,   0,   13,  'I',  'H',  'D',  'R'};
+    for (uint32_t value : {width, height})
+        for (int shift = 24; shift >= 0; shift -= 8)
+            png.push_back(static_cast<uint8_t>(value >> shift));
+    png.insert(png.end(), {depth, colour, 0, 0, 0, 0, 0, 0, 0}); // ..., its checksum
+    png.insert(png.end(), {0, 0, 0, 0, 'I', 'D', 'A', 'T'});     // where the header ends
+    return png;
+}
+
+std::string RefusalOf(const std::vector<uint8_t>& file) {
+    try {
+        DecodeImage(file, "big");
+        return "not refused";
+    } catch (const std::runtime_error& error) {
+        return error.what();
+    }
+}
+
+// Pictures whose decoding would take more memory than the budget are refused from their headers,
+// before any of it is taken: the pixel count alone does not say how much a decoder needs.
+TEST(ImageFile, APictureNeedingMoreThanTheBudgetIsRefusedFromItsHeaders) {
+    const std::vector<uint8_t> gif = {'G',  'I',  'F',  '8', '9', 'a', 0x00,
+                                      0x20, 0x00, 0x20, 0,   0,   0,   0x2c};
+    // 1-bit rows of 32768 pixels: 4 KiB stored, 96 KiB decoded.
+    const std::vector<uint8_t> bmp =
+        MakeBitmap(test::Fields(32768, 6000).Bits(1).PaletteOf({{0, 0, 0}, {255, 255, 255}}),
+                   std::vector<uint8_t>(size_t{4096} * 6000));
+    const std::pair<std::vector<uint8_t>, std::string> cases[] = {
+        {gif, "8192 x 8192 pixels need 577 MiB to decode, more than the budget of 512 MiB"},
+        {PngHeader(8192, 8192, 16, 6), "need 1025 MiB to decode, more than the budget of 512 MiB"},
+        {PngHeader(6000, 6000, 16, 6), "need 550 MiB to decode, more than the budget of 512 MiB"},
+        {bmp, "32768 x 6000 pixels need more than the decoding budget of 512 MiB"},
+    };
+    for (const auto& [file, reason] : cases) {
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_THAT(RefusalOf(file), ::testing::HasSubstr(reason));
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(250));
+    }
+    EXPECT_EQ(RefusalOf(PngHeader(4096, 4096, 16, 6)).find("budget"), std::string::npos)
+        << "256 MiB of 16-bit samples fit";
+}
+
+// What the headers do not tell (a PNG's compressed data gathered, its rows widened to red, green
+// and blue), the decoder's own allocations do: they are refused once they would pass the budget.
+TEST(ImageFile, TheDecodersOwnAllocationsAreHeldToTheBudget) {
+    int size = 0;
+    const uint8_t grey[Width * Height] = {};
+    unsigned char* written = stbi_write_png_to_mem(grey, Width, Width, Height, 1, &size);
+    const std::vector<uint8_t> png(written, written + size);
+    STBIW_FREE(written);
+    EXPECT_THAT([&] { DecodeWithStb(png, png.size() + 2 * Width * Height); },
+                ::testing::ThrowsMessage<std::runtime_error>(
+                    ::testing::HasSubstr("decoding needs more than the budget of")));
+    EXPECT_EQ(DecodeWithStb(png, png.size() + 65536).Width, Width);
+}
+
+// How ReadImage takes the file: its exception's text, or why it gave no picture.
+std::string Outcome(const std::filesystem::path& path) {
+    try {
+        return ReadWith(ReadImage, path).Pixels.empty() ? "no picture: " + LastFailure()
+                                                        : "a picture";
+    } catch (const std::runtime_error& error) {
+        return error.what();
+    }
+}
+
+#ifdef __linux__
+// Leaves the process 256 MiB more address space than it holds: too little to map a file of
+// hundreds of megabytes, which a file read whole is.
+void LimitAddressSpace() {
+    std::ifstream statm("/proc/self/statm"); // its first field: the pages held
+    rlim_t pages = 0;
+    statm >> pages;
+    const rlim_t bytes = pages * static_cast<rlim_t>(sysconf(_SC_PAGESIZE)) + (rlim_t{256} << 20);
+    const rlimit limit{bytes, bytes};
+    setrlimit(RLIMIT_AS, &limit);
+}
+#endif
+
+// ReadImage learns a file's size and kind before it maps it: refusing a file of gigabytes, or a
+// film in a folder of pictures, takes neither its time nor its memory. Each is read with too
+// little address space left to map it.
+TEST(ImageFile, AFileTooLargeOrOfNoKindIsRefusedWithoutBeingReadWhole) {
+    const test::TempDir folder;
+    struct Case {
+        const char* Name;
+        std::vector<uint8_t> Head;
+        uintmax_t Size;
+        const char* Outcome;
+    };
+    const Case cases[] = {
+        {"film.png", PngHeader(64, 64, 8, 6), uintmax_t{3} << 30,
+         "film.png: the file's 3221225472 bytes are more than the decoding budget of 512 MiB"},
+        {"film.mkv",
+         {0x1A, 0x45, 0xDF, 0xA3, 0, 0, 0, 0},
+         uintmax_t{400} << 20,
+         "no picture: .*film.mkv: not a picture of a kind read"},
+    };
+    for (const Case& file : cases) {
+        SCOPED_TRACE(file.Name);
+        const std::filesystem::path path = folder / file.Name;
+        test::WriteBytes(path, file.Head);
+        std::filesystem::resize_file(path, file.Size); // sparse: no disk, and read as zeros
+#ifdef __linux__
+        EXPECT_EXIT(
+            {
+                LimitAddressSpace();
+                std::fputs(Outcome(path).c_str(), stderr);
+                std::exit(0);
+            },
+            ::testing::ExitedWithCode(0), file.Outcome);
+#else
+        EXPECT_THAT(Outcome(path), ::testing::ContainsRegex(file.Outcome));
+#endif
+        std::filesystem::remove(path);
     }
 }
 

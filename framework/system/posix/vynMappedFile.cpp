@@ -1,5 +1,6 @@
 #include "framework/system/vynMappedFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <stdexcept>
@@ -41,24 +42,33 @@ constexpr int MapFlags = MAP_PRIVATE;
 
 constexpr size_t LargePageBytes = size_t(2) << 20;
 
-} // namespace
-
-MappedFile::MappedFile(const std::string& fileName) : Name(fileName) {
+int OpenRegularFile(const std::string& fileName) {
     // O_NONBLOCK: opening a named pipe must not wait for a writer; it is refused below anyway.
     const int fd = open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         ThrowFileError(fileName, "cannot open", errno);
-    Descriptor file(fd);
+    return fd;
+}
 
+// The size of an open file, which must be a regular one.
+off_t SizeOf(const Descriptor& file, const std::string& fileName) {
     struct stat info {};
     if (fstat(file.Get(), &info) != 0)
         ThrowFileError(fileName, "cannot read its size", errno);
     if (!S_ISREG(info.st_mode))
         throw std::runtime_error(fileName + ": not a regular file");
-    if (info.st_size == 0)
+    return info.st_size;
+}
+
+} // namespace
+
+MappedFile::MappedFile(const std::string& fileName) : Name(fileName) {
+    const Descriptor file(OpenRegularFile(fileName));
+    const off_t size = SizeOf(file, fileName);
+    if (size == 0)
         return;
 
-    const size_t length = static_cast<size_t>(info.st_size);
+    const size_t length = static_cast<size_t>(size);
     void* view = mmap(nullptr, length, PROT_READ, MapFlags, file.Get(), 0);
     if (view == MAP_FAILED)
         ThrowFileError(fileName, "cannot map", errno);
@@ -97,6 +107,27 @@ void MappedFile::CopyOut(size_t offset, size_t size, void* target) const {
         }
     }
 #endif
+}
+
+FileGlance GlanceAtFile(const std::string& fileName, size_t headBytes) {
+    const Descriptor file(OpenRegularFile(fileName));
+    FileGlance glance;
+    glance.Size = static_cast<uint64_t>(SizeOf(file, fileName));
+    glance.Head.resize(static_cast<size_t>(std::min<uint64_t>(headBytes, glance.Size)));
+    size_t read = 0;
+    while (read < glance.Head.size()) {
+        const ssize_t got = pread(file.Get(), glance.Head.data() + read, glance.Head.size() - read,
+                                  static_cast<off_t>(read));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            ThrowFileError(fileName, "cannot read", errno);
+        if (got == 0)
+            break; // shortened meanwhile
+        read += static_cast<size_t>(got);
+    }
+    glance.Head.resize(read);
+    return glance;
 }
 
 void AdviseLargePages(void* address, size_t size) {

@@ -9,6 +9,7 @@
 #include "vynWin32Text.h"
 #include "vynWindowsApi.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace vyn {
@@ -33,23 +34,32 @@ class OwnedHandle {
     HANDLE Handle;
 };
 
-} // namespace
-
-MappedFile::MappedFile(const std::string& fileName) : Name(fileName) {
+HANDLE OpenDiskFile(const std::string& fileName) {
     const std::wstring wideName = win32::Widen(fileName);
     const HANDLE handle = CreateFileW(wideName.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         ThrowFileError(fileName, "cannot open");
-    OwnedHandle file(handle);
+    return handle;
+}
 
-    // Only disk files: a pipe or a console device ("CON") would block or never end.
+// The size of an open file, which must be a disk file: a pipe or a console device ("CON") would
+// block or never end.
+uint64_t SizeOf(const OwnedHandle& file, const std::string& fileName) {
     if (GetFileType(file.Get()) != FILE_TYPE_DISK)
         throw std::runtime_error(fileName + ": not a regular file");
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.Get(), &size))
         ThrowFileError(fileName, "cannot read its size");
-    if (size.QuadPart == 0)
+    return static_cast<uint64_t>(size.QuadPart);
+}
+
+} // namespace
+
+MappedFile::MappedFile(const std::string& fileName) : Name(fileName) {
+    const OwnedHandle file(OpenDiskFile(fileName));
+    const uint64_t size = SizeOf(file, fileName);
+    if (size == 0)
         return; // Windows cannot map an empty file; there is nothing to see anyway.
 
     const HANDLE mappingHandle =
@@ -61,7 +71,7 @@ MappedFile::MappedFile(const std::string& fileName) : Name(fileName) {
     if (!view)
         ThrowFileError(fileName, "cannot map");
     View = static_cast<const uint8_t*>(view);
-    Length = static_cast<size_t>(size.QuadPart);
+    Length = static_cast<size_t>(size);
 }
 
 MappedFile::~MappedFile() {
@@ -85,6 +95,19 @@ void AdviseLargePages(void* address, size_t size) {
     // memory is reserved (and need a privilege few accounts hold). Nothing to do.
     (void)address;
     (void)size;
+}
+
+FileGlance GlanceAtFile(const std::string& fileName, size_t headBytes) {
+    const OwnedHandle file(OpenDiskFile(fileName));
+    FileGlance glance;
+    glance.Size = SizeOf(file, fileName);
+    glance.Head.resize(static_cast<size_t>(std::min<uint64_t>(headBytes, glance.Size)));
+    DWORD read = 0;
+    if (!glance.Head.empty() && !ReadFile(file.Get(), glance.Head.data(),
+                                          static_cast<DWORD>(glance.Head.size()), &read, nullptr))
+        ThrowFileError(fileName, "cannot read");
+    glance.Head.resize(read);
+    return glance;
 }
 
 } // namespace vyn

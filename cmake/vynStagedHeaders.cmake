@@ -1,0 +1,35 @@
+# vyn_stage_headers(SOURCE_ROOT STAGED): gives a build folder the include/vyn an install has, under
+# STAGED/vyn: the umbrella headers and framework/. Symbolic links to the sources where the system
+# makes them; where it cannot (Windows without the privilege, FAT and exFAT, symlink() failing
+# with EPERM), copies of the headers, which CMake copies again when one changes (configure_file)
+# and looks for anew when one is added (CONFIGURE_DEPENDS). Runs in a project and in script mode.
+function(vyn_stage_headers source_root staged)
+  file(MAKE_DIRECTORY ${staged}/vyn)
+  if(NOT CMAKE_SCRIPT_MODE_FILE)
+    set(watch CONFIGURE_DEPENDS)
+  endif()
+  foreach(entry include/vyn/vyn.h include/vyn/testing.h framework)
+    get_filename_component(name ${entry} NAME)
+    set(link ${staged}/vyn/${name})
+    # A link left by an earlier run is made again; copies left by one are kept and refreshed.
+    if(IS_SYMLINK ${link} OR NOT EXISTS ${link})
+      file(CREATE_LINK ${source_root}/${entry} ${link} RESULT failure SYMBOLIC)
+      if(NOT failure)
+        continue()
+      endif()
+      if(NOT told)
+        message(STATUS "vyn: no symbolic links in ${staged} (${failure}): copying the headers")
+        set(told TRUE)
+      endif()
+    endif()
+    if(IS_DIRECTORY ${source_root}/${entry})
+      file(GLOB_RECURSE headers ${watch} RELATIVE ${source_root}/${entry}
+        ${source_root}/${entry}/*.h)
+      foreach(header IN LISTS headers)
+        configure_file(${source_root}/${entry}/${header} ${link}/${header} COPYONLY)
+      endforeach()
+    else()
+      configure_file(${source_root}/${entry} ${link} COPYONLY)
+    endif()
+  endforeach()
+endfunction()

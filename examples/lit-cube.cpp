@@ -120,7 +120,12 @@ bool OpenWindow(bool fullScreen) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    std::vector<std::string> arguments(argv + 1, argv + argc);
+    // In UTF-8, and the program's folder read whole: on Windows argv spells only names its code
+    // page has.
+    std::vector<std::string> arguments = Utf8Arguments(argc, argv);
+    const std::filesystem::path program = PathOfUtf8(arguments.empty() ? "" : arguments.front());
+    if (!arguments.empty())
+        arguments.erase(arguments.begin());
     const bool fullScreen = !arguments.empty() && arguments.front() == "--full-screen";
     if (fullScreen)
         arguments.erase(arguments.begin());
@@ -132,7 +137,7 @@ int main(int argc, char* argv[]) {
         const std::string file =
             !arguments.empty()
                 ? arguments.front()
-                : std::filesystem::path(argv[0]).replace_filename("lit-cube.png").string();
+                : Utf8Path(std::filesystem::path(program).replace_filename("lit-cube.png"));
         TBitmapImage picture = ReadPicture(file); // before the window: a bad file opens none
         CreateGlobals();
         Framework.WindowName = "lit-cube";

@@ -71,7 +71,7 @@ std::string ShowAndClose(const std::vector<fs::path>& arguments, const wchar_t* 
 }
 
 struct Case {
-    const char* Program;
+    fs::path Program;
     std::vector<const wchar_t*> Files; // its arguments, in the folder
     const wchar_t* Caption;            // how its window's caption starts
 };
@@ -86,14 +86,20 @@ TEST(ExamplesOnWindows, OpenFilesWhoseNamesNoAnsiCodePageSpells) {
     WriteBytes(folder / L"вершины.cppa2", MakeArrayFile(0, 48, 4, std::vector<uint8_t>(48)));
     WriteBytes(folder / L"текстура.cppa2", MakeArrayFile(0, 32, 4, std::vector<uint8_t>(32)));
 
-    const std::vector<Case> cases = {
+    std::vector<Case> cases = {
         {VYN_TEXTURE_VIEWER, {L"картина-სურათი.bmp"}, L"картина-სურათი.bmp"},
         {VYN_MODEL_VIEWER,
          {L"вершины.cppa2", L"текстура.cppa2", L"картина-სურათი.bmp"},
          L"model-viewer"},
     };
+    // lit-cube shows the picture beside it: copied with it into the folder, and given nothing.
+    const fs::path litCube = folder / L"куб-კუბი.exe";
+    fs::copy_file(VYN_LIT_CUBE, litCube);
+    fs::copy_file(fs::path(VYN_LIT_CUBE).replace_filename("lit-cube.png"), folder / "lit-cube.png");
+    cases.push_back({litCube, {}, L"lit-cube"});
+    cases.push_back({VYN_LIT_CUBE, {L"картина-სურათი.bmp"}, L"lit-cube"});
     for (const Case& test : cases) {
-        SCOPED_TRACE(test.Program);
+        SCOPED_TRACE("case " + std::to_string(&test - cases.data()));
         std::vector<fs::path> arguments = {test.Program};
         for (const wchar_t* file : test.Files)
             arguments.push_back(folder / file);

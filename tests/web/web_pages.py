@@ -162,6 +162,22 @@ class WebPages(unittest.TestCase):
         page.driver.execute_script("window.dispatchEvent(new FocusEvent('focus'))")
         self.assertIsNotNone(page.frame_rate("minimal", timeout=10), "no frames once refocused")
 
+    def test_a_hidden_page_draws_nothing_until_it_is_shown_again(self):
+        page = self.open("minimal.html")
+        self.assertIsNotNone(page.frame_rate("minimal"))
+        # What the browser does when the visitor switches to another tab, and back.
+        show = "Object.defineProperty(document, 'hidden', {value: %s, configurable: true}); " \
+               "Object.defineProperty(document, 'visibilityState', " \
+               "{value: '%s', configurable: true}); " \
+               "document.dispatchEvent(new Event('visibilitychange'))"
+        page.driver.execute_script(show % ("true", "hidden"))
+        self.assertTrue(page.wait_title("minimal [0 FPS]", timeout=10), page.driver.title)
+        time.sleep(1.5)
+        self.assertEqual(page.driver.title, "minimal [0 FPS]", "frames drawn while hidden")
+        page.driver.execute_script(show % ("false", "visible"))
+        self.assertIsNotNone(page.frame_rate("minimal", timeout=10), "no frames once shown")
+        self.assertEqual(page.errors(), [])
+
     def test_minimal_draws_the_linux_picture(self):
         page = self.open("minimal.html")
         self.assertIsNotNone(page.frame_rate("minimal"))
@@ -223,6 +239,25 @@ class WebPages(unittest.TestCase):
         after = page.picture(os.path.join(self.work, "drag-after.png"))
         self.assertLess(mean_absolute_error(released, after), MAE_LIMIT,
                         "the model still turns with the mouse after the release")
+
+    def test_a_vertical_drag_tilts_by_the_pointers_motion_over_the_canvas(self):
+        page = self.open("model-viewer.html")
+        self.assertIsNotNone(page.frame_rate("model-viewer"))
+        # The canvas well below the page's top: a position not taken relative to it is 200 pixels
+        # out, and its lower part seems to lie outside.
+        page.driver.execute_script("document.body.style.marginTop = '200px'")
+        first = page.picture(os.path.join(self.work, "tilt-first.png"))
+        ActionChains(page.driver).move_to_element(page.canvas()).move_by_offset(0, 100) \
+            .click_and_hold().move_by_offset(0, -60).release().perform()
+        tilted = page.picture(os.path.join(self.work, "tilt-up.png"))
+        self.assertGreater(mean_absolute_error(first, tilted), MAE_LIMIT,
+                           "the vertical drag did not tilt")
+        ActionChains(page.driver).move_to_element(page.canvas()).click_and_hold() \
+            .move_by_offset(0, 60).release().perform()
+        back = page.picture(os.path.join(self.work, "tilt-back.png"))
+        self.assertLess(mean_absolute_error(first, back), MAE_LIMIT,
+                        "the same drag back from the centre did not undo the one from low down")
+        self.assertEqual(page.errors(), [])
 
     def test_texture_viewer_steps_over_refused_files(self):
         page = self.open("texture-viewer.html")

@@ -271,6 +271,14 @@ void BitmapDecoder::DecodeRow(const uint8_t* source, size_t sourceBytes, uint8_t
         DecodePaletteRow(source, target);
 }
 
+// Whether the bytes start with a bitmap's signature; records why not.
+bool IsBitmap(std::span<const uint8_t> head, const std::string& fileName) {
+    if (head.size() >= 2 && head[0] == 'B' && head[1] == 'M')
+        return true;
+    RecordFailure(fileName + ": not a BMP file (it does not start with \"BM\")");
+    return false;
+}
+
 // A zero-filled buffer; large ones are backed by large pages before they are first written.
 std::vector<uint8_t> AllocatePixels(size_t size) {
     std::vector<uint8_t> pixels;
@@ -284,10 +292,8 @@ std::optional<TBitmapImage> BitmapDecoder::Decode() {
     if (File.size() < SmallestFileBytes)
         Fail("file is " + std::to_string(File.size()) + " bytes, shorter than the 54 bytes of " +
              "a bitmap's headers");
-    if (File[0] != 'B' || File[1] != 'M') {
-        RecordFailure(Name + ": not a BMP file (it does not start with \"BM\")");
+    if (!IsBitmap(File, Name))
         return std::nullopt;
-    }
     ReadLayout();
     CheckKind();
     CheckPixelData();
@@ -325,8 +331,22 @@ std::optional<TBitmapImage> DecodeBMP(std::span<const uint8_t> file, const std::
 
 std::optional<std::vector<uint8_t>> ReadBMP(const std::string& fileName, GLint& width,
                                             GLint& height, GLenum& format, GLenum& type) {
+    // The size and the signature first, so that a file refused for either is never read whole; a
+    // file too short for the headers is refused as faulty below, whatever it starts with.
+    const FileGlance glance = GlanceWithinBudget(fileName, SmallestFileBytes);
+    if (glance.Size >= SmallestFileBytes && !IsBitmap(glance.Head, fileName))
+        return std::nullopt;
     const MappedFile file(fileName);
     return HandOverPixels(DecodeBMP(file.Bytes(), fileName), width, height, format, type);
+}
+
+FileGlance GlanceWithinBudget(const std::string& fileName, size_t headBytes) {
+    FileGlance glance = GlanceAtFile(fileName, headBytes);
+    if (glance.Size > DecodingBudgetBytes)
+        throw std::runtime_error(fileName + ": the file's " + std::to_string(glance.Size) +
+                                 " bytes are more than the decoding budget of " +
+                                 std::to_string(DecodingBudgetBytes >> 20) + " MiB");
+    return glance;
 }
 
 std::optional<std::vector<uint8_t>> HandOverPixels(std::optional<TBitmapImage> image, GLint& width,

@@ -18,6 +18,7 @@
 #pragma once
 
 #include "../gl/vynGL.h"
+#include "../system/vynMappedFile.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -58,6 +59,11 @@ std::optional<TBitmapImage> DecodeBMP(std::span<const uint8_t> file, const std::
 /// std::runtime_error for a file that cannot be read or is faulty (see above).
 std::optional<std::vector<uint8_t>> ReadBMP(const std::string& fileName, GLint& width,
                                             GLint& height, GLenum& format, GLenum& type);
+
+/// The size and first `headBytes` bytes of a picture file, read without reading it whole (see
+/// vynMappedFile.h); throws std::runtime_error naming the file when it cannot be read or is larger
+/// than DecodingBudgetBytes.
+FileGlance GlanceWithinBudget(const std::string& fileName, size_t headBytes);
 
 /// What the readers return for a decoded picture: sets the four outputs from it and hands its
 /// buffer over; no buffer, and the outputs left alone, for no picture.

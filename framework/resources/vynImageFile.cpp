@@ -97,11 +97,7 @@ std::optional<TBitmapImage> DecodeImage(std::span<const uint8_t> file,
 std::optional<std::vector<uint8_t>> ReadImage(const std::string& fileName, GLint& width,
                                               GLint& height, GLenum& format, GLenum& type) {
     // The size and the kind first, so that a file refused for either is never read whole.
-    const FileGlance glance = GlanceAtFile(fileName, HeadBytes);
-    if (glance.Size > DecodingBudgetBytes)
-        throw std::runtime_error(fileName + ": the file's " + std::to_string(glance.Size) +
-                                 " bytes are more than the decoding budget of " +
-                                 BudgetText(DecodingBudgetBytes));
+    const FileGlance glance = GlanceWithinBudget(fileName, HeadBytes);
     if (!IsPicture(glance.Head, fileName))
         return std::nullopt;
     const MappedFile file(fileName);

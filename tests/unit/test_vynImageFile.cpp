@@ -184,11 +184,12 @@ TEST(ImageFile, TheDecodersOwnAllocationsAreHeldToTheBudget) {
     EXPECT_EQ(DecodeWithStb(png, png.size() + 65536).Width, Width);
 }
 
-// How ReadImage takes the file: its exception's text, or why it gave no picture.
-std::string Outcome(const std::filesystem::path& path) {
+using Reader = decltype(&ReadImage);
+
+// How the reader takes the file: its exception's text, or why it gave no picture.
+std::string Outcome(Reader reader, const std::filesystem::path& path) {
     try {
-        return ReadWith(ReadImage, path).Pixels.empty() ? "no picture: " + LastFailure()
-                                                        : "a picture";
+        return ReadWith(reader, path).Pixels.empty() ? "no picture: " + LastFailure() : "a picture";
     } catch (const std::runtime_error& error) {
         return error.what();
     }
@@ -207,24 +208,36 @@ void LimitAddressSpace() {
 }
 #endif
 
-// ReadImage learns a file's size and kind before it maps it: refusing a file of gigabytes, or a
-// film in a folder of pictures, takes neither its time nor its memory. Each is read with too
-// little address space left to map it.
+// ReadImage and ReadBMP learn a file's size and kind before they map it: refusing a file of
+// gigabytes, or a film in a folder of pictures, takes neither its time nor its memory. Each is
+// read with too little address space left to map it.
 TEST(ImageFile, AFileTooLargeOrOfNoKindIsRefusedWithoutBeingReadWhole) {
     const test::TempDir folder;
     struct Case {
+        Reader Read;
         const char* Name;
         std::vector<uint8_t> Head;
         uintmax_t Size;
         const char* Outcome;
     };
     const Case cases[] = {
-        {"film.png", PngHeader(64, 64, 8, 6), uintmax_t{3} << 30,
+        {ReadImage, "film.png", PngHeader(64, 64, 8, 6), uintmax_t{3} << 30,
          "film.png: the file's 3221225472 bytes are more than the decoding budget of 512 MiB"},
-        {"film.mkv",
+        {ReadImage,
+         "film.mkv",
          {0x1A, 0x45, 0xDF, 0xA3, 0, 0, 0, 0},
          uintmax_t{400} << 20,
          "no picture: .*film.mkv: not a picture of a kind read"},
+        {ReadBMP,
+         "film.bmp",
+         {'B', 'M'},
+         uintmax_t{3} << 30,
+         "film.bmp: the file's 3221225472 bytes are more than the decoding budget of 512 MiB"},
+        {ReadBMP,
+         "film.mkv",
+         {0x1A, 0x45, 0xDF, 0xA3, 0, 0, 0, 0},
+         uintmax_t{400} << 20,
+         "no picture: .*film.mkv: not a BMP file"},
     };
     for (const Case& file : cases) {
         SCOPED_TRACE(file.Name);
@@ -235,12 +248,12 @@ TEST(ImageFile, AFileTooLargeOrOfNoKindIsRefusedWithoutBeingReadWhole) {
         EXPECT_EXIT(
             {
                 LimitAddressSpace();
-                std::fputs(Outcome(path).c_str(), stderr);
+                std::fputs(Outcome(file.Read, path).c_str(), stderr);
                 std::_Exit(0); // no exit handlers: a leak check would find the test's objects
             },
             ::testing::ExitedWithCode(0), file.Outcome);
 #else
-        EXPECT_THAT(Outcome(path), ::testing::ContainsRegex(file.Outcome));
+        EXPECT_THAT(Outcome(file.Read, path), ::testing::ContainsRegex(file.Outcome));
 #endif
         std::filesystem::remove(path);
     }

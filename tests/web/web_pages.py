@@ -152,31 +152,29 @@ class WebPages(unittest.TestCase):
     def test_retained_landscape_draws_the_linux_pictures(self):
         self.check_landscape(self.open("landscape.html?arg=--retained"))
 
-    def test_an_unfocused_page_draws_nothing_until_it_has_the_focus_again(self):
+    def expect_no_frames_between(self, pause, resume):
+        """minimal draws no frame after the script `pause` until the script `resume`."""
         page = self.open("minimal.html")
         self.assertIsNotNone(page.frame_rate("minimal"))
-        page.driver.execute_script("window.dispatchEvent(new FocusEvent('blur'))")
+        page.driver.execute_script(pause)
         self.assertTrue(page.wait_title("minimal [0 FPS]", timeout=10), page.driver.title)
         time.sleep(1.5)
-        self.assertEqual(page.driver.title, "minimal [0 FPS]", "frames drawn while unfocused")
-        page.driver.execute_script("window.dispatchEvent(new FocusEvent('focus'))")
-        self.assertIsNotNone(page.frame_rate("minimal", timeout=10), "no frames once refocused")
+        self.assertEqual(page.driver.title, "minimal [0 FPS]", "frames drawn while paused")
+        page.driver.execute_script(resume)
+        self.assertIsNotNone(page.frame_rate("minimal", timeout=10), "no frames once resumed")
+        self.assertEqual(page.errors(), [])
+
+    def test_an_unfocused_page_draws_nothing_until_it_has_the_focus_again(self):
+        self.expect_no_frames_between("window.dispatchEvent(new FocusEvent('blur'))",
+                                      "window.dispatchEvent(new FocusEvent('focus'))")
 
     def test_a_hidden_page_draws_nothing_until_it_is_shown_again(self):
-        page = self.open("minimal.html")
-        self.assertIsNotNone(page.frame_rate("minimal"))
         # What the browser does when the visitor switches to another tab, and back.
         show = "Object.defineProperty(document, 'hidden', {value: %s, configurable: true}); " \
                "Object.defineProperty(document, 'visibilityState', " \
                "{value: '%s', configurable: true}); " \
                "document.dispatchEvent(new Event('visibilitychange'))"
-        page.driver.execute_script(show % ("true", "hidden"))
-        self.assertTrue(page.wait_title("minimal [0 FPS]", timeout=10), page.driver.title)
-        time.sleep(1.5)
-        self.assertEqual(page.driver.title, "minimal [0 FPS]", "frames drawn while hidden")
-        page.driver.execute_script(show % ("false", "visible"))
-        self.assertIsNotNone(page.frame_rate("minimal", timeout=10), "no frames once shown")
-        self.assertEqual(page.errors(), [])
+        self.expect_no_frames_between(show % ("true", "hidden"), show % ("false", "visible"))
 
     def test_minimal_draws_the_linux_picture(self):
         page = self.open("minimal.html")

@@ -145,6 +145,10 @@ TEST(DecodeBMP, PixelDataMustHoldEveryRow) {
                 HasSubstr("need 18000000000000"));
     EXPECT_THAT(Refusal(MakeBitmap(Fields(INT32_MAX, INT32_MAX).Bits(32), rows)),
                 HasSubstr("need 18446744056529682436"));
+    // Every row there, but decoded 24 times as large: 4 KiB of 1-bit pixels give 96 KiB.
+    EXPECT_THAT(Refusal(MakeBitmap(Fields(32768, 6000).Bits(1).PaletteOf({{0, 0, 0}}),
+                                   std::vector<uint8_t>(size_t{4096} * 6000))),
+                HasSubstr("32768 x 6000 pixels need more than the decoding budget of 512 MiB"));
 }
 
 TEST(DecodeBMP, ZeroAndNegativeSizesAreRefused) {

@@ -311,8 +311,7 @@ std::optional<TBitmapImage> BitmapDecoder::Decode() {
     const size_t targetRowBytes = PaddedRowBytes(width, image.Format == GL_RGBA ? 4 : 3);
     if (File.size() + uint64_t{targetRowBytes} * rows > DecodingBudgetBytes)
         Fail(std::to_string(Shape.Width) + " x " + std::to_string(Shape.Height) +
-             " pixels need more than the decoding budget of " +
-             std::to_string(DecodingBudgetBytes >> 20) + " MiB");
+             " pixels need more than the decoding budget of " + DecodingBudgetText());
     image.Pixels = AllocatePixels(targetRowBytes * rows);
     for (size_t row = 0; row < rows; ++row) {
         const size_t storedRow = Shape.TopDown ? rows - 1 - row : row;
@@ -340,12 +339,16 @@ std::optional<std::vector<uint8_t>> ReadBMP(const std::string& fileName, GLint& 
     return HandOverPixels(DecodeBMP(file.Bytes(), fileName), width, height, format, type);
 }
 
+std::string DecodingBudgetText() {
+    return std::to_string(DecodingBudgetBytes >> 20) + " MiB";
+}
+
 FileGlance GlanceWithinBudget(const std::string& fileName, size_t headBytes) {
     FileGlance glance = GlanceAtFile(fileName, headBytes);
     if (glance.Size > DecodingBudgetBytes)
         throw std::runtime_error(fileName + ": the file's " + std::to_string(glance.Size) +
                                  " bytes are more than the decoding budget of " +
-                                 std::to_string(DecodingBudgetBytes >> 20) + " MiB");
+                                 DecodingBudgetText());
     return glance;
 }
 

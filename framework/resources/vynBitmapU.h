@@ -45,6 +45,9 @@ struct TBitmapImage {
 /// refused as faulty, the reason naming the budget.
 inline constexpr size_t DecodingBudgetBytes = size_t{512} << 20;
 
+/// The budget as a reason says it: "512 MiB".
+std::string DecodingBudgetText();
+
 /// The bytes of one row of `width` pixels of `bytesPerPixel` bytes, rows starting on 4-byte
 /// boundaries (OpenGL's default pixel-store alignment).
 constexpr size_t PaddedRowBytes(size_t width, size_t bytesPerPixel) {

@@ -45,7 +45,7 @@ TBitmapImage Laid(const TStbPicture& picture, size_t budgetLeft) {
     const size_t targetRow = PaddedRowBytes(width, channels);
     if (budgetLeft < targetRow * height)
         throw std::runtime_error("laying the picture out needs more than the budget of " +
-                                 BudgetText(DecodingBudgetBytes));
+                                 DecodingBudgetText());
     TBitmapImage image;
     image.Width = picture.Width;
     image.Height = picture.Height;

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <stdexcept>
+#include <string>
 #include <string_view>
 
 namespace vyn {
@@ -146,10 +147,6 @@ void TStbFree::operator()(uint8_t* pixels) const {
     stbi_image_free(pixels);
 }
 
-std::string BudgetText(size_t budget) {
-    return Mebibytes(budget);
-}
-
 bool StbRecognises(std::span<const uint8_t> bytes) {
     int width = 0, height = 0, channels = 0;
     return bytes.size() <= static_cast<size_t>(INT_MAX) &&
@@ -166,7 +163,7 @@ TStbPicture DecodeWithStb(std::span<const uint8_t> bytes, size_t budget) {
     if (least > budget)
         throw std::runtime_error(std::to_string(width) + " x " + std::to_string(height) +
                                  " pixels need " + Mebibytes(least) +
-                                 " to decode, more than the budget of " + BudgetText(budget));
+                                 " to decode, more than the budget of " + Mebibytes(budget));
     // Grey becomes red, green and blue; grey with alpha, all four.
     const int wanted = channels == 2 || channels == 4 ? 4 : 3;
     TStbPicture picture;
@@ -175,8 +172,7 @@ TStbPicture DecodeWithStb(std::span<const uint8_t> bytes, size_t budget) {
         picture.Pixels.reset(
             stbi_load_from_memory(bytes.data(), length, &width, &height, &channels, wanted));
         if (!picture.Pixels && Account.Exceeded)
-            throw std::runtime_error("decoding needs more than the budget of " +
-                                     BudgetText(budget));
+            throw std::runtime_error("decoding needs more than the budget of " + Mebibytes(budget));
     }
     if (!picture.Pixels)
         ThrowStbReason();

@@ -11,7 +11,6 @@
 #include <cstdint>
 #include <memory>
 #include <span>
-#include <string>
 
 namespace vyn {
 
@@ -46,8 +45,5 @@ bool StbRecognises(std::span<const uint8_t> bytes);
 /// memory is taken for it, and stb's allocations are counted while it decodes. The reason of
 /// such a refusal names the budget.
 TStbPicture DecodeWithStb(std::span<const uint8_t> bytes, size_t budget);
-
-/// The budget in a reason: "768 MiB".
-std::string BudgetText(size_t budget);
 
 } // namespace vyn

@@ -31,7 +31,8 @@ set(VYN_WINESERVER_RUN env WINEPREFIX=${VYN_WINE_PREFIX} ${VYN_WINESERVER})
 string(JOIN " " VYN_WINESERVER_RUN ${VYN_WINESERVER_RUN})
 add_test(NAME wine-prefix COMMAND sh -c
   "test -n \"$DISPLAY\" || { echo 'Windows tests need an X display: run ctest under xvfb-run' >&2; exit 1; }
-   ${VYN_WINESERVER_RUN} -k 2>/dev/null; ${VYN_WINESERVER_RUN} -p </dev/null >/dev/null 2>&1 &&
+   mkdir -p ${VYN_WINE_PREFIX} && ${VYN_WINESERVER_RUN} -k 2>/dev/null;
+   ${VYN_WINESERVER_RUN} -p </dev/null >/dev/null 2>&1 &&
    { ${VYN_WINE_RUN} wineboot --init </dev/null >${CMAKE_BINARY_DIR}/wineboot.log 2>&1 ||
      { cat ${CMAKE_BINARY_DIR}/wineboot.log; false; }; }")
 set_tests_properties(wine-prefix PROPERTIES FIXTURES_SETUP wine-prefix TIMEOUT 300 LABELS windows)

@@ -3,11 +3,11 @@
 #include "framework/gl/vynGL.h"
 #include "framework/gl/vynGLLibrary.h"
 #include "framework/testing/vynGLRecorder.h"
+#include "tests/support/vynTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <regex>
@@ -17,6 +17,7 @@
 #include <vector>
 
 using namespace vyn;
+using vyn::test::Address;
 
 namespace {
 
@@ -24,13 +25,6 @@ namespace {
 const std::set<std::string> ListedGLU12 = {VYN_GLU_1_2_FUNCS(VYN_GLU_NAME)};
 const std::set<std::string> ListedGLU = {VYN_GLU_FUNCS(VYN_GLU_NAME)};
 #undef VYN_GLU_NAME
-
-template <typename Function>
-void* Address(Function function) {
-    void* address;
-    std::memcpy(&address, &function, sizeof address);
-    return address;
-}
 
 class GLULibrary : public ::testing::Test {
   protected:

@@ -32,7 +32,10 @@ add_library(vyngl4es STATIC ${VYN_GL4ES_SOURCES} ${VYN_GL4ES_PATCHED_SOURCES}
 # src/gl first: a patched copy finds its neighbours ("init.h", "../glx/hardext.h") through it.
 target_include_directories(vyngl4es PRIVATE ${VYN_GL4ES_DIR}/src/gl ${VYN_GL4ES_DIR}/src/util
                                              ${VYN_GL4ES_DIR}/src/glx ${VYN_GL4ES_DIR}/include)
-target_compile_definitions(vyngl4es PRIVATE NOX11 NOEGL EGL_NO_X11 STATICLIB NO_GBM DEFAULT_ES=2)
+# NO_INIT_CONSTRUCTOR: gl4es starts when the backend makes the first context current (with the
+# context's entry points, and quiet: vynWebWindows.cpp), not before main.
+target_compile_definitions(vyngl4es PRIVATE NOX11 NOEGL EGL_NO_X11 STATICLIB NO_GBM DEFAULT_ES=2
+                                            NO_INIT_CONSTRUCTOR)
 # Third-party code: its warnings are its maintainers' business.
 target_compile_options(vyngl4es PRIVATE -std=gnu11 -w -fvisibility=hidden)
 

@@ -12,17 +12,40 @@ namespace vyn {
 
 // GLU 1.2, which every <GL/glu.h> defines whole.
 #ifndef GLU_VERSION_1_2
+
+/// Boolean values
+///@{
 inline constexpr GLboolean GLU_FALSE = 0;
 inline constexpr GLboolean GLU_TRUE = 1;
+///@}
+
+/// Names for gluGetString
+///@{
 inline constexpr GLenum GLU_VERSION = 100800;
 inline constexpr GLenum GLU_EXTENSIONS = 100801;
+///@}
+
+/// Error codes
+///@{
 inline constexpr GLenum GLU_INVALID_ENUM = 100900;
 inline constexpr GLenum GLU_INVALID_VALUE = 100901;
 inline constexpr GLenum GLU_OUT_OF_MEMORY = 100902;
 inline constexpr GLenum GLU_INCOMPATIBLE_GL_VERSION = 100903;
+///@}
+
+/// NURBS display modes (GLU_DISPLAY_MODE)
+///@{
 inline constexpr GLenum GLU_OUTLINE_POLYGON = 100240;
 inline constexpr GLenum GLU_OUTLINE_PATCH = 100241;
+///@}
+
+/// NURBS callbacks (gluNurbsCallback)
+///@{
 inline constexpr GLenum GLU_ERROR = 100103;
+///@}
+
+/// NURBS errors
+///@{
 inline constexpr GLenum GLU_NURBS_ERROR1 = 100251;
 inline constexpr GLenum GLU_NURBS_ERROR2 = 100252;
 inline constexpr GLenum GLU_NURBS_ERROR3 = 100253;
@@ -60,6 +83,10 @@ inline constexpr GLenum GLU_NURBS_ERROR34 = 100284;
 inline constexpr GLenum GLU_NURBS_ERROR35 = 100285;
 inline constexpr GLenum GLU_NURBS_ERROR36 = 100286;
 inline constexpr GLenum GLU_NURBS_ERROR37 = 100287;
+///@}
+
+/// NURBS properties (gluNurbsProperty)
+///@{
 inline constexpr GLenum GLU_AUTO_LOAD_MATRIX = 100200;
 inline constexpr GLenum GLU_CULLING = 100201;
 inline constexpr GLenum GLU_SAMPLING_TOLERANCE = 100203;
@@ -68,20 +95,44 @@ inline constexpr GLenum GLU_PARAMETRIC_TOLERANCE = 100202;
 inline constexpr GLenum GLU_SAMPLING_METHOD = 100205;
 inline constexpr GLenum GLU_U_STEP = 100206;
 inline constexpr GLenum GLU_V_STEP = 100207;
+///@}
+
+/// NURBS sampling methods
+///@{
 inline constexpr GLenum GLU_PATH_LENGTH = 100215;
 inline constexpr GLenum GLU_PARAMETRIC_ERROR = 100216;
 inline constexpr GLenum GLU_DOMAIN_DISTANCE = 100217;
+///@}
+
+/// NURBS trimming curves (gluPwlCurve)
+///@{
 inline constexpr GLenum GLU_MAP1_TRIM_2 = 100210;
 inline constexpr GLenum GLU_MAP1_TRIM_3 = 100211;
+///@}
+
+/// Quadric draw styles
+///@{
 inline constexpr GLenum GLU_POINT = 100010;
 inline constexpr GLenum GLU_LINE = 100011;
 inline constexpr GLenum GLU_FILL = 100012;
 inline constexpr GLenum GLU_SILHOUETTE = 100013;
+///@}
+
+/// Quadric normals
+///@{
 inline constexpr GLenum GLU_SMOOTH = 100000;
 inline constexpr GLenum GLU_FLAT = 100001;
 inline constexpr GLenum GLU_NONE = 100002;
+///@}
+
+/// Quadric orientations
+///@{
 inline constexpr GLenum GLU_OUTSIDE = 100020;
 inline constexpr GLenum GLU_INSIDE = 100021;
+///@}
+
+/// Tessellator callbacks (gluTessCallback)
+///@{
 inline constexpr GLenum GLU_TESS_BEGIN = 100100;
 inline constexpr GLenum GLU_BEGIN = 100100;
 inline constexpr GLenum GLU_TESS_VERTEX = 100101;
@@ -98,14 +149,26 @@ inline constexpr GLenum GLU_TESS_END_DATA = 100108;
 inline constexpr GLenum GLU_TESS_ERROR_DATA = 100109;
 inline constexpr GLenum GLU_TESS_EDGE_FLAG_DATA = 100110;
 inline constexpr GLenum GLU_TESS_COMBINE_DATA = 100111;
+///@}
+
+/// Contour kinds (gluNextContour)
+///@{
 inline constexpr GLenum GLU_CW = 100120;
 inline constexpr GLenum GLU_CCW = 100121;
 inline constexpr GLenum GLU_INTERIOR = 100122;
 inline constexpr GLenum GLU_EXTERIOR = 100123;
 inline constexpr GLenum GLU_UNKNOWN = 100124;
+///@}
+
+/// Tessellator properties (gluTessProperty)
+///@{
 inline constexpr GLenum GLU_TESS_WINDING_RULE = 100140;
 inline constexpr GLenum GLU_TESS_BOUNDARY_ONLY = 100141;
 inline constexpr GLenum GLU_TESS_TOLERANCE = 100142;
+///@}
+
+/// Tessellator errors
+///@{
 inline constexpr GLenum GLU_TESS_ERROR1 = 100151;
 inline constexpr GLenum GLU_TESS_ERROR2 = 100152;
 inline constexpr GLenum GLU_TESS_ERROR3 = 100153;
@@ -120,17 +183,34 @@ inline constexpr GLenum GLU_TESS_MISSING_END_POLYGON = 100153;
 inline constexpr GLenum GLU_TESS_MISSING_END_CONTOUR = 100154;
 inline constexpr GLenum GLU_TESS_COORD_TOO_LARGE = 100155;
 inline constexpr GLenum GLU_TESS_NEED_COMBINE_CALLBACK = 100156;
+///@}
+
+/// Winding rules (GLU_TESS_WINDING_RULE)
+///@{
 inline constexpr GLenum GLU_TESS_WINDING_ODD = 100130;
 inline constexpr GLenum GLU_TESS_WINDING_NONZERO = 100131;
 inline constexpr GLenum GLU_TESS_WINDING_POSITIVE = 100132;
 inline constexpr GLenum GLU_TESS_WINDING_NEGATIVE = 100133;
 inline constexpr GLenum GLU_TESS_WINDING_ABS_GEQ_TWO = 100134;
+///@}
+
+/// The largest coordinate the tessellator takes
+///@{
 inline constexpr GLdouble GLU_TESS_MAX_COORD = 1.0e150;
+///@}
+
 #endif
 
 // What GLU 1.3 added: NURBS tessellation to callbacks, object-space sampling, the query names.
 #ifndef GLU_VERSION_1_3
+
+/// Error codes
+///@{
 inline constexpr GLenum GLU_INVALID_OPERATION = 100904;
+///@}
+
+/// NURBS callbacks (gluNurbsCallback)
+///@{
 inline constexpr GLenum GLU_NURBS_ERROR = 100103;
 inline constexpr GLenum GLU_NURBS_BEGIN = 100164;
 inline constexpr GLenum GLU_NURBS_BEGIN_EXT = 100164;
@@ -156,16 +236,26 @@ inline constexpr GLenum GLU_NURBS_TEXTURE_COORD_DATA = 100174;
 inline constexpr GLenum GLU_NURBS_TEX_COORD_DATA_EXT = 100174;
 inline constexpr GLenum GLU_NURBS_END_DATA = 100175;
 inline constexpr GLenum GLU_NURBS_END_DATA_EXT = 100175;
+///@}
+
+/// NURBS properties (gluNurbsProperty)
+///@{
 inline constexpr GLenum GLU_NURBS_MODE = 100160;
 inline constexpr GLenum GLU_NURBS_MODE_EXT = 100160;
 inline constexpr GLenum GLU_NURBS_TESSELLATOR = 100161;
 inline constexpr GLenum GLU_NURBS_TESSELLATOR_EXT = 100161;
 inline constexpr GLenum GLU_NURBS_RENDERER = 100162;
 inline constexpr GLenum GLU_NURBS_RENDERER_EXT = 100162;
+///@}
+
+/// NURBS sampling methods
+///@{
 inline constexpr GLenum GLU_OBJECT_PARAMETRIC_ERROR = 100208;
 inline constexpr GLenum GLU_OBJECT_PARAMETRIC_ERROR_EXT = 100208;
 inline constexpr GLenum GLU_OBJECT_PATH_LENGTH = 100209;
 inline constexpr GLenum GLU_OBJECT_PATH_LENGTH_EXT = 100209;
+///@}
+
 #endif
 
 } // namespace vyn

@@ -24,9 +24,10 @@
 // Refused, each with the reason LastFailure() then gives:
 //   - a display-mode change ("a web page cannot change the display mode");
 //   - a second window ("the page has one canvas: one window at a time");
-//   - pixel formats with alpha, accumulation or more than 24 bits of depth fall back to the
-//     closest one offered: a canvas with alpha would show the page through it, which a window
-//     never does.
+//   - a pixel format with an accumulation buffer ("a page has no accumulation buffer (WebGL has
+//     none)"): ChoosePixelFormat answers 0 rather than a format a program would draw wrongly on;
+//   - pixel formats with alpha or more than 24 bits of depth fall back to the closest one
+//     offered: a canvas with alpha would show the page through it, which a window never does.
 #include "vynWebState.h"
 
 #include "framework/platform/emulation/vynEmulatedCalls.h"

@@ -12,6 +12,7 @@
 #include <gl4esinit.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace vyn {
 
@@ -53,9 +54,11 @@ void* WebGLEntryPoint(const char* name) {
 
 // gl4es keeps one state for the page's GL; it starts once, on the first context made current.
 // Given the context's entry points, it tests what the context offers (32-bit indices, sizes
-// that are not powers of two...) instead of assuming the least.
+// that are not powers of two...) instead of assuming the least. Its banner (some forty lines of
+// what it found) stays out of the program's console unless the page's environment asks for it.
 void StartGl4esOnce() {
     static const bool started = [] {
+        setenv("LIBGL_NOBANNER", "1", 0);
         set_getprocaddress(WebGLEntryPoint);
         set_getmainfbsize(CanvasBufferSize);
         initialize_gl4es();
@@ -146,6 +149,13 @@ HWND VYN_WINAPI Web_SetFocus(HWND window) {
 int VYN_WINAPI Web_ChoosePixelFormat(HDC deviceContext, const PIXELFORMATDESCRIPTOR* descriptor) {
     if (Web().System.FindByDeviceContext(deviceContext) == nullptr || descriptor == nullptr)
         return 0;
+    // Windows would give the closest format without one; a program that asks for accumulation
+    // bits draws with them, so the page says it has none rather than draw something else.
+    if (descriptor->cAccumBits > 0) {
+        Fail("ChoosePixelFormat: a page has no accumulation buffer (WebGL has none); ask for "
+             "0 accumulation bits");
+        return 0;
+    }
     for (int format : RankPixelFormats(*descriptor))
         if (CanvasOffers(PixelFormatAt(format)))
             return format;

@@ -1,6 +1,7 @@
 #include "vynFrameworkReset.h"
 
 #include "framework/render/vynSettingsU.h"
+#include "framework/window/vynDrawOnDemand.h"
 #include "framework/window/vynFramePacing.h"
 #include "framework/window/vynHelpersU.h"
 #include "framework/window/vynMainWindow.h"
@@ -21,6 +22,7 @@ void RestoreStartValues() {
     Framework.FrameCount = 0;
     Framework.NeutralLighting = false;
     ResetFramePacing();
+    ResetDrawOnDemand();
     CurrentHintMode = DefaultHintMode;
     ClearHandlers();
     ResizeRoutine = nullptr;

@@ -84,7 +84,7 @@ void Turn() {
         SecondStart = LoopSeconds();
     }
     glLoadIdentity();
-    glTranslatef(0.0f, 0.3f, -7.0f);
+    glTranslatef(0.0f, 0.6f, -8.0f); // clear of the text above and below
     glRotatef(25.0f, 1.0f, 0.0f, 0.0f);
     glRotatef(DegreesPerSecond * static_cast<GLfloat>(LoopSeconds()), 0.0f, 1.0f, 0.0f);
 }

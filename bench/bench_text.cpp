@@ -7,6 +7,7 @@
 
 #include "framework/render/vynBuiltInFont.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <string>
@@ -18,6 +19,7 @@ namespace {
 
 constexpr int Lines = 125;
 constexpr int Columns = 80;
+constexpr int LinesShown = 37; // of 16 pixels in the window's 600
 bool UseBitmaps = false;
 std::vector<std::string> Text;
 // Each glyph of ASCII as glBitmap's rows, bottom row first, a byte a row (8 pixels wide).
@@ -59,7 +61,7 @@ void DrawWithBitmaps() {
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glColor3f(1.0f, 1.0f, 1.0f);
     for (int line = 0; line < Lines; ++line) {
-        glRasterPos2i(0, (line % 37 + 1) * BuiltInCellHeight);
+        glRasterPos2i(0, (line % LinesShown + 1) * BuiltInCellHeight);
         for (char character : Text[line])
             glBitmap(BuiltInCellWidth, BuiltInCellHeight, 0, 0, BuiltInCellWidth, 0,
                      Bitmaps[static_cast<unsigned char>(character)].data());
@@ -71,10 +73,15 @@ void DrawWithBitmaps() {
     glPopAttrib();
 }
 
-// The lines overlap (37 fit the window's height): what is measured is the drawing, not the area.
+// As a program draws a page of text: one call a block of the 37 lines that fit the window,
+// drawn over each other, so that both ways fill the same pixels.
 void DrawWithQuads() {
-    for (int line = 0; line < Lines; ++line)
-        DrawText(BuiltInFont(), 0, static_cast<float>(line % 37 * BuiltInCellHeight), Text[line]);
+    for (int first = 0; first < Lines; first += LinesShown) {
+        std::string block;
+        for (int line = first; line < std::min(Lines, first + LinesShown); ++line)
+            block += Text[line] + "\n";
+        DrawText(BuiltInFont(), 0, 0, block);
+    }
 }
 
 struct Glyphs : TMyDrawPack {

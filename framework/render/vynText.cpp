@@ -46,24 +46,39 @@ std::vector<char32_t> BuiltInCharacters() {
     return characters;
 }
 
+int Level(const char* hex, int32_t x, int32_t y) {
+    const char digit = hex[y * BuiltInCellWidth + x];
+    return digit <= '9' ? digit - '0' : digit - 'a' + 10;
+}
+
+// The glyph's quad covers its ink only, not its whole cell: a third of the pixels to fill.
 void PutBuiltInGlyph(TFont& font, char32_t character, int32_t cellX, int32_t cellY) {
     const char* hex = BuiltInGlyph(character);
+    int32_t left = BuiltInCellWidth, top = BuiltInCellHeight, right = 0, bottom = 0;
     for (int32_t y = 0; y < BuiltInCellHeight; ++y)
         for (int32_t x = 0; x < BuiltInCellWidth; ++x) {
-            const char digit = hex[y * BuiltInCellWidth + x];
-            const int level = digit <= '9' ? digit - '0' : digit - 'a' + 10;
+            const int level = Level(hex, x, y);
             font.Atlas[static_cast<size_t>((cellY + y) * font.AtlasWidth + cellX + x)] =
                 static_cast<uint8_t>(level * 17);
+            if (level == 0)
+                continue;
+            left = std::min(left, x), top = std::min(top, y);
+            right = std::max(right, x + 1), bottom = std::max(bottom, y + 1);
         }
     TGlyph& glyph = font.Glyphs[character];
-    glyph.U0 = static_cast<float>(cellX) / static_cast<float>(font.AtlasWidth);
-    glyph.V0 = static_cast<float>(cellY) / static_cast<float>(font.AtlasHeight);
-    glyph.U1 = static_cast<float>(cellX + BuiltInCellWidth) / static_cast<float>(font.AtlasWidth);
-    glyph.V1 = static_cast<float>(cellY + BuiltInCellHeight) / static_cast<float>(font.AtlasHeight);
-    glyph.Top = -static_cast<float>(BuiltInBaseline());
-    glyph.Width = BuiltInCellWidth;
-    glyph.Height = BuiltInCellHeight;
     glyph.Advance = BuiltInCellWidth;
+    if (right <= left)
+        return; // no ink: nothing to draw
+    const auto width = static_cast<float>(font.AtlasWidth);
+    const auto height = static_cast<float>(font.AtlasHeight);
+    glyph.U0 = static_cast<float>(cellX + left) / width;
+    glyph.V0 = static_cast<float>(cellY + top) / height;
+    glyph.U1 = static_cast<float>(cellX + right) / width;
+    glyph.V1 = static_cast<float>(cellY + bottom) / height;
+    glyph.Left = static_cast<float>(left);
+    glyph.Top = static_cast<float>(top - BuiltInBaseline());
+    glyph.Width = static_cast<float>(right - left);
+    glyph.Height = static_cast<float>(bottom - top);
 }
 
 TFont MakeBuiltInFont() {
@@ -150,11 +165,15 @@ std::vector<float> Quads(const TFont& font, float x, float y, std::string_view u
             continue;
         }
         const TGlyph& g = font.GlyphOf(character);
-        const float left = std::round(penX + g.Left), top = std::round(baseline + g.Top);
+        const float pen = penX;
+        penX += g.Advance;
+        if (g.Width <= 0 || g.Height <= 0)
+            continue; // a space
+        const float left = std::round(pen + g.Left);
+        const float top = std::round(baseline + g.Top);
         const float right = left + g.Width, bottom = top + g.Height;
         corners.insert(corners.end(), {left, top, g.U0, g.V0, right, top, g.U1, g.V0, right, bottom,
                                        g.U1, g.V1, left, bottom, g.U0, g.V1});
-        penX += g.Advance;
     }
     return corners;
 }

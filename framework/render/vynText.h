@@ -28,10 +28,15 @@ namespace vyn {
 
 /// A glyph: where it lies in the atlas and where it goes relative to the pen.
 struct TGlyph {
-    float U0 = 0, V0 = 0, U1 = 0, V1 = 0; ///< Its corners in the atlas, as texture coordinates.
-    float Left = 0, Top = 0;     ///< Its top-left corner from the pen on the baseline, y down.
-    float Width = 0, Height = 0; ///< Its size in pixels.
-    float Advance = 0;           ///< How far the pen moves after it.
+    float U0 = 0;      ///< Its left edge in the atlas, as a texture coordinate.
+    float V0 = 0;      ///< Its top edge in the atlas.
+    float U1 = 0;      ///< Its right edge in the atlas.
+    float V1 = 0;      ///< Its bottom edge in the atlas.
+    float Left = 0;    ///< Its left edge from the pen, in pixels.
+    float Top = 0;     ///< Its top edge from the baseline, in pixels, y down (negative: above).
+    float Width = 0;   ///< Its width in pixels; 0 for a glyph without ink (a space): no quad.
+    float Height = 0;  ///< Its height in pixels.
+    float Advance = 0; ///< How far the pen moves after it.
 };
 
 /// A font: its atlas, its glyphs and its line metrics.
@@ -40,8 +45,8 @@ class TFont {
     /// The glyph of a character, or of the font's stand-in for characters it lacks.
     const TGlyph& GlyphOf(char32_t codePoint) const;
 
-    int32_t AtlasWidth = 0; ///< The atlas's size: powers of two.
-    int32_t AtlasHeight = 0;
+    int32_t AtlasWidth = 0;                      ///< The atlas's width: a power of two.
+    int32_t AtlasHeight = 0;                     ///< The atlas's height: a power of two.
     std::vector<uint8_t> Atlas;                  ///< Coverage, one byte a pixel, rows from the top.
     std::unordered_map<char32_t, TGlyph> Glyphs; ///< The glyphs the font has.
     char32_t StandIn = U'?';                     ///< Drawn for characters the font lacks.
@@ -59,7 +64,10 @@ std::unique_ptr<TFont> LoadTrueTypeFont(const std::string& path, float pixelHeig
 
 /// A colour to draw text in, components from 0 to 1.
 struct TTextColor {
-    float Red = 1, Green = 1, Blue = 1, Alpha = 1;
+    float Red = 1;   ///< Red.
+    float Green = 1; ///< Green.
+    float Blue = 1;  ///< Blue.
+    float Alpha = 1; ///< Opacity: 0 draws nothing, 1 covers what is behind.
 };
 
 /// Draws `utf8` with its first line's top-left corner at window pixel (x, y) from the window's

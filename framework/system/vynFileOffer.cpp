@@ -1,7 +1,5 @@
 #include "vynFileOffer.h"
 
-#include "framework/core/vynFailure.h"
-
 #ifdef __EMSCRIPTEN__
 #include <emscripten/emscripten.h>
 
@@ -27,10 +25,10 @@ namespace vyn {
 
 bool OfferFile([[maybe_unused]] const std::string& path) {
 #ifdef __EMSCRIPTEN__
-    if (!vyn_offer_file(path.c_str()))
-        return Fail(path + ": the page cannot read the file to offer it");
-#endif
+    return vyn_offer_file(path.c_str()) != 0;
+#else
     return true;
+#endif
 }
 
 } // namespace vyn

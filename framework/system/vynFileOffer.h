@@ -10,7 +10,7 @@
 namespace vyn {
 
 /// Offers the file at `path` (UTF-8) to the user; true on the desktop, and in the page once the
-/// download has been offered. False, with the reason, when the page cannot read the file.
+/// download has been offered; false when the page cannot read the file.
 bool OfferFile(const std::string& path);
 
 } // namespace vyn

@@ -73,7 +73,9 @@ bool SaveWindowPicture(const std::string& path) {
         if (!stbi_write_png_to_func(AppendBytes, &png, width, height, Channels, pixels.data(),
                                     width * Channels))
             return Fail("SaveWindowPicture: the PNG could not be encoded");
-        return WriteFile(path, png) && OfferFile(path);
+        if (!WriteFile(path, png))
+            return false;
+        return OfferFile(path) || Fail("SaveWindowPicture: " + path + ": the page cannot offer it");
     } catch (...) {
         return FailFromException("SaveWindowPicture");
     }

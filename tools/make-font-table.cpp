@@ -6,6 +6,8 @@
 #define STBTT_STATIC
 #include "third_party/stb/stb_truetype.h"
 
+#include "framework/render/vynBuiltInFont.h"
+
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -15,22 +17,12 @@
 
 namespace {
 
-constexpr int CellWidth = 8;
-constexpr int CellHeight = 16;
-
-// Printable ASCII, the printable half of Latin-1, then the replacement character.
-std::vector<int> CodePoints() {
-    std::vector<int> points;
-    for (int c = 0x20; c <= 0x7E; ++c)
-        points.push_back(c);
-    for (int c = 0xA0; c <= 0xFF; ++c)
-        points.push_back(c);
-    points.push_back(0xFFFD);
-    return points;
-}
+constexpr int CellWidth = vyn::BuiltInCellWidth;
+constexpr int CellHeight = vyn::BuiltInCellHeight;
 
 // One glyph as 128 hex digits, row by row: each pixel's coverage in 16 levels.
-std::string Glyph(const stbtt_fontinfo& font, float scale, int baseline, int codePoint) {
+std::string Glyph(const stbtt_fontinfo& font, float scale, int baseline, char32_t character) {
+    const auto codePoint = static_cast<int>(character);
     unsigned char cell[CellHeight][CellWidth] = {};
     int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
     stbtt_GetCodepointBitmapBox(&font, codePoint, scale, scale, &x0, &y0, &x1, &y1);
@@ -81,7 +73,7 @@ int main(int argc, char* argv[]) {
            "edit.\n"
            "#include \"vynBuiltInFont.h\"\n\nnamespace vyn {\n\nnamespace {\n\n"
            "// clang-format off\nconst char* const Glyphs[] = {\n";
-    for (int codePoint : CodePoints())
+    for (char32_t codePoint : vyn::BuiltInCharacters())
         out << "    \"" << Glyph(font, scale, baseline, codePoint) << "\",\n";
     out << "};\n// clang-format on\n\n} // namespace\n\n"
            "const char* BuiltInGlyph(char32_t codePoint) {\n"

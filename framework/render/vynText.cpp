@@ -35,17 +35,6 @@ int32_t PowerOfTwoAtLeast(int32_t value) {
     return power;
 }
 
-// Every character of the built-in table: printable ASCII, printable Latin-1, U+FFFD.
-std::vector<char32_t> BuiltInCharacters() {
-    std::vector<char32_t> characters;
-    for (char32_t c = 0x20; c <= 0x7E; ++c)
-        characters.push_back(c);
-    for (char32_t c = 0xA0; c <= 0xFF; ++c)
-        characters.push_back(c);
-    characters.push_back(ReplacementCharacter);
-    return characters;
-}
-
 int Level(const char* hex, int32_t x, int32_t y) {
     const char digit = hex[y * BuiltInCellWidth + x];
     return digit <= '9' ? digit - '0' : digit - 'a' + 10;

@@ -125,10 +125,10 @@ void BuildScene(const std::string& fontFile) {
 
 } // namespace
 
-int main(int, char* argv[]) {
+int main(int argc, char* argv[]) {
     try {
-        BuildScene(
-            std::filesystem::path(argv[0]).replace_filename("fonts/DejaVuSans.ttf").string());
+        const std::string program = Utf8Arguments(argc, argv).at(0);
+        BuildScene(Utf8Path(PathOfUtf8(program).replace_filename("fonts/DejaVuSans.ttf")));
     } catch (const std::exception& error) {
         std::fprintf(stderr, "text: %s\n", error.what());
         return 1;

@@ -4,6 +4,7 @@
 #include "framework/core/vynFailure.h"
 #include "framework/core/vynNeverDestroyed.h"
 #include "framework/gl/vynGL.h"
+#include "framework/system/vynUtf8.h"
 #include "vynBuiltInFont.h"
 
 // stb_truetype's functions stay private to this file.
@@ -88,8 +89,9 @@ TFont MakeBuiltInFont() {
     return font;
 }
 
+// Paths are UTF-8 everywhere: on Windows a narrow path would be read in the ANSI code page.
 std::vector<unsigned char> ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(PathOfUtf8(path), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 

@@ -25,20 +25,23 @@ namespace {
 
 constexpr int Channels = 3;
 
-// The frame drawn anew and read back, rows from the top.
+// The frame drawn anew and read back as RGB, rows from the top. Read as RGBA, the one format
+// every driver reads (WebGL's readPixels among them), with its alpha dropped.
 std::vector<uint8_t> ReadFrame(int32_t width, int32_t height) {
     if (CurrentRenderList)
         CurrentRenderList->Draw();
-    std::vector<uint8_t> bottomUp(static_cast<size_t>(width) * height * Channels);
+    const auto pixels = static_cast<size_t>(width) * static_cast<size_t>(height);
+    std::vector<uint8_t> bottomUp(pixels * 4);
     glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
+    glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, bottomUp.data());
     glPopClientAttrib();
-    const size_t row = static_cast<size_t>(width) * Channels;
-    std::vector<uint8_t> topDown(bottomUp.size());
+    std::vector<uint8_t> topDown(pixels * Channels);
     for (int32_t y = 0; y < height; ++y)
-        std::memcpy(&topDown[static_cast<size_t>(y) * row],
-                    &bottomUp[static_cast<size_t>(height - 1 - y) * row], row);
+        for (int32_t x = 0; x < width; ++x) {
+            const uint8_t* from = &bottomUp[(static_cast<size_t>(height - 1 - y) * width + x) * 4];
+            std::memcpy(&topDown[(static_cast<size_t>(y) * width + x) * Channels], from, Channels);
+        }
     return topDown;
 }
 

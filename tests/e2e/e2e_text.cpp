@@ -157,6 +157,8 @@ TEST_F(Program, TheViewersIdleUnderOnePercentOfACore) {
         const DemoWindow window =
             StartAndAwait(command, name == "texture-viewer" ? "lit-cube" : name);
         window.CaptureSettled(StartTimeout);
+        // A frame the last capture's events asked for may still be under way on a loaded machine.
+        std::this_thread::sleep_for(1s);
         const double share = CoreShareOver(5s);
         std::printf("%s idle: %.4f of a core\n", name.c_str(), share);
         EXPECT_LT(share, IdleCoreShare) << name;

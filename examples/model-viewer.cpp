@@ -1,7 +1,9 @@
 // model-viewer VERTICES TEXCOORDS PICTURE: a textured model of GL_QUADS from two array files and
 // a picture (BMP, PNG, JPEG, TGA or GIF), turned by a drag with the left mouse button, tilted by
 // the arrows as in the landscape demo; R brings the first view back. The view survives resizes,
-// which reset the model-view matrix.
+// which reset the model-view matrix. Nothing moves unless the user moves it, so the loop draws on
+// demand: a frame for each batch of input, none while the model is only looked at (so no caption
+// timer either: it would count no frames).
 #include <vyn/vyn.h>
 
 #include <algorithm>
@@ -99,12 +101,9 @@ void BindInput() {
     CurrentKeyboard->SetHandler(VK_LEFT, KeyDownTable, [] { SetView(Pitch - TiltDegrees, Yaw); });
     CurrentKeyboard->SetHandler(VK_RIGHT, KeyDownTable, [] { SetView(Pitch + TiltDegrees, Yaw); });
     CurrentKeyboard->SetHandler('R', KeyDownTable, [] { SetView(StartPitch, 0.0f); });
-    // Mouse slots have no registration call: a handler and its flag.
-    CurrentMouse->Handlers[MouseLeftDownSlot] = [] { Dragging = true; };
-    CurrentMouse->Handlers[MouseLeftUpSlot] = [] { Dragging = false; };
-    CurrentMouse->Handlers[MouseMoveSlot] = Drag;
-    for (int32_t slot : {MouseLeftDownSlot, MouseLeftUpSlot, MouseMoveSlot})
-        CurrentMouse->Enabled[slot] = true;
+    CurrentMouse->SetHandler(TMouseEvent::LeftDown, [] { Dragging = true; });
+    CurrentMouse->SetHandler(TMouseEvent::LeftUp, [] { Dragging = false; });
+    CurrentMouse->SetHandler(TMouseEvent::Move, Drag);
     ResizeRoutine = [](int32_t, int32_t) { SetView(Pitch, Yaw); };
 }
 
@@ -142,8 +141,8 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     BindInput();
+    SetDrawOnDemand(true);
     ShowMainWindow();
-    SetFpsTimer(true);
     DrawFrame();
     return RunMainLoop() ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 // texture-viewer PICTURE | FOLDER: shows a picture (BMP, PNG, JPEG, TGA or GIF) on a quad at its
 // own aspect ratio, with the file's name in the caption. Right and Left step to the next and the
-// previous file of the folder that the reader accepts; the files it refuses are skipped.
+// previous file of the folder that the reader accepts; the files it refuses are skipped. A still
+// picture needs no frames between key presses: the loop draws on demand and otherwise sleeps.
 #include <vyn/vyn.h>
 
 #include <algorithm>
@@ -128,6 +129,7 @@ int main(int argc, char* argv[]) {
     CurrentKeyboard->SetHandler(VK_LEFT, KeyDownTable,
                                 [] { ShowFrom((Shown + Files.size() - 1) % Files.size(), false); });
     // No caption timer: it would write "<window name> [N FPS]" over the file's name.
+    SetDrawOnDemand(true);
     ShowMainWindow();
     DrawFrame();
     return RunMainLoop() ? 0 : 1;

@@ -14,9 +14,11 @@ run_packages=(g++ make cmake pkg-config libsdl2-dev libgl1-mesa-dri libgl1-mesa-
 # emscripten builds the browser build offline, system libraries included; node runs its
 # optimiser. The web suite drives Debian's chromium with chromedriver from python3-selenium.
 web_packages=("${run_packages[@]}" emscripten nodejs)
+# tesseract-ocr: the text example's end-to-end suite reads its pangram back from the window.
 test_packages=("${web_packages[@]}" libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
                xdotool x11-utils libx11-dev imagemagick clang libclang-rt-14-dev valgrind
-               libstb-dev doxygen weston chromium chromium-driver python3-selenium)
+               libstb-dev doxygen weston chromium chromium-driver python3-selenium
+               tesseract-ocr tesseract-ocr-eng)
 # mingw-w64 with POSIX threads (std::thread), GoogleTest's sources to cross-build, 64-bit Wine,
 # and evilwm, the small window manager under which the Windows demo's focus is checked.
 windows_packages=("${test_packages[@]}" g++-mingw-w64-x86-64-posix googletest wine64 evilwm)

@@ -36,6 +36,7 @@ void TMyKeyBoard::Clear() {
             Enabled[table][key] = false;
         }
     }
+    CharHandler = nullptr;
 }
 
 bool TMyKeyBoard::SetHandler(int32_t Key, int32_t Table, THandlerRoutine Handler) {
@@ -61,6 +62,23 @@ bool TMyKeyBoard::SetKeyState(int32_t Key, bool Down) {
         return Fail("SetKeyState: keys are 0 to 255");
     Keys[Key] = Down;
     return true;
+}
+
+bool TMyKeyBoard::SetCharHandler(THandlerRoutine Handler) {
+    if (Handler == nullptr)
+        return Fail("SetCharHandler: no handler given");
+    CharHandler = Handler;
+    return true;
+}
+
+bool TMyKeyBoard::TypeUnit(uint32_t Unit) {
+    char32_t typed = 0;
+    if (!Units.Take(Unit, typed))
+        return false;
+    Char = typed;
+    if (CharHandler == nullptr)
+        return Fail("TypeUnit: no character handler is armed");
+    return RunHandlerRoutine(CharHandler);
 }
 
 bool ResetKeyboards() {

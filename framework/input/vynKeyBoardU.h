@@ -4,7 +4,9 @@
 /// A TMyKeyBoard records which keys are down (Keys, by virtual-key code) and holds, for every key,
 /// a handler for its release (table 0) and one for its press (table 1). The window procedure writes
 /// Keys and calls Fire on CurrentKeyboard for each key message; the application registers its
-/// handlers with SetHandler. Keys outside 0-255, tables outside 0-1 and null handlers are refused
+/// handlers with SetHandler. Characters (WM_CHAR: what a press types, with case, Shift and the
+/// layout applied) have one handler beside them, armed with SetCharHandler; it reads the character
+/// from Char. Keys outside 0-255, tables outside 0-1 and null handlers are refused
 /// (false) and touch nothing; a handler that throws makes Fire return false and nothing else.
 ///
 /// The module owns DefaultKeyboard, made by CreateKeyboards and destroyed by DestroyKeyboards
@@ -14,6 +16,7 @@
 #pragma once
 
 #include "../core/vynChunkedList.h"
+#include "../core/vynCodePoints.h"
 #include "vynInputCommon.h"
 
 #include <cstdint>
@@ -44,11 +47,22 @@ class TMyKeyBoard {
     bool Fire(int32_t Key, int32_t Table);
     /// Keys[Key] := down, for key codes 0-255; false (nothing written) otherwise.
     bool SetKeyState(int32_t Key, bool Down);
+    /// Arms the character handler, replacing an earlier one; false for a null handler.
+    bool SetCharHandler(THandlerRoutine Handler);
+    /// Takes the UTF-16 unit of a character message: once it completes a character (a surrogate
+    /// pair takes two), Char := the character and the character handler runs. False when no
+    /// handler ran (none armed, half a pair, or it threw).
+    bool TypeUnit(uint32_t Unit);
 
     bool Keys[KeyCodeCount] = {}; ///< Whether each key is down, as the last key message said.
     /// The handler of each key in each table; runs only while its Enabled flag is set.
     THandlerRoutine Handlers[KeyTableCount][KeyCodeCount] = {};
     bool Enabled[KeyTableCount][KeyCodeCount] = {}; ///< Which handlers are armed.
+    char32_t Char = 0; ///< The character typed last, as a Unicode code point; 0 before any.
+    THandlerRoutine CharHandler = nullptr; ///< Runs on each character typed; none when null.
+
+  private:
+    TUtf16Joiner Units; // the first half of a surrogate pair waits here
 };
 
 /// Keyboards the module knows of, not owned; nothing adds to it.

@@ -3,10 +3,20 @@
 #include "framework/core/vynAllocation.h"
 #include "framework/core/vynNeverDestroyed.h"
 
+#include <iterator>
+
 namespace vyn {
 
 namespace {
+
 TNeverDestroyed<TChunkedList<TMyMouse*>> MouseStorage{MouseListGrowthStep};
+
+// The slot of each event the slots have, in TMouseEvent's order.
+constexpr int32_t SlotOfEvent[] = {MouseLeftDownSlot, MouseLeftUpSlot, MouseRightDownSlot,
+                                   MouseRightUpSlot, MouseMoveSlot};
+constexpr auto SlotEventCount = static_cast<int32_t>(std::size(SlotOfEvent));
+constexpr int32_t EventCount = static_cast<int32_t>(TMouseEvent::Wheel) + 1;
+
 } // namespace
 
 TChunkedList<TMyMouse*>& Mice = MouseStorage.Value;
@@ -28,6 +38,9 @@ void TMyMouse::Clear() {
         Handlers[slot] = nullptr;
         Enabled[slot] = false;
     }
+    MiddleButton = false;
+    for (THandlerRoutine& handler : ExtraHandlers)
+        handler = nullptr;
 }
 
 bool TMyMouse::Fire(int32_t Slot) {
@@ -36,6 +49,31 @@ bool TMyMouse::Fire(int32_t Slot) {
     if (!Enabled[Slot] || Handlers[Slot] == nullptr)
         return Fail("Fire: no handler is armed in that slot");
     return RunHandlerRoutine(Handlers[Slot]);
+}
+
+bool TMyMouse::SetHandler(TMouseEvent Event, THandlerRoutine Handler) {
+    const auto event = static_cast<int32_t>(Event);
+    if (Handler == nullptr)
+        return Fail("SetHandler: no handler given");
+    if (event < 0 || event >= EventCount)
+        return Fail("SetHandler: no such mouse event");
+    if (event < SlotEventCount) {
+        Handlers[SlotOfEvent[event]] = Handler;
+        Enabled[SlotOfEvent[event]] = true;
+    } else {
+        ExtraHandlers[event - SlotEventCount] = Handler;
+    }
+    return true;
+}
+
+bool TMyMouse::FireEvent(TMouseEvent Event) {
+    const auto event = static_cast<int32_t>(Event);
+    if (event < 0 || event >= EventCount)
+        return Fail("FireEvent: no such mouse event");
+    if (event < SlotEventCount)
+        return Fire(SlotOfEvent[event]);
+    const THandlerRoutine handler = ExtraHandlers[event - SlotEventCount];
+    return handler ? RunHandlerRoutine(handler) : Fail("FireEvent: no handler is armed");
 }
 
 bool ResetMice() {

@@ -5,7 +5,10 @@
 /// coordinates (X, Y: origin top-left) and in GL window coordinates (GLX, GLY: origin bottom-left,
 /// GLY = client height - Y), and 15 handler slots, each with an enable flag. The window procedure
 /// updates CurrentMouse and fires slot 0/1 (left down/up), 4/5 (right down/up) and 14 (move);
-/// clients arm a slot by storing a handler and setting its flag, there is no registration call.
+/// clients arm a slot by storing a handler and setting its flag, or name the event to SetHandler.
+/// The middle button and the wheel have handlers of their own outside the slots (so that a
+/// client's use of the free slots is left alone), armed only through SetHandler; their messages
+/// still go on to the fallback window procedure afterwards.
 /// Slots outside 0-14 are refused (false) and touch nothing; a handler that throws makes Fire
 /// return false and nothing else.
 ///
@@ -34,6 +37,18 @@ inline constexpr int32_t MouseMoveSlot = 14;
 ///@}
 inline constexpr uint32_t MouseListGrowthStep = 16; ///< Growth step of Mice.
 
+/// The mouse's events, for SetHandler.
+enum class TMouseEvent {
+    LeftDown,   ///< slot 0
+    LeftUp,     ///< slot 1
+    RightDown,  ///< slot 4
+    RightUp,    ///< slot 5
+    Move,       ///< slot 14
+    MiddleDown, ///< WM_MBUTTONDOWN: MiddleButton is set
+    MiddleUp,   ///< WM_MBUTTONUP
+    Wheel,      ///< WM_MOUSEWHEEL: WheelDelta holds the turn
+};
+
 /// A mouse: buttons, pointer position and a handler per event slot.
 class TMyMouse {
   public:
@@ -47,6 +62,11 @@ class TMyMouse {
     /// Runs the handler of Slot if its flag is set; false when it is not armed, the slot is out of
     /// range or the handler threw.
     bool Fire(int32_t Slot);
+    /// Arms the handler of an event, replacing an earlier one (the slot's for the five the slots
+    /// have); false for a null handler or an event out of range.
+    bool SetHandler(TMouseEvent Event, THandlerRoutine Handler);
+    /// Runs the handler of an event if it is armed; false otherwise or when it threw.
+    bool FireEvent(TMouseEvent Event);
 
     bool Buttons[MouseButtonCount] = {}; ///< Left [0] and right [1] button down, as last reported.
     int32_t X = 0;   ///< The pointer's client x of the last move, from the left edge.
@@ -57,6 +77,11 @@ class TMyMouse {
     /// by storing a handler and setting the flag.
     THandlerRoutine Handlers[MouseSlotCount] = {};
     bool Enabled[MouseSlotCount] = {}; ///< Which slots are armed.
+    bool MiddleButton = false;         ///< The middle button down, as last reported.
+    /// The last wheel message's turn: WHEEL_DELTA (120) a notch, positive away from the user.
+    int32_t WheelDelta = 0;
+    /// The handlers of the middle button's press and release and of the wheel; none when null.
+    THandlerRoutine ExtraHandlers[3] = {};
 };
 
 /// Mice the module knows of, not owned; nothing adds to it.

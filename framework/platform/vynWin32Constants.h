@@ -85,6 +85,9 @@ inline constexpr UINT WM_SYSCHAR = 0x0106;
 #ifndef WM_SYSCOMMAND
 inline constexpr UINT WM_SYSCOMMAND = 0x0112;
 #endif
+#ifndef WM_TIMER
+inline constexpr UINT WM_TIMER = 0x0113;
+#endif
 #ifndef WM_MOUSEMOVE
 inline constexpr UINT WM_MOUSEMOVE = 0x0200;
 #endif

@@ -117,4 +117,10 @@ void FakePlatform::Wheel(int notches, HWND window) {
               MouseWheelMessage(notches, client.left + Cursor.x, client.top + Cursor.y, Mouse));
 }
 
+void FakePlatform::Type(std::string_view utf8, HWND window) {
+    const HWND target = Target(window);
+    for (const InputMessage& message : CharMessages(utf8))
+        PostInput(target, message);
+}
+
 } // namespace vyn

@@ -135,6 +135,9 @@ class FakePlatform {
     /// The wheel turns `notches` steps (positive away from the user) with the cursor where the
     /// last mouse action left it.
     void Wheel(int notches, HWND window = nullptr);
+    /// Text typed (UTF-8): its WM_CHAR messages, as a backend's text input posts them, without
+    /// key messages.
+    void Type(std::string_view utf8, HWND window = nullptr);
 
     // ---- Timers ----
     /// The ids of the timers that exist, in order.

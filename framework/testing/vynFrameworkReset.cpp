@@ -1,6 +1,7 @@
 #include "vynFrameworkReset.h"
 
 #include "framework/render/vynSettingsU.h"
+#include "framework/window/vynDrawOnDemand.h"
 #include "framework/window/vynFramePacing.h"
 #include "framework/window/vynHelpersU.h"
 #include "framework/window/vynMainWindow.h"
@@ -22,6 +23,7 @@ void RestoreStartValues() {
     Framework.NeutralLighting = false;
     Framework.PlainContext = false;
     ResetFramePacing();
+    ResetDrawOnDemand();
     CurrentHintMode = DefaultHintMode;
     PlainGLState = false;
     ClearHandlers();

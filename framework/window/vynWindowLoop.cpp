@@ -7,6 +7,7 @@
 #include "framework/render/vynDrawLineU.h"
 #include "framework/render/vynSettingsU.h"
 #include "framework/system/vynHeapPolicy.h"
+#include "vynDrawOnDemand.h"
 #include "vynFramePacing.h"
 #include "vynHelpersU.h"
 #include "vynMainWindow.h"
@@ -72,6 +73,27 @@ void OnMouseButton(int button, bool down, int32_t slot) {
     CurrentMouse->Fire(slot);
 }
 
+// Character messages, the middle button and the wheel are passed on afterwards all the same: a
+// fallback procedure that handled them before still sees them.
+void OnChar(WPARAM unit) {
+    if (CurrentKeyboard)
+        CurrentKeyboard->TypeUnit(static_cast<uint32_t>(unit));
+}
+
+void OnMiddleButton(bool down) {
+    if (!CurrentMouse)
+        return;
+    CurrentMouse->MiddleButton = down;
+    CurrentMouse->FireEvent(down ? TMouseEvent::MiddleDown : TMouseEvent::MiddleUp);
+}
+
+void OnWheel(WPARAM wParam) {
+    if (!CurrentMouse)
+        return;
+    CurrentMouse->WheelDelta = static_cast<int16_t>(HIWORD(static_cast<uintptr_t>(wParam)));
+    CurrentMouse->FireEvent(TMouseEvent::Wheel);
+}
+
 void OnSize(HWND window, WPARAM kind, LPARAM lParam) {
     if (kind == SIZE_MINIMIZED) {
         Framework.Active = false;
@@ -121,6 +143,7 @@ void StopFpsTimerAtProgramExit() {
 } // namespace
 
 LRESULT VYN_WINAPI MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    NoteReasonToDraw(message);
     switch (message) {
     case WM_DESTROY:
     case WM_CLOSE:
@@ -152,7 +175,8 @@ LRESULT VYN_WINAPI MainWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
         Framework.Active = false;
         return 0;
     case WM_PAINT:
-        if (Framework.Active)
+        // Drawing on demand, the loop draws the frame asked for, with the idle routine.
+        if (Framework.Active && !DrawOnDemand())
             PresentFrame();
         else
             ValidateWithoutDrawing(window);
@@ -180,6 +204,16 @@ LRESULT VYN_WINAPI MainWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
         OnMouseButton(1, message == WM_RBUTTONDOWN,
                       message == WM_RBUTTONDOWN ? MouseRightDownSlot : MouseRightUpSlot);
         return 0;
+    case WM_CHAR:
+        OnChar(wParam);
+        return PassOn(window, message, wParam, lParam);
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+        OnMiddleButton(message == WM_MBUTTONDOWN);
+        return PassOn(window, message, wParam, lParam);
+    case WM_MOUSEWHEEL:
+        OnWheel(wParam);
+        return PassOn(window, message, wParam, lParam);
     default:
         return PassOn(window, message, wParam, lParam);
     }
@@ -201,8 +235,9 @@ bool RunMainLoop() {
             if (PeekMessageA(&MessageRecord, Framework.WindowHandle, 0, 0, PM_REMOVE)) {
                 TranslateMessage(&MessageRecord);
                 DispatchMessageA(&MessageRecord);
-            } else if (Framework.Active) {
+            } else if (Framework.Active && FrameWanted()) {
                 if (BeginFrameWhenDue()) {
+                    FrameTaken();
                     if (IdleRoutine)
                         IdleRoutine();
                     PresentFrame();

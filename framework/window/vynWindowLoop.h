@@ -4,8 +4,9 @@
 /// showing of the window.
 ///
 /// The loop takes one message of the window at a time; when none is waiting it draws a frame if
-/// the window is active (when the frame is due, with a frame-rate limit: vynFramePacing.h) and
-/// otherwise blocks until a message arrives. A message handler's exception ends the loop with false
+/// the window is active (when the frame is due, with a frame-rate limit: vynFramePacing.h; drawing
+/// on demand, only after a reason to: vynDrawOnDemand.h) and otherwise blocks until a message
+/// arrives. A message handler's exception ends the loop with false
 /// and no teardown; the loop may then be run again. Before its first pass the loop asks the C
 /// library to keep the memory freed between frames (vynHeapPolicy.h), so the GL driver's per-frame
 /// scratch is not faulted in anew every frame.
@@ -24,7 +25,7 @@ namespace vyn {
 
 /// The window procedure of the framework's class: keeps the state record current, applies the
 /// projection on resizes, feeds CurrentKeyboard and CurrentMouse, and passes the rest to
-/// FallbackWindowProc.
+/// FallbackWindowProc: characters, the middle button and the wheel too, after their handlers.
 LRESULT VYN_WINAPI MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 /// Runs the loop until LoopRunning is cleared, then releases everything; true if the teardown
 /// succeeded. A second call while the loop runs returns true at once; without a window the loop

@@ -14,6 +14,8 @@
 /// RunMainLoop draws the render list whenever no message waits, and returns once the window is
 /// closed (or StopMainLoop is called), after releasing the scene, the context and the window.
 /// LoopSeconds and LastFrameSeconds (vynFramePacing.h) tell an idle routine how far to move.
+/// SetDrawOnDemand(true) (vynDrawOnDemand.h) draws only after input, a resize, an expose or
+/// InvalidateRect instead, and waits without the processor in between.
 ///
 /// A complete program, one quad coloured from a colour array and closed by Escape
 /// (examples/minimal.cpp draws four):
@@ -77,13 +79,17 @@
 #include "framework/render/vynDrawPacks.h"
 #include "framework/render/vynRetainedPacks.h"
 #include "framework/render/vynSettingsU.h"
+#include "framework/render/vynText.h"
 #include "framework/resources/OpenGLBufferArrays.h"
 #include "framework/resources/vynBitmapU.h"
 #include "framework/resources/vynImageFile.h"
 #include "framework/resources/vynTextureU.h"
+#include "framework/system/vynFileOffer.h"
 #include "framework/system/vynUtf8.h"
+#include "framework/window/vynDrawOnDemand.h"
 #include "framework/window/vynFramePacing.h"
 #include "framework/window/vynHelpersU.h"
 #include "framework/window/vynMainWindow.h"
 #include "framework/window/vynWindowLoop.h"
+#include "framework/window/vynWindowPicture.h"
 #include "framework/window/vynWindowState.h"

@@ -228,7 +228,6 @@ constexpr double TurnedPixelShare = 0.05;
 TEST_F(ModelViewer, ADragTurnsTheModelAResizeKeepsTheViewAndRBringsBackTheFirstPicture) {
     StartOn(*Landscape / "pv.cppa2", *Landscape / "pt.cppa2", *Landscape / "Ground.bmp");
     const DemoWindow window = AwaitWindow("model-viewer");
-    window.AwaitFrameRate(Clock::now() + StartTimeout);
     const Picture first = window.CaptureSettled(SettleTimeout);
     EXPECT_GT(DistinctColours(first), 1000u) << "not a textured model";
     EXPECT_GT(LitShare(first, DarkLevel), 0.1) << "mostly blank";

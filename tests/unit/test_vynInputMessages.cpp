@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 using namespace vyn;
 
 namespace {
@@ -101,6 +104,24 @@ TEST(MouseMessages, EachButtonHasItsMessagesAndWheelCarriesItsDelta) {
     EXPECT_EQ(static_cast<SHORT>(HIWORD(wheel.WParam)), 240);
     EXPECT_EQ(static_cast<SHORT>(HIWORD(MouseWheelMessage(-1, 0, 0, none).WParam)), -120);
     EXPECT_EQ(wheel.LParam, MAKELPARAM(100, 200));
+}
+
+// As TranslateMessage makes them: text as one WM_CHAR a UTF-16 unit, and the control characters
+// of the keys that type no text.
+TEST(CharacterMessages, TextAsUtf16UnitsAndControlCharactersOfKeys) {
+    std::vector<WPARAM> units;
+    for (const InputMessage& message : CharMessages("a\xC3\xA9\xF0\x9F\x98\x80")) {
+        EXPECT_EQ(message.Message, WM_CHAR);
+        EXPECT_EQ(message.LParam, 1);
+        units.push_back(message.WParam);
+    }
+    EXPECT_EQ(units, (std::vector<WPARAM>{'a', 0xE9, 0xD83D, 0xDE00}));
+
+    const std::tuple<WPARAM, bool, WPARAM> keys[] = {
+        {VK_BACK, false, 8}, {VK_TAB, false, 9}, {VK_RETURN, true, 13}, {VK_ESCAPE, false, 27},
+        {'A', true, 1},      {'Z', true, 26},    {'A', false, 0},       {VK_F1, true, 0}};
+    for (const auto& [key, control, typed] : keys)
+        EXPECT_EQ(ControlCharacterOfKey(key, control), typed) << key << " ctrl " << control;
 }
 
 } // namespace

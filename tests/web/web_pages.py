@@ -53,6 +53,35 @@ def mean_absolute_error(first, second):
     return float(re.search(r"\(([0-9.e+-]+)\)", result.stderr).group(1))
 
 
+def built_in_glyphs():
+    """The built-in font's table: each glyph's 128 hex digits, in the table's order."""
+    table = os.path.join(os.path.dirname(__file__), "..", "..", "framework", "render",
+                         "vynBuiltInFont.cpp")
+    with open(table, encoding="utf-8") as source:
+        return re.findall(r'"([0-9a-f]{128})"', source.read())
+
+
+def built_in_line_step(picture, line, left, top):
+    """The largest difference between the green channel of `picture` and `line` (printable
+    ASCII) drawn at (left, top) in the built-in font, full green over black."""
+    glyphs = built_in_glyphs()
+    width, height = 8 * len(line), 16
+    raw = subprocess.run(["convert", picture, "-crop", "%dx%d+%d+%d" % (width, height, left, top),
+                          "+repage", "-depth", "8", "rgb:-"], capture_output=True,
+                         timeout=60).stdout
+    if len(raw) != width * height * 3:
+        return 255
+    largest = 0
+    for index, character in enumerate(line):
+        glyph = glyphs[ord(character) - 0x20]
+        for row in range(16):
+            for column in range(8):
+                expected = 17 * int(glyph[row * 8 + column], 16)
+                actual = raw[((row * width) + index * 8 + column) * 3 + 1]
+                largest = max(largest, abs(actual - expected))
+    return largest
+
+
 class Page:
     """One page in a fresh headless Chromium, with its console."""
 
@@ -95,6 +124,18 @@ class Page:
 
     def canvas(self):
         return self.driver.find_element("id", "canvas")
+
+    def drawn_picture(self, file_name, timeout=60):
+        """The canvas once the program has drawn on it (more than one colour), as a PNG file; for
+        programs without a frame-rate caption."""
+        deadline = time.time() + timeout
+        while True:
+            self.canvas().screenshot(file_name)
+            spread = subprocess.run(["convert", file_name, "-format", "%[fx:standard_deviation]",
+                                     "info:"], capture_output=True, text=True, timeout=60).stdout
+            if float(spread or 0) > 0 or time.time() > deadline:
+                return file_name
+            time.sleep(0.5)
 
     def picture(self, file_name):
         """The canvas as the page shows it, after two more frames, as a PNG file."""
@@ -227,8 +268,7 @@ class WebPages(unittest.TestCase):
 
     def test_model_viewer_turns_with_the_arrows(self):
         page = self.open("model-viewer.html")
-        self.assertIsNotNone(page.frame_rate("model-viewer"))
-        first = page.picture(os.path.join(self.work, "model.png"))
+        first = page.drawn_picture(os.path.join(self.work, "model.png"))
         page.press(Keys.ARROW_LEFT, 20)
         turned = page.picture(os.path.join(self.work, "model-turned.png"))
         self.assertGreater(mean_absolute_error(first, turned), MAE_LIMIT)
@@ -236,8 +276,7 @@ class WebPages(unittest.TestCase):
 
     def test_a_drag_released_outside_the_canvas_ends_there(self):
         page = self.open("model-viewer.html")
-        self.assertIsNotNone(page.frame_rate("model-viewer"))
-        first = page.picture(os.path.join(self.work, "drag-first.png"))
+        first = page.drawn_picture(os.path.join(self.work, "drag-first.png"))
         outside = page.driver.find_element("tag name", "p")
         ActionChains(page.driver).move_to_element(page.canvas()).click_and_hold() \
             .move_by_offset(60, 0).move_to_element(outside).release().perform()
@@ -277,6 +316,25 @@ class WebPages(unittest.TestCase):
             page.press(key)
             self.assertTrue(page.wait_title(shown), "%s after %r" % (page.driver.title, key))
         self.assertEqual(page.foreign_lines(), [])
+
+    def test_text_takes_typed_characters_and_offers_its_picture(self):
+        page = self.open("text.html")
+        page.drawn_picture(os.path.join(self.work, "text-first.png"))
+        page.canvas().click()
+        page.press("Hi!")
+        # "> Hi!_" in the built-in font, full green over black, as its table gives it.
+        typed_line = os.path.join(self.work, "text-typed.png")
+        deadline = time.time() + 30
+        while built_in_line_step(page.picture(typed_line), "> Hi!_", 10, 400 - 16 - 10) > 2 \
+                and time.time() < deadline:
+            time.sleep(0.5)
+        self.assertLessEqual(built_in_line_step(typed_line, "> Hi!_", 10, 400 - 16 - 10), 2,
+                             "the typed line does not read \"> Hi!_\"")
+        page.press(Keys.F12)
+        self.assertEqual(page.wait_for("const link = document.getElementById('vyn-offered-file');"
+                                       " return link ? link.download : null", "text.png"),
+                         "text.png", "F12 offered no download")
+        self.assertEqual(page.errors(), [])
 
     def test_missing_data_is_named_in_one_line(self):
         site = os.path.join(self.work, "site")

@@ -1,5 +1,7 @@
 #include "vynInputMessages.h"
 
+#include "framework/core/vynCodePoints.h"
+
 #include <array>
 #include <utility>
 
@@ -185,6 +187,27 @@ InputMessage MouseWheelMessage(int notches, int screenX, int screenY, const Mous
     const auto delta = static_cast<WORD>((notches * WHEEL_DELTA) & 0xFFFF);
     return InputMessage{WM_MOUSEWHEEL, MAKEWPARAM(static_cast<WORD>(MouseKeyFlags(state)), delta),
                         PointLParam(screenX, screenY)};
+}
+
+std::vector<InputMessage> CharMessages(std::string_view utf8) {
+    std::vector<InputMessage> messages;
+    for (char32_t codePoint : DecodeUtf8(utf8))
+        for (char16_t unit : EncodeUtf16(codePoint))
+            messages.push_back(InputMessage{WM_CHAR, unit, 1});
+    return messages;
+}
+
+WPARAM ControlCharacterOfKey(WPARAM virtualKey, bool control) {
+    switch (virtualKey) {
+    case VK_BACK:
+    case VK_TAB:
+    case VK_RETURN:
+    case VK_ESCAPE:
+        return virtualKey;
+    default:
+        // Ctrl+A to Ctrl+Z type the control characters 1 to 26.
+        return control && virtualKey >= 'A' && virtualKey <= 'Z' ? virtualKey - 'A' + 1 : 0;
+    }
 }
 
 } // namespace vyn

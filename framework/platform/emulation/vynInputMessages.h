@@ -7,12 +7,17 @@
 ///     (without Ctrl), for Alt itself and for F10; lParam holds repeat count 1, the scan code (bits
 ///     16-23), the extended-key bit (24), the Alt context bit (29), the previous key state (30, set
 ///     on an auto-repeat and on every release) and the transition bit (31, set on a release);
+///   - character messages: WM_CHAR with one UTF-16 unit in wParam (a character beyond U+FFFF
+///     comes as two, its surrogates), as a Unicode window receives them; lParam repeat count 1;
 ///   - mouse messages: lParam = MAKELPARAM(x, y) of client coordinates, negative values wrapping
 ///     to 16 bits; wParam = the MK_* flags of the buttons and modifiers held.
 /// Pure functions; any thread.
 #pragma once
 
 #include "../vynWin32Constants.h"
+
+#include <string_view>
+#include <vector>
 
 namespace vyn {
 
@@ -64,6 +69,12 @@ struct InputMessage {
 
 /// The key message of an event, with the lParam bits described above.
 InputMessage KeyMessage(const KeyEvent& event);
+
+/// The WM_CHAR messages of a typed UTF-8 text, one per UTF-16 unit.
+std::vector<InputMessage> CharMessages(std::string_view utf8);
+/// The character TranslateMessage makes of a key press that types no text (Backspace, Tab,
+/// Enter, Escape, Ctrl with a letter): its code, or 0 for a key that makes none.
+WPARAM ControlCharacterOfKey(WPARAM virtualKey, bool control);
 
 /// The five mouse buttons Windows reports (X1 and X2: the side buttons).
 enum class MouseButton { Left, Right, Middle, X1, X2 };

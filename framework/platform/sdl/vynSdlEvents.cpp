@@ -4,8 +4,10 @@
 // Window events change the shared window state and post WM_SIZE (with the SIZE_* kind), WM_MOVE,
 // WM_ACTIVATE/WM_SETFOCUS/WM_KILLFOCUS and WM_CLOSE; exposure invalidates, so WM_PAINT follows.
 // SDL_QUIT (also raised on SIGINT and SIGTERM) closes every window. Keys become Windows
-// virtual-key messages with one WM_KEYDOWN per auto-repeat, mouse events the button and move
-// messages. A wake event from another thread delivers handed-over captions.
+// virtual-key messages with one WM_KEYDOWN per auto-repeat, SDL's text input WM_CHAR after them
+// (with the control characters TranslateMessage would add: Backspace, Tab, Enter, Escape, Ctrl
+// and a letter), mouse events the button, wheel and move messages. A wake event from another thread
+// delivers handed-over captions.
 #include "vynSdlState.h"
 
 #include <array>
@@ -170,6 +172,18 @@ void TranslateKey(const SDL_KeyboardEvent& event) {
     const KeyEvent keyEvent{key.VirtualKey, event.type == SDL_KEYDOWN, event.repeat != 0, held,
                             key.Scan};
     PostInput(window, KeyMessage(keyEvent));
+    // SDL's text input leaves out what types no printable text.
+    const WPARAM control = ControlCharacterOfKey(key.VirtualKey, held.Control);
+    if (keyEvent.Down && control != 0)
+        PostInput(window, InputMessage{WM_CHAR, control, 1});
+}
+
+void TranslateText(const SDL_TextInputEvent& event) {
+    const HWND window = TargetOf(event.windowID);
+    if (window == nullptr)
+        return;
+    for (const InputMessage& message : CharMessages(event.text))
+        PostInput(window, message);
 }
 
 void TakeModifiers(MouseState& state) {
@@ -255,6 +269,9 @@ bool Translate(const SDL_Event& event) {
     case SDL_KEYDOWN:
     case SDL_KEYUP:
         TranslateKey(event.key);
+        break;
+    case SDL_TEXTINPUT:
+        TranslateText(event.text);
         break;
     case SDL_MOUSEMOTION:
         TranslateMotion(event.motion);

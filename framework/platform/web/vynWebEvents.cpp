@@ -2,7 +2,9 @@
 // calls read them.
 //
 // Keys are listened to on the whole page (the canvas is the page's one window) and become
-// Windows virtual-key messages, with one WM_KEYDOWN per auto-repeat; the mouse becomes the
+// Windows virtual-key messages, with one WM_KEYDOWN per auto-repeat, each press that types a
+// character (the event's key is one printable character, or a control character as Windows
+// makes them) followed by its WM_CHAR; the mouse becomes the
 // button, move and wheel messages at canvas coordinates. A button pressed on the canvas holds the
 // mouse as a desktop window does while it is down: its moves and its release reach the window
 // wherever on the page they happen. Losing the focus or being
@@ -11,6 +13,8 @@
 #include "vynWebState.h"
 
 #include "vynWebKeys.h"
+
+#include "framework/core/vynCodePoints.h"
 
 #include <emscripten/emscripten.h>
 
@@ -42,14 +46,33 @@ void Post(const InputMessage& message) {
         Web().System.Post(Web().Window, message.Message, message.WParam, message.LParam);
 }
 
+// A key's name ("Shift", "Enter") is longer than one character; Ctrl without Alt (which with it
+// is AltGr) types no text.
+void PostTypedCharacters(const EmscriptenKeyboardEvent& event, WPARAM virtualKey) {
+    const std::u32string typed = DecodeUtf8(event.key);
+    const bool textual = event.ctrlKey == 0 || event.altKey != 0;
+    if (typed.size() == 1 && typed[0] >= 0x20 && typed[0] != 0x7F && textual && !event.metaKey) {
+        for (const InputMessage& message : CharMessages(event.key))
+            Post(message);
+        return;
+    }
+    if (const WPARAM control = ControlCharacterOfKey(virtualKey, event.ctrlKey != 0))
+        Post(InputMessage{WM_CHAR, control, 1});
+}
+
 EM_BOOL OnKey(int type, const EmscriptenKeyboardEvent* event, void*) {
     const KeyEntry key = WebKeyOf(event->code, TypesDigit(*event));
-    if (key.VirtualKey == 0 || Web().Window == nullptr)
+    if (Web().Window == nullptr)
         return EM_FALSE;
     const KeyModifiers held{event->altKey != 0, event->ctrlKey != 0};
     const bool down = type == EMSCRIPTEN_EVENT_KEYDOWN;
-    Post(KeyMessage(KeyEvent{key.VirtualKey, down, event->repeat != 0, held, key.Scan}));
+    if (key.VirtualKey != 0)
+        Post(KeyMessage(KeyEvent{key.VirtualKey, down, event->repeat != 0, held, key.Scan}));
+    if (down)
+        PostTypedCharacters(*event, key.VirtualKey);
     WakeWaiter();
+    if (key.VirtualKey == 0)
+        return EM_FALSE;
     return PageWouldUse(key.VirtualKey) ? EM_TRUE : EM_FALSE;
 }
 

@@ -176,7 +176,7 @@ void TextureObjects() {
     Rectangle(4, 4, 28, 28);
     glBindTexture(GL_TEXTURE_2D, teal);
     Rectangle(36, 36, 60, 60);
-    // A deleted name falls back to the default texture, which has no image: nothing is drawn.
+    // Once deleted, a name is no texture any more.
     glDeleteTextures(1, &teal);
     glBindTexture(GL_TEXTURE_2D, glIsTexture(orange) ? orange : 0);
     Rectangle(36, 4, 60, 28);

@@ -90,7 +90,9 @@ class WebSweep(unittest.TestCase):
             done = page.wait_for("return !!(window.Module && Module.FS && "
                                  "Module.FS.analyzePath('sweep.txt').exists)", True, timeout=180)
             if not done:
-                raise AssertionError("the page never wrote its pictures: " + page.output())
+                raise AssertionError("the page never wrote its pictures: %s %s"
+                                     % (page.output(), page.errors()))
+            cls.told = page.output().strip().splitlines()
             cls.page_files = {name: base64.b64decode(page.driver.execute_script(READ_FILE, name))
                               for name in ("sweep.ppm", "sweep.txt")}
         finally:
@@ -129,6 +131,12 @@ class WebSweep(unittest.TestCase):
                          "cases that differ in the page without a row in " + TABLE)
         self.assertEqual(sorted(documented - set(differing)), [],
                          "rows of %s whose cases now draw the same" % TABLE)
+
+    def test_each_feature_the_page_cannot_draw_is_told_once(self):
+        reasons = [line for line in self.told if line.startswith("vyn: the page ")]
+        self.assertEqual(len(reasons), len(set(reasons)), "a reason told twice: %s" % reasons)
+        self.assertTrue(any("lines 1 pixel wide" in line for line in reasons),
+                        "the sweep's wide lines are not told: %s" % self.told)
 
 
 if __name__ == "__main__":

@@ -1,9 +1,8 @@
 # The web build's OpenGL 1.x and GLU, linked into the program instead of opened at run time:
-# gl4es (third_party/gl4es), which draws OpenGL 1.x through WebGL, and the few files of SGI's GLU
-# (third_party/mesa-glu) that the framework's GLU entry points need. Their own sources stay as
-# they were vendored; the flags below are what gl4es's own CMake sets for an Emscripten build
-# with NOX11, NOEGL and STATICLIB, so that its build files (which write into the source tree and
-# add tests of traces not vendored) are not needed.
+# gl4es (third_party/gl4es), which draws OpenGL 1.x through WebGL, and SGI's GLU
+# (third_party/mesa-glu). Their own sources stay as they were vendored; the flags below are what
+# gl4es's own CMake sets for an Emscripten build with NOX11, NOEGL and STATICLIB, so that its build
+# files (which write into the source tree and add tests of traces not vendored) are not needed.
 set(VYN_GL4ES_DIR ${CMAKE_CURRENT_LIST_DIR}/../third_party/gl4es)
 file(GLOB_RECURSE VYN_GL4ES_SOURCES CONFIGURE_DEPENDS ${VYN_GL4ES_DIR}/src/gl/*.c)
 
@@ -42,16 +41,26 @@ target_compile_definitions(vyngl4es PRIVATE NOX11 NOEGL EGL_NO_X11 STATICLIB NO_
 target_compile_options(vyngl4es PRIVATE -std=gnu11 -w -fvisibility=hidden)
 
 set(VYN_GLU_DIR ${CMAKE_CURRENT_LIST_DIR}/../third_party/mesa-glu)
-add_library(vynglu STATIC ${VYN_GLU_DIR}/src/libutil/error.c ${VYN_GLU_DIR}/src/libutil/glue.c
-                          ${VYN_GLU_DIR}/src/libutil/mipmap.c ${VYN_GLU_DIR}/src/libutil/project.c)
+# All of GLU: the helpers (src/libutil), the tessellator (src/libtess, C) and NURBS (src/libnurbs,
+# C++), as GLU's own build lists them.
+file(GLOB VYN_GLU_SOURCES CONFIGURE_DEPENDS ${VYN_GLU_DIR}/src/libutil/*.c
+     ${VYN_GLU_DIR}/src/libtess/*.c ${VYN_GLU_DIR}/src/libnurbs/*/*.cc)
+# priorityq.c includes its heap's source itself.
+list(REMOVE_ITEM VYN_GLU_SOURCES ${VYN_GLU_DIR}/src/libtess/priorityq-heap.c)
+add_library(vynglu STATIC ${VYN_GLU_SOURCES})
 # GLU's own <GL/glu.h> first, then gl4es's <GL/gl.h>: the GL it calls is gl4es.
 target_include_directories(vynglu PRIVATE ${VYN_GLU_DIR}/include ${VYN_GLU_DIR}/src/include
+                                          ${VYN_GLU_DIR}/src/libnurbs/internals
+                                          ${VYN_GLU_DIR}/src/libnurbs/interface
+                                          ${VYN_GLU_DIR}/src/libnurbs/nurbtess
                                           ${VYN_GL4ES_DIR}/include)
 # gl4es's <GL/gl.h> asks for GL's renamed entry points, and GLU's header then renames GLU's own
 # (gluPerspective is mgluPerspective); set for every file, so that each defines what the others
-# and the framework call, whichever header it includes first.
-target_compile_definitions(vynglu PRIVATE USE_MGL_NAMESPACE=1)
+# and the framework call, whichever header it includes first. LIBRARYBUILD: as GLU's build sets.
+target_compile_definitions(vynglu PRIVATE USE_MGL_NAMESPACE=1 LIBRARYBUILD)
 target_compile_options(vynglu PRIVATE -w)
+# The NURBS code is C++ of the 1990s ("register" variables, gone in C++17).
+set_target_properties(vynglu PROPERTIES CXX_STANDARD 14)
 target_link_libraries(vynglu PUBLIC vyngl4es)
 
 # What a program on the framework links with in the browser:

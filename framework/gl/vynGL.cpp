@@ -59,10 +59,11 @@ struct MissingGLU {
 VYN_GLU_FUNCS(VYN_GLU_MISSING)
 #undef VYN_GLU_MISSING
 
+// GLU 1.2's entry points, which every GLU library has; GLU 1.3's additions answer for themselves.
 bool EveryGLUSlotResolved() {
     bool resolved = true;
 #define VYN_GLU_CHECK(ret, name, params, args) resolved = resolved && GL.name != Missing_##name;
-    VYN_GLU_FUNCS(VYN_GLU_CHECK)
+    VYN_GLU_1_2_FUNCS(VYN_GLU_CHECK)
 #undef VYN_GLU_CHECK
     return resolved;
 }

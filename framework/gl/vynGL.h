@@ -7,12 +7,12 @@
 /// are loaded (no window has been made yet), or to an entry point the library lacks, throws
 /// std::runtime_error naming it and saying which.
 ///
-/// The binding holds the whole of OpenGL 1.1 and the usual GLU helpers (vynGLFuncs.h), with every
-/// enumerant of OpenGL 1.1 (vynGLConstants.h). The framework and applications alike call
-/// vyn::glColor3f(...) and friends, thin inline wrappers over the dispatch table, and never link
-/// the GL library or include the system's GL headers themselves. Anything later (extensions, later
-/// versions) comes from GetGLProcAddress. A test replaces the whole table with the recording double
-/// (framework/testing/vynGLRecorder.h).
+/// The binding holds the whole of OpenGL 1.1 and all of GLU 1.3 (vynGLFuncs.h, vynGLUFuncs.h), with
+/// every enumerant of both (vynGLConstants.h, vynGLUConstants.h). The framework and applications
+/// alike call vyn::glColor3f(...) and friends, thin inline wrappers over the dispatch table, and
+/// never link the GL library or include the system's GL headers themselves. Anything later
+/// (extensions, later versions) comes from GetGLProcAddress. A test replaces the whole table with
+/// the recording double (framework/testing/vynGLRecorder.h).
 ///
 /// Main thread only: the table is written by the loader and by the resolvers without a lock.
 #pragma once
@@ -20,6 +20,7 @@
 #include "vynGLConstants.h"
 #include "vynGLFuncs.h"
 #include "vynGLTypes.h"
+#include "vynGLUConstants.h"
 
 #include <bit>
 #include <cstdint>
@@ -73,7 +74,9 @@ Function GetGLProcAddress(const char* name) {
 }
 
 /// Whether the GLU entry points can be called: false when no GLU library (or one without them)
-/// was loaded, so that a caller can do without GLU instead of catching its calls' failures.
+/// was loaded, so that a caller can do without GLU instead of catching its calls' failures. It asks
+/// for GLU 1.2's, which every GLU library has; of GLU 1.3's additions (VYN_GLU_1_3_FUNCS), one the
+/// library lacks (Windows' GLU32.dll lacks all seven) throws, naming itself, when called.
 bool GLUAvailable();
 
 /// Puts the default table back: the real loader, lazy GL resolvers, GLU not loaded.

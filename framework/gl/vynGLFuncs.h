@@ -1,6 +1,6 @@
 /// @file
 /// The one list of OpenGL and GLU entry points: the whole of OpenGL 1.1, what an application
-/// needs to draw without linking a GL library itself, and the GLU helpers such programs call.
+/// needs to draw without linking a GL library itself, and all of GLU 1.3 (vynGLUFuncs.h).
 ///
 /// X(result, name, (parameters), (arguments)). vynGL.h expands it into the dispatch table and the
 /// inline wrappers, vynGL.cpp into the lazy resolvers, vynGLRecorder.cpp into the recording double,
@@ -490,33 +490,4 @@
     VYN_GL_EVALUATOR_FUNCS(X)                                                                      \
     VYN_GL_SELECTION_FUNCS(X)
 
-/// Entry points of the GLU library, resolved when the libraries are loaded.
-#define VYN_GLU_FUNCS(X)                                                                           \
-    X(void, gluPerspective, (GLdouble fovy, GLdouble aspect, GLdouble zNear, GLdouble zFar),       \
-      (fovy, aspect, zNear, zFar))                                                                 \
-    X(void, gluOrtho2D, (GLdouble left, GLdouble right, GLdouble bottom, GLdouble top),            \
-      (left, right, bottom, top))                                                                  \
-    X(void, gluLookAt,                                                                             \
-      (GLdouble eyeX, GLdouble eyeY, GLdouble eyeZ, GLdouble centerX, GLdouble centerY,            \
-       GLdouble centerZ, GLdouble upX, GLdouble upY, GLdouble upZ),                                \
-      (eyeX, eyeY, eyeZ, centerX, centerY, centerZ, upX, upY, upZ))                                \
-    X(void, gluPickMatrix,                                                                         \
-      (GLdouble x, GLdouble y, GLdouble delX, GLdouble delY, GLint * viewport),                    \
-      (x, y, delX, delY, viewport))                                                                \
-    X(GLint, gluProject,                                                                           \
-      (GLdouble objX, GLdouble objY, GLdouble objZ, const GLdouble* model, const GLdouble* proj,   \
-       const GLint* view, GLdouble* winX, GLdouble* winY, GLdouble* winZ),                         \
-      (objX, objY, objZ, model, proj, view, winX, winY, winZ))                                     \
-    X(GLint, gluUnProject,                                                                         \
-      (GLdouble winX, GLdouble winY, GLdouble winZ, const GLdouble* model, const GLdouble* proj,   \
-       const GLint* view, GLdouble* objX, GLdouble* objY, GLdouble* objZ),                         \
-      (winX, winY, winZ, model, proj, view, objX, objY, objZ))                                     \
-    X(GLint, gluScaleImage,                                                                        \
-      (GLenum format, GLint widthIn, GLint heightIn, GLenum typeIn, const void* dataIn,            \
-       GLint widthOut, GLint heightOut, GLenum typeOut, void* dataOut),                            \
-      (format, widthIn, heightIn, typeIn, dataIn, widthOut, heightOut, typeOut, dataOut))          \
-    X(GLint, gluBuild2DMipmaps,                                                                    \
-      (GLenum target, GLint internalFormat, GLsizei width, GLsizei height, GLenum format,          \
-       GLenum type, const void* data),                                                             \
-      (target, internalFormat, width, height, format, type, data))                                 \
-    X(const GLubyte*, gluErrorString, (GLenum error), (error))
+#include "vynGLUFuncs.h"

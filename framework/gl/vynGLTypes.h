@@ -12,6 +12,12 @@
 #define VYN_GLAPI
 #endif
 
+// GLU's objects are opaque classes of the global namespace, declared as <GL/glu.h> declares them,
+// so that a source including that header as well sees the same types.
+class GLUnurbs;
+class GLUquadric;
+class GLUtesselator;
+
 namespace vyn {
 
 /// OpenGL's scalar types, with the sizes OpenGL gives them.
@@ -31,5 +37,20 @@ using GLclampf = float;
 using GLdouble = double;
 using GLclampd = double;
 ///@}
+
+/// GLU's objects (gluNewQuadric, gluNewTess, gluNewNurbsRenderer), with their older names.
+///@{
+using GLUquadric = ::GLUquadric;
+using GLUquadricObj = ::GLUquadric;
+using GLUtesselator = ::GLUtesselator;
+using GLUtesselatorObj = ::GLUtesselator;
+using GLUtriangulatorObj = ::GLUtesselator;
+using GLUnurbs = ::GLUnurbs;
+using GLUnurbsObj = ::GLUnurbs;
+///@}
+
+/// The type GLU's callbacks are passed as (gluTessCallback, gluQuadricCallback, gluNurbsCallback):
+/// a callback of another type is cast to it, and GLU calls it with the parameters its kind has.
+using GLUfuncptr = void(VYN_GLAPI*)();
 
 } // namespace vyn

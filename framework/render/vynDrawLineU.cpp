@@ -1,5 +1,7 @@
 #include "vynDrawLineU.h"
 
+#include "vynSettingsU.h"
+
 #include "framework/core/vynAllocation.h"
 #include "framework/core/vynFailure.h"
 #include "framework/core/vynNeverDestroyed.h"
@@ -129,8 +131,32 @@ bool TMyDrawLine::Clear() {
     return SetCount(0);
 }
 
+namespace {
+
+// Under a plain context, texturing is on only for a material with a texture, and off (with no
+// texture bound) after it.
+void DrawPlainMaterial(TMyGLMaterial& material) {
+    if (material.Texture == 0) {
+        material.DrawPacks();
+        return;
+    }
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, material.Texture);
+    material.DrawPacks();
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glDisable(GL_TEXTURE_2D);
+}
+
+} // namespace
+
 void TMyDrawLine::Draw() {
     glClear(ClearMask);
+    if (PlainGLState) {
+        for (const auto& material : Materials)
+            if (material)
+                DrawPlainMaterial(*material);
+        return;
+    }
     glEnable(GL_TEXTURE_2D);
     for (const auto& material : Materials) {
         if (!material)

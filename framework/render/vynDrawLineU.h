@@ -110,7 +110,8 @@ class TMyDrawLine {
     bool SetCapacity(uint32_t n);
     /// Empties the list; the materials stay in their slots until a growth reuses them.
     bool Clear();
-    /// Clears with ClearMask, then draws every material under its texture.
+    /// Clears with ClearMask, then draws every material under its texture. Under a plain context
+    /// (PlainGLState) only a material with a texture (not 0) enables and binds it, for its packs.
     void Draw();
 
     /// What Draw clears first: colour and depth.

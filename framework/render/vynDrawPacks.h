@@ -28,7 +28,9 @@ struct TMyDrawPack {
 };
 
 /// Sets the texture-coordinate pointer, then the vertex pointer, then draws; touches no other
-/// state. Expects both client arrays enabled and the material's texture bound.
+/// state. Expects both client arrays enabled and the material's texture bound. Under a plain
+/// context (PlainGLState, vynSettingsU.h) it enables the arrays the pack has around the draw and
+/// disables them after it.
 void DrawPackPA_VT(TMyDrawPack* pack);
 
 /// A pack of a vertex array and a texture-coordinate array, drawn by DrawPackPA_VT with
@@ -54,7 +56,8 @@ struct TMyPackPA_VT : TMyDrawPack {
 
 /// Enables the normal array, and the colour array for a pack with colours, sets their pointers,
 /// draws as DrawPackPA_VT does (without texture coordinates for a pack without them), then leaves
-/// the client arrays as it found them. Same needs as DrawPackPA_VT.
+/// the client arrays as it found them. Same needs as DrawPackPA_VT; under a plain context every
+/// array the pack has is enabled for the draw alone.
 void DrawPackPA_VTN(TMyDrawPack* pack);
 
 /// A TMyPackPA_VT with a normal (three components) for every vertex, and optionally a colour,

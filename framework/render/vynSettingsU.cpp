@@ -58,6 +58,8 @@ void SetCulling() {
     glPolygonOffset(0.0f, 0.0f);
 }
 
+bool PlainGLState = false;
+
 void SetSmoothing(bool on) {
     glShadeModel(on ? GL_SMOOTH : GL_FLAT);
     for (GLenum capability : {GL_POINT_SMOOTH, GL_LINE_SMOOTH, GL_POLYGON_SMOOTH}) {

@@ -32,6 +32,11 @@ inline constexpr GLfloat MaterialEmission[4] = {0.35f, 0.35f, 35.35f, 0.95f};
 inline constexpr GLfloat MaterialShininess = 15.0f;
 ///@}
 
+/// Whether the framework leaves OpenGL at its defaults on the current context (the window module
+/// sets it from Framework.PlainContext for each new context): no presets, and draws that switch on
+/// only what they use, a material's texture and a pack's client arrays, and off again after them.
+extern bool PlainGLState;
+
 /// The hint mode a program starts with.
 inline constexpr GLenum DefaultHintMode = GL_NICEST;
 /// The mode SetHints last sent to the seven hints. Belongs to the module, not to a context: it

@@ -21,8 +21,9 @@ namespace vyn {
 /// One argument as the log keeps it: an integer, a floating-point value, an address or a text.
 using CallArg = std::variant<long long, double, const void*, std::string>;
 
-/// Keeps a value as its kind: texts as strings (a null text as an empty one), other pointers as
-/// addresses, floating-point values as double, integers and enumerations as long long.
+/// Keeps a value as its kind: texts as strings (a null text as an empty one), other pointers (to
+/// functions too) as addresses, floating-point values as double, integers and enumerations as long
+/// long.
 template <typename T>
 CallArg ToCallArg(const T& value) {
     if constexpr (std::is_same_v<T, std::string>)
@@ -33,6 +34,8 @@ CallArg ToCallArg(const T& value) {
         return std::string(value);
     else if constexpr (std::is_convertible_v<T, const char*>)
         return std::string(value ? static_cast<const char*>(value) : "");
+    else if constexpr (std::is_pointer_v<T> && std::is_function_v<std::remove_pointer_t<T>>)
+        return reinterpret_cast<const void*>(value); // a callback (GLU's), kept as its address
     else if constexpr (std::is_pointer_v<T>)
         return static_cast<const void*>(value);
     else if constexpr (std::is_floating_point_v<T>)

@@ -20,8 +20,10 @@ void RestoreStartValues() {
     Framework.TimerRunning = false;
     Framework.FrameCount = 0;
     Framework.NeutralLighting = false;
+    Framework.PlainContext = false;
     ResetFramePacing();
     CurrentHintMode = DefaultHintMode;
+    PlainGLState = false;
     ClearHandlers();
     ResizeRoutine = nullptr;
 }

@@ -219,6 +219,21 @@ bool CreateMainWindow(int32_t left, int32_t top, int32_t width, int32_t height, 
     }
 }
 
+namespace {
+
+// "32 colour bits, 24 depth bits and 8 stencil bits", with the accumulation bits if any are asked.
+std::string DescribeWantedBits() {
+    std::string bits = std::to_string(Framework.ColorBits) + " colour bits, " +
+                       std::to_string(Framework.DepthBits) + " depth bits";
+    const std::string stencil = std::to_string(Framework.StencilBits) + " stencil bits";
+    if (Framework.AccumBits <= 0)
+        return bits + " and " + stencil;
+    return bits + ", " + stencil + " and " + std::to_string(Framework.AccumBits) +
+           " accumulation bits";
+}
+
+} // namespace
+
 bool SetupPixelFormat(HDC deviceContext) {
     try {
         PIXELFORMATDESCRIPTOR descriptor{};
@@ -229,14 +244,12 @@ bool SetupPixelFormat(HDC deviceContext) {
         descriptor.cColorBits = static_cast<BYTE>(Framework.ColorBits);
         descriptor.cDepthBits = static_cast<BYTE>(Framework.DepthBits);
         descriptor.cStencilBits = static_cast<BYTE>(Framework.StencilBits);
+        descriptor.cAccumBits = static_cast<BYTE>(Framework.AccumBits);
         descriptor.iLayerType = PFD_MAIN_PLANE;
         const TFailureMark mark;
         const int format = ChoosePixelFormat(deviceContext, &descriptor);
         if (format == 0)
-            return mark.Fail("no pixel format with " + std::to_string(Framework.ColorBits) +
-                             " colour bits, " + std::to_string(Framework.DepthBits) +
-                             " depth bits and " + std::to_string(Framework.StencilBits) +
-                             " stencil bits");
+            return mark.Fail("no pixel format with " + DescribeWantedBits());
         return SetPixelFormat(deviceContext, format, &descriptor) ||
                mark.Fail("SetPixelFormat failed for pixel format " + std::to_string(format));
     } catch (...) {
@@ -280,8 +293,11 @@ bool ReleaseRenderingContext(HDC deviceContext, HGLRC context) {
 }
 
 bool InitContext() {
-    SetupGLState(Framework.NeutralLighting ? TLighting::Neutral : TLighting::Presets);
-    EnableDrawArrays();
+    PlainGLState = Framework.PlainContext;
+    if (!PlainGLState) {
+        SetupGLState(Framework.NeutralLighting ? TLighting::Neutral : TLighting::Presets);
+        EnableDrawArrays();
+    }
     SetDefaultTextureSettings();
     // A recreation replaces the previous context's buffer.
     FreeSelectBuffer();

@@ -8,7 +8,8 @@
 /// Creation loads GL and GLU once per process, registers the window class, changes the display
 /// mode if asked, creates the window, sets the pixel format, creates the context, makes it
 /// current, waits 50 ms and initialises it (state presets, without the lighting ones under
-/// Framework.NeutralLighting; client arrays, texture defaults, selection buffer, driver strings;
+/// Framework.NeutralLighting, and client arrays, neither under Framework.PlainContext; texture
+/// defaults, selection buffer, driver strings;
 /// the swap interval SetSwapInterval kept, if any). A creation that fails at any step releases what
 /// it made. Teardown releases in reverse order, restores the display mode and resets the record.
 ///

@@ -5,6 +5,7 @@
 #include "framework/input/vynKeyBoardU.h"
 #include "framework/input/vynMouseU.h"
 #include "framework/render/vynDrawLineU.h"
+#include "framework/render/vynSettingsU.h"
 #include "framework/system/vynHeapPolicy.h"
 #include "vynFramePacing.h"
 #include "vynHelpersU.h"
@@ -259,6 +260,11 @@ void SetProjection(int32_t width, int32_t height) {
 }
 
 void ApplyProjection() {
+    // A plain context's matrices are the program's: its resize sets the viewport alone.
+    if (PlainGLState) {
+        glViewport(0, 0, Framework.Width, Framework.Height);
+        return;
+    }
     SetProjection(Framework.Width, Framework.Height);
 }
 

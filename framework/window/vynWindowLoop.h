@@ -41,7 +41,8 @@ bool DrawFrame();
 /// Viewport and a 45° perspective (near 1, far 100) for a client size; resets the model-view
 /// matrix. Without GLU the same perspective comes from glFrustum.
 void SetProjection(int32_t width, int32_t height);
-/// SetProjection for the record's Width and Height.
+/// SetProjection for the record's Width and Height; under a plain context (Framework.PlainContext)
+/// the viewport alone, leaving the matrices as the program set them.
 void ApplyProjection();
 /// Starts or stops the once-a-second caption timer.
 bool SetFpsTimer(bool on);

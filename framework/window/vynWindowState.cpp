@@ -51,6 +51,7 @@ bool ResetState() {
         Framework.Height = ResetHeight;
         Framework.ColorBits = DefaultBufferBits;
         Framework.StencilBits = DefaultBufferBits;
+        Framework.AccumBits = 0;
         Framework.DepthBits = DefaultBufferBits;
         Framework.Frequency = 0;
         Framework.Popup = false;

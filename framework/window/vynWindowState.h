@@ -4,10 +4,11 @@
 /// the caption timer's state and what the GL driver reported.
 ///
 /// There is one record, `Framework`, alive for the whole process. Callers may write the settings
-/// (Left, Top, Width, Height, ColorBits, StencilBits, DepthBits, Frequency, FullScreen, Popup,
-/// WindowName, NeutralLighting, and before the first creation GLLibraryName and GLULibraryName)
-/// before asking for a window; the window module maintains the rest. Start values and reset values
-/// differ: a window made from the start values is 400 × 300, one made after a teardown 800 × 600.
+/// (Left, Top, Width, Height, ColorBits, StencilBits, DepthBits, AccumBits, Frequency, FullScreen,
+/// Popup, WindowName, NeutralLighting, PlainContext, and before the first creation GLLibraryName
+/// and GLULibraryName) before asking for a window; the window module maintains the rest. Start
+/// values and reset values differ: a window made from the start values is 400 × 300, one made after
+/// a teardown 800 × 600.
 ///
 /// Threads: everything belongs to the main thread except what the caption timer reads from its own
 /// thread — WindowHandle and FrameCount (atomic) and WindowName (guarded by a lock).
@@ -64,6 +65,7 @@ struct TFrameworkState {
     int32_t ColorBits = DefaultBufferBits;   ///< Colour bits asked of the pixel format.
     int32_t StencilBits = DefaultBufferBits; ///< Stencil bits asked (the closest are taken).
     int32_t DepthBits = DefaultBufferBits;   ///< Depth bits asked (the closest are taken).
+    int32_t AccumBits = 0; ///< Accumulation bits asked (the closest are taken); 0: none.
     /// The GL and GLU library files to load; both must be set to be used, before the first
     /// creation. Empty: the platform's defaults.
     ///@{
@@ -93,6 +95,12 @@ struct TFrameworkState {
     /// colour material and fog off) instead of the presets' (vynSettingsU.h). Kept through
     /// teardowns, so that a window made anew gets the same.
     bool NeutralLighting = false;
+    /// Whether a new context is left at OpenGL's defaults, for a program that brings its own
+    /// state: no presets at creation (NeutralLighting then means nothing), no texture enabled or
+    /// bound and no client array left on by a frame (a material with a texture, a pack's arrays
+    /// are switched on for their draw alone), and a resize that sets the viewport only (the
+    /// program's projection stays). Kept through teardowns, as NeutralLighting.
+    bool PlainContext = false;
 };
 
 /// The one state record of the process; never destroyed, so that a global's destructor may still
@@ -115,7 +123,8 @@ extern WNDPROC FallbackWindowProc;
 /// Runs before each idle-time frame.
 extern void (*IdleRoutine)();
 /// Runs after a resize has applied the projection for the new client size (which leaves the
-/// model-view matrix selected and reset to identity), so that an application can restore its view;
+/// model-view matrix selected and reset to identity; under Framework.PlainContext, after the
+/// viewport alone), so that an application can restore its view;
 /// none unless the application sets one. CreateGlobals leaves it as it is.
 extern void (*ResizeRoutine)(int32_t width, int32_t height);
 

@@ -111,3 +111,42 @@ TEST(RealWindow, OpensWithThePresetsThenShowsTheFrameRateAndClosesCleanly) {
     EXPECT_EQ(SdlWindowOf(made), nullptr);
     EXPECT_TRUE(SetFpsTimer(false));
 }
+
+// A program that brings its own state: a plain context with the accumulation buffer it asked
+// for, at OpenGL's defaults, which a resize leaves alone but for the viewport; two clears summed
+// in the accumulation buffer come back as their sum.
+TEST(RealWindow, APlainContextWithAnAccumulationBufferAddsTwoPictures) {
+    Framework.PlainContext = true;
+    Framework.AccumBits = 64;
+    CreateGlobals();
+    ASSERT_TRUE(CreateFromSettings());
+    EXPECT_GE(Integer(GL_ACCUM_RED_BITS), 16);
+    for (GLenum capability : {GL_DEPTH_TEST, GL_CULL_FACE, GL_LIGHTING, GL_FOG, GL_POLYGON_SMOOTH,
+                              GL_TEXTURE_2D, GL_VERTEX_ARRAY, GL_TEXTURE_COORD_ARRAY})
+        EXPECT_FALSE(IsOn(capability)) << capability;
+    EXPECT_EQ(Integer(GL_FRONT_FACE), static_cast<GLint>(GL_CCW));
+    glMatrixMode(GL_PROJECTION);
+    glOrtho(0, 1, 0, 1, -1, 1);
+    EXPECT_TRUE(ShowMainWindow()); // sends the resize of the first showing
+    GLfloat projection[16];
+    glGetFloatv(GL_PROJECTION_MATRIX, projection);
+    EXPECT_FLOAT_EQ(projection[0], 2.0f) << "the resize replaced the program's projection";
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(viewport[2], Framework.Width);
+
+    glClearColor(0.5f, 0.0f, 0.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glAccum(GL_LOAD, 1.0f);
+    glClearColor(0.0f, 0.25f, 0.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glAccum(GL_ACCUM, 1.0f);
+    glAccum(GL_RETURN, 1.0f);
+    GLubyte pixel[4] = {};
+    glReadPixels(10, 10, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
+    EXPECT_NEAR(pixel[0], 128, 2);
+    EXPECT_NEAR(pixel[1], 64, 2);
+    EXPECT_EQ(glGetError(), GL_NO_ERROR);
+    ReleaseResources();
+    EXPECT_TRUE(ReleaseWindowAndContext());
+}

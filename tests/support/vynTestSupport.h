@@ -7,10 +7,19 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <string>
 
 namespace vyn::test {
+
+// A function's address as a plain pointer, to compare with a library's symbol or a logged argument.
+template <typename Function>
+void* Address(Function function) {
+    void* address;
+    std::memcpy(&address, &function, sizeof address);
+    return address;
+}
 
 // A pack of `count` vertices drawn as GL_QUADS by the plain draw routine: three floats a vertex,
 // two a texture coordinate, tightly packed.

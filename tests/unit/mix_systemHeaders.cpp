@@ -24,12 +24,13 @@ void CloseOnEscape() {
 } // namespace
 
 #ifdef GLU_VERSION_1_1
-// A draw pack of GLU's quadrics, drawn with the framework's state.
+// A draw pack of GLU's quadrics, drawn with the framework's state and its GLU: GLU's types are
+// the same in both vocabularies, its functions qualified as GL's are.
 void DrawSphere(TMyDrawPack*) {
-    static GLUquadric* const quadric = gluNewQuadric();
+    static GLUquadric* const quadric = vyn::gluNewQuadric();
     vyn::glEnable(GL_LIGHTING);
-    gluQuadricDrawStyle(quadric, GLU_FILL);
-    gluSphere(quadric, 1.0, 16, 16);
+    vyn::gluQuadricDrawStyle(quadric, GLU_FILL);
+    vyn::gluSphere(quadric, 1.0, 16, 16);
 }
 #endif
 

@@ -2,11 +2,11 @@
 #include "framework/gl/vynGL.h"
 #include "framework/gl/vynGLLibrary.h"
 #include "framework/testing/vynGLRecorder.h"
+#include "tests/support/vynTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <regex>
@@ -16,15 +16,9 @@
 #include <vector>
 
 using namespace vyn;
+using vyn::test::Address;
 
 namespace {
-
-template <typename Function>
-void* Address(Function function) {
-    void* address;
-    std::memcpy(&address, &function, sizeof address);
-    return address;
-}
 
 class Binding : public ::testing::Test {
   protected:

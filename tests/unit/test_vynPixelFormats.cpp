@@ -27,7 +27,7 @@ std::tuple<int, int, int, bool> Shape(int index) {
 }
 
 TEST(PixelFormats, TableDescribesWindowGLFormatsNumberedFromOne) {
-    ASSERT_EQ(PixelFormatCount(), 48);
+    ASSERT_EQ(PixelFormatCount(), 96);
     for (int index = 1; index <= PixelFormatCount(); ++index) {
         const PIXELFORMATDESCRIPTOR format = PixelFormatAt(index);
         EXPECT_EQ(format.nSize, sizeof(PIXELFORMATDESCRIPTOR));
@@ -38,25 +38,25 @@ TEST(PixelFormats, TableDescribesWindowGLFormatsNumberedFromOne) {
                   format.cColorBits);
     }
     EXPECT_EQ(PixelFormatAt(0).nSize, 0);
-    EXPECT_EQ(PixelFormatAt(49).nSize, 0);
+    EXPECT_EQ(PixelFormatAt(97).nSize, 0);
 }
 
 TEST(PixelFormats, DescribeCopiesAtMostTheGivenSizeAndCountsTheTable) {
     PIXELFORMATDESCRIPTOR described{};
-    EXPECT_EQ(DescribePixelFormatOfTable(1, 0, nullptr), 48);
+    EXPECT_EQ(DescribePixelFormatOfTable(1, 0, nullptr), 96);
     EXPECT_EQ(DescribePixelFormatOfTable(0, sizeof described, &described), 0);
-    EXPECT_EQ(DescribePixelFormatOfTable(49, sizeof described, &described), 0);
+    EXPECT_EQ(DescribePixelFormatOfTable(97, sizeof described, &described), 0);
     EXPECT_EQ(described.nSize, 0);
-    EXPECT_EQ(DescribePixelFormatOfTable(5, 2, &described), 48);
+    EXPECT_EQ(DescribePixelFormatOfTable(5, 2, &described), 96);
     EXPECT_EQ(described.nSize, sizeof described);
     EXPECT_EQ(described.nVersion, 0) << "only two bytes were asked for";
-    EXPECT_EQ(DescribePixelFormatOfTable(5, sizeof described, &described), 48);
+    EXPECT_EQ(DescribePixelFormatOfTable(5, sizeof described, &described), 96);
     EXPECT_EQ(described.cDepthBits, PixelFormatAt(5).cDepthBits);
 }
 
 TEST(PixelFormats, ThirtyTwoBitDepthAndStencilFallBackKeepingBothBuffers) {
     const std::vector<int> ranked = RankPixelFormats(Wanted(32, 32, 32));
-    ASSERT_EQ(ranked.size(), 48u);
+    ASSERT_EQ(ranked.size(), 96u);
     using S = std::tuple<int, int, int, bool>;
     EXPECT_EQ(Shape(ranked[0]), (S{32, 32, 8, true}));
     EXPECT_EQ(Shape(ranked[1]), (S{32, 24, 8, true}));
@@ -64,9 +64,32 @@ TEST(PixelFormats, ThirtyTwoBitDepthAndStencilFallBackKeepingBothBuffers) {
     // Colour is kept before depth precision, and both buffers before either.
     EXPECT_EQ(Shape(ranked[3]), (S{24, 32, 8, true}));
     EXPECT_EQ(Shape(ranked[9]), (S{32, 32, 0, true}));
-    // Every double-buffered format comes before any single-buffered one.
+    // Every double-buffered format comes before any single-buffered one, and all of those before
+    // any with an accumulation buffer no one asked for.
     for (size_t i = 0; i < 24; ++i)
         EXPECT_TRUE(std::get<3>(Shape(ranked[i])));
+    for (size_t i = 0; i < ranked.size(); ++i)
+        EXPECT_EQ(PixelFormatAt(ranked[i]).cAccumBits, i < 48 ? 0 : 64) << i;
+}
+
+// Accumulation bits are matched as depth and stencil are: the formats with every buffer asked for
+// come first (the nine double-buffered ones with depth, stencil and accumulation), in the order
+// colour, depth and stencil give them without accumulation.
+TEST(PixelFormats, AskedAccumulationIsMatchedLikeDepthAndStencil) {
+    PIXELFORMATDESCRIPTOR wanted = Wanted(32, 32, 32);
+    const std::vector<int> plain = RankPixelFormats(wanted);
+    wanted.cAccumBits = 32;
+    const std::vector<int> accum = RankPixelFormats(wanted);
+    ASSERT_EQ(accum.size(), 96u);
+    for (size_t i = 0; i < 9; ++i) {
+        const PIXELFORMATDESCRIPTOR format = PixelFormatAt(accum[i]);
+        EXPECT_EQ(format.cAccumBits, 64) << i;
+        EXPECT_EQ(format.cAccumRedBits + format.cAccumGreenBits + format.cAccumBlueBits +
+                      format.cAccumAlphaBits,
+                  64);
+        EXPECT_EQ(Shape(accum[i]), Shape(plain[i])) << i;
+    }
+    EXPECT_EQ(PixelFormatAt(accum[9]).cAccumBits, 0) << "all three buffers before any two";
 }
 
 TEST(PixelFormats, ExactMatchesComeFirstThenLargerThenSmaller) {

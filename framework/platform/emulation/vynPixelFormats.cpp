@@ -12,6 +12,9 @@ constexpr DWORD OfferedFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL;
 constexpr BYTE ColourChoices[] = {32, 24, 16};
 constexpr BYTE DepthChoices[] = {32, 24, 16, 0};
 constexpr BYTE StencilChoices[] = {8, 0};
+// Accumulation: none, or 16 bits a channel (what Mesa's visuals offer); the formats with one come
+// after all those without, so that the first 48 keep their numbers.
+constexpr BYTE AccumChoices[] = {0, 64};
 
 void SetColourChannels(PIXELFORMATDESCRIPTOR& format, BYTE colourBits) {
     if (colourBits == 16) {
@@ -25,7 +28,8 @@ void SetColourChannels(PIXELFORMATDESCRIPTOR& format, BYTE colourBits) {
         format.cAlphaBits = 8, format.cAlphaShift = 24;
 }
 
-PIXELFORMATDESCRIPTOR MakeFormat(BYTE colour, BYTE depth, BYTE stencil, bool doubleBuffered) {
+PIXELFORMATDESCRIPTOR MakeFormat(BYTE colour, BYTE depth, BYTE stencil, BYTE accum,
+                                 bool doubleBuffered) {
     PIXELFORMATDESCRIPTOR format{};
     format.nSize = sizeof(PIXELFORMATDESCRIPTOR);
     format.nVersion = 1;
@@ -35,6 +39,9 @@ PIXELFORMATDESCRIPTOR MakeFormat(BYTE colour, BYTE depth, BYTE stencil, bool dou
     SetColourChannels(format, colour);
     format.cDepthBits = depth;
     format.cStencilBits = stencil;
+    format.cAccumBits = accum;
+    format.cAccumRedBits = format.cAccumGreenBits = format.cAccumBlueBits = format.cAccumAlphaBits =
+        static_cast<BYTE>(accum / 4);
     format.iLayerType = PFD_MAIN_PLANE;
     return format;
 }
@@ -42,11 +49,13 @@ PIXELFORMATDESCRIPTOR MakeFormat(BYTE colour, BYTE depth, BYTE stencil, bool dou
 const std::vector<PIXELFORMATDESCRIPTOR>& Table() {
     static const std::vector<PIXELFORMATDESCRIPTOR> table = [] {
         std::vector<PIXELFORMATDESCRIPTOR> built;
-        for (bool doubleBuffered : {true, false})
-            for (BYTE colour : ColourChoices)
-                for (BYTE depth : DepthChoices)
-                    for (BYTE stencil : StencilChoices)
-                        built.push_back(MakeFormat(colour, depth, stencil, doubleBuffered));
+        for (BYTE accum : AccumChoices)
+            for (bool doubleBuffered : {true, false})
+                for (BYTE colour : ColourChoices)
+                    for (BYTE depth : DepthChoices)
+                        for (BYTE stencil : StencilChoices)
+                            built.push_back(
+                                MakeFormat(colour, depth, stencil, accum, doubleBuffered));
         return built;
     }();
     return table;
@@ -57,19 +66,25 @@ std::tuple<int, int> Closeness(int offered, int wanted) {
     return offered >= wanted ? std::tuple{0, offered - wanted} : std::tuple{1, wanted - offered};
 }
 
-// A depth or stencil buffer that was asked for and is missing altogether.
+// A depth, stencil or accumulation buffer that was asked for and is missing altogether.
 int LostBuffers(const PIXELFORMATDESCRIPTOR& offered, const PIXELFORMATDESCRIPTOR& wanted) {
     return (wanted.cDepthBits > 0 && offered.cDepthBits == 0 ? 1 : 0) +
-           (wanted.cStencilBits > 0 && offered.cStencilBits == 0 ? 1 : 0);
+           (wanted.cStencilBits > 0 && offered.cStencilBits == 0 ? 1 : 0) +
+           (wanted.cAccumBits > 0 && offered.cAccumBits == 0 ? 1 : 0);
 }
 
 auto RankKey(const PIXELFORMATDESCRIPTOR& offered, const PIXELFORMATDESCRIPTOR& wanted) {
     const bool bufferingDiffers =
         (offered.dwFlags & PFD_DOUBLEBUFFER) != (wanted.dwFlags & PFD_DOUBLEBUFFER);
-    return std::tuple{bufferingDiffers, LostBuffers(offered, wanted),
+    // An accumulation buffer no one asked for costs memory on every frame: the last resort.
+    const bool unaskedAccum = wanted.cAccumBits == 0 && offered.cAccumBits > 0;
+    return std::tuple{unaskedAccum,
+                      bufferingDiffers,
+                      LostBuffers(offered, wanted),
                       Closeness(offered.cColorBits, wanted.cColorBits),
                       Closeness(offered.cDepthBits, wanted.cDepthBits),
-                      Closeness(offered.cStencilBits, wanted.cStencilBits)};
+                      Closeness(offered.cStencilBits, wanted.cStencilBits),
+                      Closeness(offered.cAccumBits, wanted.cAccumBits)};
 }
 
 bool CanServe(const PIXELFORMATDESCRIPTOR& wanted) {

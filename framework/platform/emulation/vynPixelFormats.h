@@ -10,7 +10,8 @@
 /// is what it got.
 ///
 /// The table: RGBA formats that draw to a window with OpenGL, for colour 32, 24 and 16 bits, depth
-/// 32, 24, 16 and 0, stencil 8 and 0, double- and single-buffered. Pure data; any thread.
+/// 32, 24, 16 and 0, stencil 8 and 0, double- and single-buffered: 48 without an accumulation
+/// buffer, then the same 48 with one of 64 bits (16 a channel). Pure data; any thread.
 #pragma once
 
 #include "../vynWin32Constants.h"
@@ -31,11 +32,13 @@ PIXELFORMATDESCRIPTOR PixelFormatAt(int index);
 int DescribePixelFormatOfTable(int index, UINT size, PIXELFORMATDESCRIPTOR* descriptor);
 
 /// The formats that can serve `wanted`, closest first: double buffering as asked; then every
-/// depth or stencil buffer asked for present at all; then colour, depth and stencil bits, in that
-/// order, each preferring an exact match, then the nearest larger, then the nearest smaller. So
-/// 32-bit colour with 32 depth and 32 stencil bits goes 32/8, 24/8, 16/8 at 32-bit colour, then
-/// the same at 24- and 16-bit colour, and only then formats without a stencil buffer. Empty when
-/// `wanted` asks for something no entry has (colour-index pixels, drawing to a bitmap).
+/// depth, stencil or accumulation buffer asked for present at all; then colour, depth, stencil and
+/// accumulation bits, in that order, each preferring an exact match, then the nearest larger, then
+/// the nearest smaller. So 32-bit colour with 32 depth and 32 stencil bits goes 32/8, 24/8, 16/8 at
+/// 32-bit colour, then the same at 24- and 16-bit colour, and only then formats without a stencil
+/// buffer. A format with an accumulation buffer comes after every one without, unless one was asked
+/// for. Empty when `wanted` asks for something no entry has (colour-index pixels, drawing to a
+/// bitmap).
 std::vector<int> RankPixelFormats(const PIXELFORMATDESCRIPTOR& wanted);
 
 } // namespace vyn

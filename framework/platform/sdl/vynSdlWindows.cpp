@@ -37,6 +37,10 @@ void SetGLAttributes(const PIXELFORMATDESCRIPTOR* format) {
     SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, format->cAlphaBits);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, format->cDepthBits);
     SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, format->cStencilBits);
+    SDL_GL_SetAttribute(SDL_GL_ACCUM_RED_SIZE, format->cAccumRedBits);
+    SDL_GL_SetAttribute(SDL_GL_ACCUM_GREEN_SIZE, format->cAccumGreenBits);
+    SDL_GL_SetAttribute(SDL_GL_ACCUM_BLUE_SIZE, format->cAccumBlueBits);
+    SDL_GL_SetAttribute(SDL_GL_ACCUM_ALPHA_SIZE, format->cAccumAlphaBits);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, (format->dwFlags & PFD_DOUBLEBUFFER) ? 1 : 0);
 }
 

@@ -44,5 +44,6 @@ std::span<const SweepCase> TextureCases();
 std::span<const SweepCase> FragmentCases();
 std::span<const SweepCase> PixelCases();
 std::span<const SweepCase> EvaluationCases();
+std::span<const SweepCase> GluCases();
 
 } // namespace sweep

@@ -158,6 +158,21 @@ void LogicOp() {
     glDisable(GL_COLOR_LOGIC_OP);
 }
 
+// Two pictures summed in the accumulation buffer at half weight each.
+void Accumulation() {
+    glClearAccum(0, 0, 0, 0);
+    glClear(GL_ACCUM_BUFFER_BIT);
+    PixelProjection();
+    glColor3f(1, 0.2f, 0.2f);
+    Rectangle(4, 4, 44, 44);
+    glAccum(GL_LOAD, 0.5f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glColor3f(0.2f, 0.6f, 1);
+    Rectangle(20, 20, 60, 60);
+    glAccum(GL_ACCUM, 0.5f);
+    glAccum(GL_RETURN, 1);
+}
+
 const SweepCase Cases[] = {
     {"blend-alpha", BlendAlpha},
     {"blend-additive", BlendAdditive},
@@ -171,6 +186,7 @@ const SweepCase Cases[] = {
     {"scissor", Scissor},
     {"color-mask", ColorMask},
     {"logic-op", LogicOp},
+    {"accumulation", Accumulation},
 };
 
 } // namespace

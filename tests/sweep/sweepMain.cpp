@@ -24,7 +24,7 @@ constexpr GLfloat Background[] = {0.15f, 0.15f, 0.25f, 1};
 std::vector<SweepCase> AllCases() {
     std::vector<SweepCase> cases;
     for (auto topic : {GeometryCases, RasterCases, LightingCases, TextureCases, FragmentCases,
-                       PixelCases, EvaluationCases})
+                       PixelCases, EvaluationCases, GluCases})
         for (const SweepCase& each : topic())
             cases.push_back(each);
     return cases;
@@ -74,7 +74,14 @@ int main(int argc, char** argv) {
     const std::string folder = argc > 1 ? argv[1] : ".";
     CreateGlobals();
     Framework.WindowName = "gl-sweep";
-    if (!CreateFromSettings() || !ShowMainWindow()) {
+    Framework.PlainContext = true;
+    // An accumulation buffer where there is one: without it, glAccum's case draws differently.
+    Framework.AccumBits = 64;
+    if (!CreateFromSettings()) {
+        std::printf("gl-sweep: no accumulation buffer: %s\n", LastFailure().c_str());
+        Framework.AccumBits = 0;
+    }
+    if ((Framework.WindowHandle == nullptr && !CreateFromSettings()) || !ShowMainWindow()) {
         std::fprintf(stderr, "gl-sweep: cannot open the window: %s\n", LastFailure().c_str());
         return 1;
     }

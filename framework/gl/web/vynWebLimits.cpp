@@ -32,6 +32,7 @@ enum Limit {
     TextureFormats,
     TextureCopies,
     PixelRectangles,
+    Accumulation,
     LimitCount
 };
 
@@ -56,6 +57,7 @@ constexpr const char* Reasons[LimitCount] = {
     "copies the wrong part of the frame into a texture (glCopyTexImage2D, glCopyTexSubImage2D)",
     "draws black rectangles for glDrawPixels and glCopyPixels: gl4es's texture for them is "
     "incomplete in WebGL",
+    "draws without an accumulation buffer: WebGL has none, and gl4es's glAccum does nothing",
 };
 
 void Report(Limit limit) {
@@ -217,6 +219,8 @@ VYN_WATCH(glDrawPixels, void,
           (width, height, format, type, pixels), Report(PixelRectangles))
 VYN_WATCH(glCopyPixels, void, (GLint x, GLint y, GLsizei width, GLsizei height, GLenum type),
           (x, y, width, height, type), Report(PixelRectangles))
+VYN_WATCH(glAccum, void, (GLenum operation, GLfloat value), (operation, value),
+          Report(Accumulation))
 #undef VYN_WATCH
 
 struct Watched {
@@ -234,7 +238,7 @@ const Watched WatchedEntryPoints[] = {
     VYN_WATCHED(glDrawElements),  VYN_WATCHED(glRenderMode),     VYN_WATCHED(glTexParameteri),
     VYN_WATCHED(glTexParameterf), VYN_WATCHED(glLightf),         VYN_WATCHED(glLighti),
     VYN_WATCHED(glTexImage2D),    VYN_WATCHED(glCopyTexImage2D), VYN_WATCHED(glCopyTexSubImage2D),
-    VYN_WATCHED(glDrawPixels),    VYN_WATCHED(glCopyPixels),
+    VYN_WATCHED(glDrawPixels),    VYN_WATCHED(glCopyPixels),     VYN_WATCHED(glAccum),
 };
 #undef VYN_WATCHED
 

@@ -20,7 +20,6 @@ enum Limit {
     WideLines,
     SmoothLines,
     SmoothPoints,
-    PointSizes,
     FlatShading,
     PolygonModes,
     PolygonStipple,
@@ -41,7 +40,6 @@ constexpr const char* Reasons[LimitCount] = {
     "draws lines 1 pixel wide: the browser's WebGL has no wider lines (glLineWidth above 1)",
     "draws smoothed lines without smoothing: WebGL has no line smoothing (GL_LINE_SMOOTH)",
     "draws smoothed points square: WebGL has no point smoothing (GL_POINT_SMOOTH)",
-    "draws points of other sizes than glPointSize asks",
     "shades smoothly where GL_FLAT asks for one colour per face: WebGL 1 has no flat "
     "interpolation",
     "draws the outlines or corners of every triangle of both faces for glPolygonMode GL_LINE or "
@@ -72,7 +70,6 @@ void Report(Limit limit) {
 // What a drawing is drawn with, as the program set it.
 struct DrawingState {
     GLfloat LineWidth = 1;
-    GLfloat PointSize = 1;
     GLenum ShadeModel = GL_SMOOTH;
     GLenum FrontMode = GL_FILL;
     GLenum BackMode = GL_FILL;
@@ -135,8 +132,6 @@ void CheckDrawing(GLenum mode) {
     if (mode == GL_POINTS) {
         if (State.PointSmooth)
             Report(SmoothPoints);
-        if (State.PointSize != 1)
-            Report(PointSizes);
         return;
     }
     if (State.ShadeModel == GL_FLAT)
@@ -175,7 +170,6 @@ void CheckTextureImage(GLint level, GLint format) {
 VYN_WATCH(glEnable, void, (GLenum cap), (cap), SetCapability(cap, true))
 VYN_WATCH(glDisable, void, (GLenum cap), (cap), SetCapability(cap, false))
 VYN_WATCH(glLineWidth, void, (GLfloat width), (width), State.LineWidth = width)
-VYN_WATCH(glPointSize, void, (GLfloat size), (size), State.PointSize = size)
 VYN_WATCH(glShadeModel, void, (GLenum mode), (mode), State.ShadeModel = mode)
 VYN_WATCH(glCullFace, void, (GLenum mode), (mode), State.CulledFaces = mode)
 VYN_WATCH(glPolygonMode, void, (GLenum face, GLenum mode), (face, mode), {
@@ -232,13 +226,26 @@ struct Watched {
 #define VYN_WATCHED(name)                                                                          \
     { #name, reinterpret_cast < void*>(&Watch_##name), reinterpret_cast < void**>(&Next_##name) }
 const Watched WatchedEntryPoints[] = {
-    VYN_WATCHED(glEnable),        VYN_WATCHED(glDisable),        VYN_WATCHED(glLineWidth),
-    VYN_WATCHED(glPointSize),     VYN_WATCHED(glShadeModel),     VYN_WATCHED(glCullFace),
-    VYN_WATCHED(glPolygonMode),   VYN_WATCHED(glBegin),          VYN_WATCHED(glDrawArrays),
-    VYN_WATCHED(glDrawElements),  VYN_WATCHED(glRenderMode),     VYN_WATCHED(glTexParameteri),
-    VYN_WATCHED(glTexParameterf), VYN_WATCHED(glLightf),         VYN_WATCHED(glLighti),
-    VYN_WATCHED(glTexImage2D),    VYN_WATCHED(glCopyTexImage2D), VYN_WATCHED(glCopyTexSubImage2D),
-    VYN_WATCHED(glDrawPixels),    VYN_WATCHED(glCopyPixels),     VYN_WATCHED(glAccum),
+    VYN_WATCHED(glEnable),
+    VYN_WATCHED(glDisable),
+    VYN_WATCHED(glLineWidth),
+    VYN_WATCHED(glShadeModel),
+    VYN_WATCHED(glCullFace),
+    VYN_WATCHED(glPolygonMode),
+    VYN_WATCHED(glBegin),
+    VYN_WATCHED(glDrawArrays),
+    VYN_WATCHED(glDrawElements),
+    VYN_WATCHED(glRenderMode),
+    VYN_WATCHED(glTexParameteri),
+    VYN_WATCHED(glTexParameterf),
+    VYN_WATCHED(glLightf),
+    VYN_WATCHED(glLighti),
+    VYN_WATCHED(glTexImage2D),
+    VYN_WATCHED(glCopyTexImage2D),
+    VYN_WATCHED(glCopyTexSubImage2D),
+    VYN_WATCHED(glDrawPixels),
+    VYN_WATCHED(glCopyPixels),
+    VYN_WATCHED(glAccum),
 };
 #undef VYN_WATCHED
 

@@ -8,6 +8,7 @@
 // names are in scope).
 #include "framework/gl/vynGL.h"
 #include "framework/gl/vynGLLibrary.h"
+#include "framework/gl/web/vynWebLimits.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -68,9 +69,11 @@ void* FindLibrarySymbol(LibraryHandle library, const char* name) {
 
 void* FindGLEntryPoint(LibraryHandle glLibrary, const char* name) {
     // Later entry points and extensions are gl4es's to answer, as glXGetProcAddress would.
-    if (void* address = FindLibrarySymbol(glLibrary, name))
-        return address;
-    return glLibrary != nullptr ? gl4es_GetProcAddress(name) : nullptr;
+    void* address = FindLibrarySymbol(glLibrary, name);
+    if (address == nullptr && glLibrary != nullptr)
+        address = gl4es_GetProcAddress(name);
+    // What the page cannot draw as the desktop does is told where a program draws with it.
+    return WatchedEntryPoint(name, address);
 }
 
 } // namespace vyn

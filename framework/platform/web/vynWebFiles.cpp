@@ -93,6 +93,7 @@ void VYN_WINAPI Web_DragAcceptFiles(HWND window, BOOL accept) {
     if (!DroppedFiles::Accept(Web().System, window, accept) || window != Web().Window)
         return;
     vyn_web_accept_files(accept ? 1 : 0);
+    FollowPage(); // the picker shown or hidden under the canvas moves the rest of the page
 }
 
 } // namespace vyn

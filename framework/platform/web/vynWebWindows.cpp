@@ -136,10 +136,13 @@ void FollowPage() {
     const WindowRecord* record = Web().System.Find(Web().Window);
     if (record == nullptr || record->Maximized || record->Minimized)
         return;
-    if (const std::optional<RECT> place = PagePlace(record->Style)) {
-        Web().System.Resize(record->Handle, place->right, place->bottom, Delivery::Post);
-        SizeCanvas(record->Handle);
-    }
+    // Twice: the canvas's new size may take the page's scrollbar away or bring it, which changes
+    // the width of its place.
+    for (int pass = 0; pass < 2; ++pass)
+        if (const std::optional<RECT> place = PagePlace(record->Style)) {
+            Web().System.Resize(record->Handle, place->right, place->bottom, Delivery::Post);
+            SizeCanvas(record->Handle);
+        }
 }
 
 // ---- Classes and windows ----

@@ -57,15 +57,21 @@ test-windows: deps-windows
 	xvfb-run -a -s "-screen 0 1024x768x24 -noreset" ctest --test-dir $(WINDOWS_BUILD) --output-on-failure -j $(JOBS)
 
 # The browser build into $(WEB_BUILD), its static site in $(WEB_BUILD)/site; the demo's data
-# comes from the host build's make-landscape. Debian's emscripten is on a node that is not
-# Debian's in some places: NODE_PATH lets its optimiser find Debian's acorn. Its cache of system
-# libraries is used where it is writable, else one of this build's own.
+# comes from the host build's make-landscape. Then the build installed into $(WEB_BUILD)/install
+# and a program built against it with its page (tests/web/page-program) into site/page-program.
+# Debian's emscripten is on a node that is not Debian's in some places: NODE_PATH lets its
+# optimiser find Debian's acorn. Its cache of system libraries is used where it is writable, else
+# one of this build's own.
 WEB_BUILD ?= build-web
 web: deps-web
 	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS) --target landscape-data
 	NODE_PATH=/usr/share/nodejs $(if $(shell test -w "$$(em-config CACHE)" || echo own),EM_CACHE=$(CURDIR)/$(WEB_BUILD)/em-cache) \
-	  sh -c 'emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=Release -DVYN_HOST_BUILD_DIR=$(CURDIR)/$(BUILD) && cmake --build $(WEB_BUILD) -j $(JOBS)'
+	  sh -c 'emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=Release -DVYN_HOST_BUILD_DIR=$(CURDIR)/$(BUILD) && cmake --build $(WEB_BUILD) -j $(JOBS) \
+	    && cmake --install $(WEB_BUILD) --prefix $(CURDIR)/$(WEB_BUILD)/install \
+	    && emcmake cmake -S tests/web/page-program -B $(WEB_BUILD)/page-program -DCMAKE_BUILD_TYPE=Release \
+	      -DCMAKE_FIND_ROOT_PATH=$(CURDIR)/$(WEB_BUILD)/install -DCMAKE_RUNTIME_OUTPUT_DIRECTORY=$(CURDIR)/$(WEB_BUILD)/site/page-program \
+	    && cmake --build $(WEB_BUILD)/page-program'
 
 clean:
 	rm -rf build build-*

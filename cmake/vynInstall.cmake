@@ -1,4 +1,5 @@
-# `cmake --install`: the libraries, the public headers, a CMake package and a pkg-config file.
+# `cmake --install`: the libraries, the public headers, a CMake package and a pkg-config file
+# (none for the browser build).
 #   find_package(vyn CONFIG REQUIRED)
 #   target_link_libraries(demo PRIVATE vyn::framework)       # or vyn::testing for tests
 # The package finds what the libraries need (SDL2, threads) by itself.
@@ -34,8 +35,14 @@ write_basic_package_version_file(${PROJECT_BINARY_DIR}/vynConfigVersion.cmake
   COMPATIBILITY SameMajorVersion)
 install(FILES ${PROJECT_BINARY_DIR}/vynConfig.cmake ${PROJECT_BINARY_DIR}/vynConfigVersion.cmake
   DESTINATION ${VYN_PACKAGE_DIR})
+# The browser build's package also makes pages: vyn_add_web_page and its page.
+if(EMSCRIPTEN)
+  install(FILES cmake/vynWebPage.cmake cmake/vynWebPage.html.in DESTINATION ${VYN_PACKAGE_DIR})
+endif()
 
-if(NOT WIN32)
+# pkg-config describes a desktop link (SDL2, threads); a page is linked through the CMake package
+# alone, so the browser build writes none.
+if(NOT WIN32 AND NOT EMSCRIPTEN)
   install(CODE "
     set(VYN_PC_TEMPLATE [[${PROJECT_SOURCE_DIR}/cmake/vyn.pc.in]])
     set(VYN_PC_OUTPUT [[${PROJECT_BINARY_DIR}/vyn.pc]])

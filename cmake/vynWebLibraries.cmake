@@ -70,14 +70,15 @@ target_link_libraries(vynglu PUBLIC vyngl4es)
 #   ASYNCIFY: the loop stays a blocking loop; SwapBuffers, WaitMessage and Sleep suspend it and
 #     give the page back to the browser (the stack they suspend on needs more than the default);
 #   FULL_ES2: gl4es draws from client-side arrays, which WebGL lacks;
-#   FORCE_FILESYSTEM and the runtime's FS: the page writes the program's files before it starts;
 #   -fexceptions: the framework reports failures by exceptions inside and catches them;
 #   -O2 at the link, whatever the build type compiled with: binaryen's -O3 takes twice as long to
 #     link each program (70 s against 31 s for minimal) for a page no faster (docs/performance.md);
+#     a Debug build links at -O0, for a quick edit-build-look loop (bench/relink-web.sh);
 #   ASYNCIFY_REMOVE: gl4es and GLU never reach a call that suspends (they call only WebGL), so
-#     they are left as compiled: smaller, faster and quicker to link;
+#     they are left as compiled: smaller, faster and quicker to link.
+# The page's own options (its loader writes the program's files) come with the page:
+# vyn_add_web_page (vynWebPage.cmake).
 set(VYN_WEB_LINK_OPTIONS
   -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536 "-sASYNCIFY_REMOVE=gl4es_*,fpe_*,mglu*"
   -sFULL_ES2=1 -sALLOW_MEMORY_GROWTH=1
-  -sFORCE_FILESYSTEM=1 -sEXIT_RUNTIME=1 -sENVIRONMENT=web
-  "-sEXPORTED_RUNTIME_METHODS=[FS,addRunDependency,removeRunDependency]" -fexceptions -O2)
+  -sEXIT_RUNTIME=1 -sENVIRONMENT=web -fexceptions $<IF:$<CONFIG:Debug>,-O0,-O2>)

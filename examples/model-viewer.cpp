@@ -1,9 +1,10 @@
 // model-viewer VERTICES TEXCOORDS PICTURE: a textured model of GL_QUADS from two array files and
 // a picture (BMP, PNG, JPEG, TGA or GIF), turned by a drag with the left mouse button, tilted by
 // the arrows as in the landscape demo; R brings the first view back. The view survives resizes,
-// which reset the model-view matrix. Nothing moves unless the user moves it, so the loop draws on
-// demand: a frame for each batch of input, none while the model is only looked at (so no caption
-// timer either: it would count no frames).
+// which reset the model-view matrix. A picture dropped on the window becomes the model's texture.
+// Nothing moves unless the user moves it, so the loop draws on demand: a frame for each batch of
+// input, none while the model is only looked at (so no caption timer either: it would count no
+// frames).
 #include <vyn/vyn.h>
 
 #include <algorithm>
@@ -33,6 +34,7 @@ TMyPackPA_VT Pack;
 GLfloat Centre[3] = {};
 GLfloat Scale = 1.0f;
 GLfloat Pitch = StartPitch, Yaw = 0.0f; // the view
+TMyGLMaterial* Material = nullptr;
 bool Dragging = false;
 int32_t LastX = 0, LastY = 0; // the pointer at the last mouse event
 
@@ -107,6 +109,30 @@ void BindInput() {
     ResizeRoutine = [](int32_t, int32_t) { SetView(Pitch, Yaw); };
 }
 
+// The picture of `file` as the model's texture; a file the reader refuses changes nothing.
+void UseTexture(const std::string& file) {
+    GLint width = 0, height = 0;
+    GLenum format = 0, type = 0;
+    auto pixels = ReadImage(file, width, height, format, type);
+    if (!pixels) {
+        std::fprintf(stderr, "model-viewer: %s\n", LastFailure().c_str());
+        return;
+    }
+    RescaleImage(*pixels, width, height, format, type);
+    glDeleteTextures(1, &Material->Texture);
+    Material->Texture = UploadTexture(*pixels, width, height, format, type);
+}
+
+WNDPROC OtherMessages = nullptr;
+
+LRESULT VYN_WINAPI TakeDrops(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_DROPFILES)
+        return OtherMessages(window, message, wParam, lParam);
+    for (const std::string& file : TakeDroppedFiles(wParam))
+        UseTexture(file);
+    return 0;
+}
+
 // The picture is read before the window opens, so that a bad file opens none.
 void BuildScene(const std::string& pictureFile) {
     GLint width = 0, height = 0;
@@ -118,11 +144,11 @@ void BuildScene(const std::string& pictureFile) {
     Framework.WindowName = "model-viewer";
     if (!CreateFromSettings())
         throw std::runtime_error("cannot open the window: " + LastFailure());
-    TMyGLMaterial* material = CurrentRenderList->AddMaterial(1);
-    if (!material || !material->AddPack(&Pack))
+    Material = CurrentRenderList->AddMaterial(1);
+    if (!Material || !Material->AddPack(&Pack))
         throw std::runtime_error("cannot build the scene: " + LastFailure());
     RescaleImage(*pixels, width, height, format, type);
-    material->Texture = UploadTexture(*pixels, width, height, format, type);
+    Material->Texture = UploadTexture(*pixels, width, height, format, type);
 }
 
 } // namespace
@@ -141,6 +167,9 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     BindInput();
+    OtherMessages = FallbackWindowProc;
+    FallbackWindowProc = TakeDrops;
+    DragAcceptFiles(Framework.WindowHandle, TRUE);
     SetDrawOnDemand(true);
     ShowMainWindow();
     DrawFrame();

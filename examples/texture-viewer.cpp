@@ -1,6 +1,7 @@
 // texture-viewer PICTURE | FOLDER: shows a picture (BMP, PNG, JPEG, TGA or GIF) on a quad at its
 // own aspect ratio, with the file's name in the caption. Right and Left step to the next and the
-// previous file of the folder that the reader accepts; the files it refuses are skipped. A still
+// previous file of the folder that the reader accepts; the files it refuses are skipped. A
+// picture dropped on the window is shown, and its folder becomes the one stepped through. A still
 // picture needs no frames between key presses: the loop draws on demand and otherwise sleeps.
 #include <vyn/vyn.h>
 
@@ -98,6 +99,34 @@ size_t ListFolder(const fs::path& argument) {
     return named == Files.end() ? 0 : static_cast<size_t>(named - Files.begin());
 }
 
+// The first dropped file the reader accepts, with its folder; a refused one changes nothing.
+void OpenDropped(const std::vector<std::string>& dropped) {
+    std::vector<fs::path> previous = std::move(Files);
+    for (const std::string& name : dropped) {
+        Files.clear();
+        try {
+            const size_t at = ListFolder(PathOfUtf8(name));
+            if (at < Files.size() && Show(Files[at])) {
+                Shown = at;
+                return;
+            }
+        } catch (const std::exception&) { // an unreadable folder: try the next file
+        }
+        std::fprintf(stderr, "texture-viewer: %s: not a picture the readers accept\n",
+                     name.c_str());
+    }
+    Files = std::move(previous);
+}
+
+WNDPROC OtherMessages = nullptr;
+
+LRESULT VYN_WINAPI TakeDrops(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_DROPFILES)
+        return OtherMessages(window, message, wParam, lParam);
+    OpenDropped(TakeDroppedFiles(wParam));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -128,6 +157,9 @@ int main(int argc, char* argv[]) {
                                 [] { ShowFrom((Shown + 1) % Files.size(), true); });
     CurrentKeyboard->SetHandler(VK_LEFT, KeyDownTable,
                                 [] { ShowFrom((Shown + Files.size() - 1) % Files.size(), false); });
+    OtherMessages = FallbackWindowProc;
+    FallbackWindowProc = TakeDrops;
+    DragAcceptFiles(Framework.WindowHandle, TRUE);
     // No caption timer: it would write "<window name> [N FPS]" over the file's name.
     SetDrawOnDemand(true);
     ShowMainWindow();

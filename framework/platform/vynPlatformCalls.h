@@ -69,4 +69,9 @@
     /* Display modes and message boxes */                                                          \
     X(LONG, ChangeDisplaySettingsA, (DEVMODEA * mode, DWORD flags), (mode, flags))                 \
     X(int, MessageBoxA, (HWND owner, const char* text, const char* caption, UINT type),            \
-      (owner, text, caption, type))
+      (owner, text, caption, type))                                                                \
+    /* Files dropped on a window (shell) */                                                        \
+    X(void, DragAcceptFiles, (HWND window, BOOL accept), (window, accept))                         \
+    X(UINT, DragQueryFileA, (HDROP drop, UINT index, char* file, UINT size),                       \
+      (drop, index, file, size))                                                                   \
+    X(void, DragFinish, (HDROP drop), (drop))

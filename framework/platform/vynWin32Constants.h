@@ -124,6 +124,9 @@ inline constexpr UINT WM_XBUTTONUP = 0x020C;
 #ifndef WM_MOUSEHWHEEL
 inline constexpr UINT WM_MOUSEHWHEEL = 0x020E;
 #endif
+#ifndef WM_DROPFILES
+inline constexpr UINT WM_DROPFILES = 0x0233;
+#endif
 #ifndef WM_USER
 inline constexpr UINT WM_USER = 0x0400;
 #endif
@@ -448,6 +451,9 @@ inline constexpr DWORD WS_OVERLAPPEDWINDOW =
 #endif
 #ifndef WS_EX_WINDOWEDGE
 inline constexpr DWORD WS_EX_WINDOWEDGE = 0x00000100;
+#endif
+#ifndef WS_EX_ACCEPTFILES
+inline constexpr DWORD WS_EX_ACCEPTFILES = 0x00000010;
 #endif
 #ifndef WS_EX_APPWINDOW
 inline constexpr DWORD WS_EX_APPWINDOW = 0x00040000;

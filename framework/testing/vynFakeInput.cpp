@@ -123,4 +123,24 @@ void FakePlatform::Type(std::string_view utf8, HWND window) {
         PostInput(target, message);
 }
 
+bool FakePlatform::DropFiles(std::vector<std::string> files, HWND window) {
+    return Drops.Drop(System, Target(window), std::move(files));
+}
+
+// ---- Files dropped on a window ----
+
+void FakePlatform::DragAcceptFiles(HWND window, BOOL accept) {
+    Run(FakeCall("DragAcceptFiles", window, accept), false,
+        [&] { return DroppedFiles::Accept(System, window, accept); });
+}
+
+UINT FakePlatform::DragQueryFileA(HDROP drop, UINT index, char* file, UINT size) {
+    return Run(FakeCall("DragQueryFileA", drop, index, static_cast<void*>(file), size), UINT{0},
+               [&] { return Drops.Query(drop, index, file, size); });
+}
+
+void FakePlatform::DragFinish(HDROP drop) {
+    Run(FakeCall("DragFinish", drop), false, [&] { return Drops.Finish(drop); });
+}
+
 } // namespace vyn

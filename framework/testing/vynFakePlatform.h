@@ -27,6 +27,7 @@
 /// SetWindowTextA (handed over to the main thread) and the calls a timer callback makes.
 #pragma once
 
+#include "../platform/emulation/vynDroppedFiles.h"
 #include "../platform/emulation/vynInputMessages.h"
 #include "../platform/emulation/vynWindowSystem.h"
 #include "../platform/vynPlatform.h"
@@ -138,6 +139,11 @@ class FakePlatform {
     /// Text typed (UTF-8): its WM_CHAR messages, as a backend's text input posts them, without
     /// key messages.
     void Type(std::string_view utf8, HWND window = nullptr);
+    /// The user drops files (their paths) on the window: WM_DROPFILES is posted if the window
+    /// accepts files; false, with nothing posted, if it does not.
+    bool DropFiles(std::vector<std::string> files, HWND window = nullptr);
+    /// How many lists of dropped files are held: posted and not yet released by DragFinish.
+    size_t DropsHeld() const { return Drops.Held(); }
 
     // ---- Timers ----
     /// The ids of the timers that exist, in order.
@@ -255,6 +261,8 @@ class FakePlatform {
 
     std::map<UINT, FakeTimer> Timers;
     UINT NextTimer = 1;
+
+    DroppedFiles Drops;
 };
 
 } // namespace vyn

@@ -10,7 +10,7 @@ bool Wanted = true;
 
 bool IsInput(UINT message) {
     return (message >= WM_KEYDOWN && message <= WM_SYSCHAR) ||
-           (message >= WM_MOUSEMOVE && message <= WM_MOUSEHWHEEL);
+           (message >= WM_MOUSEMOVE && message <= WM_MOUSEHWHEEL) || message == WM_DROPFILES;
 }
 
 } // namespace

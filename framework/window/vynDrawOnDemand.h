@@ -3,7 +3,7 @@
 /// only when something happens (a viewer showing a still picture).
 ///
 /// In the mode, the loop draws a frame (the idle routine, then the render list) only after a
-/// reason to: input (key, character and mouse messages), a resize, an expose or InvalidateRect
+/// reason to: input (key, character and mouse messages, files dropped), a resize, an expose or InvalidateRect
 /// (WM_PAINT, which the mode answers by asking for the frame rather than drawing it at once),
 /// the window's activation or a WM_TIMER. Otherwise it waits in WaitMessage without the processor,
 /// as it does for an inactive window. Reasons that arrive together make one frame, drawn once the

@@ -103,4 +103,16 @@ void ShowMessageBox(const std::string& text) {
     }
 }
 
+std::vector<std::string> TakeDroppedFiles(WPARAM drop) {
+    const auto handle = reinterpret_cast<HDROP>(drop);
+    std::vector<std::string> files(DragQueryFileA(handle, 0xFFFFFFFF, nullptr, 0));
+    for (UINT index = 0; index < files.size(); ++index) {
+        std::string& name = files[index];
+        name.resize(DragQueryFileA(handle, index, nullptr, 0) + 1);
+        name.resize(DragQueryFileA(handle, index, name.data(), static_cast<UINT>(name.size())));
+    }
+    DragFinish(handle);
+    return files;
+}
+
 } // namespace vyn

@@ -1,6 +1,6 @@
 /// @file
 /// Small platform helper routines of the window module and the application: zero-filled memory,
-/// decimal digits and numbers, the full-screen display mode and the message box.
+/// decimal digits and numbers, the full-screen display mode, the message box and dropped files.
 ///
 /// The only state is FillByte (0), the byte FillBuffer writes, so every block AllocZeroed returns
 /// is zero-filled. Routines that can fail return false and never throw; a negative byte count is
@@ -10,8 +10,11 @@
 /// its count with IntegerToString); the rest is main thread only.
 #pragma once
 
+#include "../platform/vynWin32Types.h"
+
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace vyn {
 
@@ -59,5 +62,11 @@ std::string IntegerToString(int32_t value);
 
 /// A modal box with the caption "Message" and an OK button; returns when it is closed.
 void ShowMessageBox(const std::string& text);
+
+/// The paths (UTF-8) of the files a WM_DROPFILES hands over (its wParam), in the order dropped;
+/// the list is released with DragFinish, so each message's files are taken once. A window hears
+/// of drops once the program has called DragAcceptFiles(Framework.WindowHandle, TRUE); its
+/// window procedure passes WM_DROPFILES to FallbackWindowProc.
+std::vector<std::string> TakeDroppedFiles(WPARAM drop);
 
 } // namespace vyn

@@ -4,6 +4,7 @@
 #include "framework/gl/vynGL.h"
 #include "framework/platform/emulation/vynPixelFormats.h"
 #include "framework/platform/sdl/vynSdlState.h"
+#include "framework/window/vynHelpersU.h"
 #include "tests/support/vynPlatformTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -483,6 +484,31 @@ TEST_F(SdlPlatformTest, ClicksMovesAndClosesArriveWithWindowsParameters) {
     EXPECT_EQ(Received.back().message, WM_DESTROY);
     EXPECT_EQ(SdlWindowOf(Window), nullptr);
     Window = nullptr;
+}
+
+// SDL hands a drop over a file at a time; the window gets them as one WM_DROPFILES, and only once
+// it accepts files.
+TEST_F(SdlPlatformTest, FilesDroppedTogetherArriveAsOneDropOnceTheWindowAcceptsThem) {
+    Create();
+    Show();
+    const auto drop = [this](std::vector<const char*> files) {
+        SDL_Event event{};
+        event.drop.windowID = SDL_GetWindowID(Sdl());
+        for (Uint32 type : {Uint32{SDL_DROPBEGIN}, Uint32{SDL_DROPFILE}, Uint32{SDL_DROPCOMPLETE}})
+            for (size_t i = 0; i < (type == SDL_DROPFILE ? files.size() : 1); ++i) {
+                event.type = type;
+                event.drop.file = type == SDL_DROPFILE ? SDL_strdup(files[i]) : nullptr;
+                Push(event);
+            }
+    };
+    drop({"/tmp/ignored.bmp"});
+    EXPECT_TRUE(Drain().empty()) << "a window that does not accept files heard of a drop";
+    vyn::DragAcceptFiles(Window, TRUE);
+    drop({"/tmp/one.bmp", "/tmp/deux \xC3\xA9.png"});
+    const std::vector<MSG> taken = Drain();
+    ASSERT_EQ(MessageKinds(taken), std::vector<UINT>{WM_DROPFILES});
+    EXPECT_EQ(TakeDroppedFiles(taken[0].wParam),
+              (std::vector<std::string>{"/tmp/one.bmp", "/tmp/deux \xC3\xA9.png"}));
 }
 
 TEST_F(SdlPlatformTest, CaptionSetFromAnotherThreadWakesTheWaitAndAppears) {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <set>
+#include <string>
 
 using namespace vyn;
 using namespace vyn::test;
@@ -46,6 +47,15 @@ Ready MakeReady() {
     vyn::wglMakeCurrent(ready.Dc, ready.Context);
     ready.Timer = vyn::timeSetEvent(1000, 0, NoTimer, 0, TIME_PERIODIC);
     return ready;
+}
+
+// A file dropped on the ready window, its WM_DROPFILES taken from the queue: the list's handle.
+HDROP DroppedOnWindow(FakePlatform& fake, const Ready& ready) {
+    fake.DragAcceptFiles(ready.Window, TRUE);
+    fake.DropFiles({"dropped.bmp"}, ready.Window);
+    MSG message{};
+    vyn::PeekMessageA(&message, ready.Window, WM_DROPFILES, WM_DROPFILES, PM_REMOVE);
+    return reinterpret_cast<HDROP>(message.wParam);
 }
 
 using FailureCheck = std::function<bool(FakePlatform&, const Ready&)>;
@@ -234,6 +244,24 @@ const std::map<std::string, FailureCheck>& FailureCases() {
          [](FakePlatform& fake, const Ready&) {
              return vyn::MessageBoxA(nullptr, "t", "Message", MB_OK) == 0 &&
                     fake.MessageBoxes.empty();
+         }},
+        {"DragAcceptFiles",
+         [](FakePlatform& fake, const Ready& ready) {
+             vyn::DragAcceptFiles(ready.Window, TRUE);
+             return (fake.Window(ready.Window)->ExStyle & WS_EX_ACCEPTFILES) == 0;
+         }},
+        {"DragQueryFileA",
+         [](FakePlatform& fake, const Ready& ready) {
+             const HDROP drop = DroppedOnWindow(fake, ready);
+             char name[16] = "unchanged";
+             return vyn::DragQueryFileA(drop, DropFileCount, nullptr, 0) == 0 &&
+                    vyn::DragQueryFileA(drop, 0, name, sizeof name) == 0 &&
+                    std::string(name) == "unchanged";
+         }},
+        {"DragFinish",
+         [](FakePlatform& fake, const Ready& ready) {
+             vyn::DragFinish(DroppedOnWindow(fake, ready));
+             return fake.DropsHeld() == 1;
          }},
     };
     return cases;

@@ -30,7 +30,7 @@ MAE_LIMIT = 0.02
 CHROMIUM_FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
                   "--no-first-run", "--disable-background-networking",
                   "--disable-component-update", "--disable-sync", "--window-size=640,640",
-                  "--force-device-scale-factor=1", "--enable-unsafe-swiftshader"]
+                  "--enable-unsafe-swiftshader"]
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
@@ -85,11 +85,12 @@ def built_in_line_step(picture, line, left, top):
 class Page:
     """One page in a fresh headless Chromium, with its console."""
 
-    def __init__(self, address):
+    def __init__(self, address, scale=1):
         options = webdriver.ChromeOptions()
         options.binary_location = "/usr/bin/chromium"
         self.profile = tempfile.mkdtemp()
-        for flag in CHROMIUM_FLAGS + ["--user-data-dir=" + self.profile]:
+        for flag in CHROMIUM_FLAGS + ["--user-data-dir=" + self.profile,
+                                      "--force-device-scale-factor=%d" % scale]:
             options.add_argument(flag)
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
@@ -179,8 +180,8 @@ class WebPages(unittest.TestCase):
         cls.server.shutdown()
         shutil.rmtree(cls.work, ignore_errors=True)
 
-    def open(self, page):
-        opened = Page(self.address + page)
+    def open(self, page, scale=1):
+        opened = Page(self.address + page, scale)
         self.addCleanup(opened.close)
         return opened
 
@@ -274,6 +275,23 @@ class WebPages(unittest.TestCase):
         self.assertGreater(mean_absolute_error(first, turned), MAE_LIMIT)
         self.assertEqual(page.foreign_lines(), [])
 
+    def test_model_viewer_fills_the_page_and_follows_the_browser_window(self):
+        page = self.open("model-viewer.html")
+        self.assertIsNotNone(page.frame_rate("model-viewer"))
+        # The canvas as wide as the page, the whole page within the browser's window.
+        place = "const c = document.getElementById('canvas'); " \
+                "return [c.clientWidth, document.body.clientWidth, " \
+                "document.documentElement.scrollHeight <= innerHeight]"
+        width, page_width, fits = page.driver.execute_script(place)
+        self.assertEqual([width, fits], [page_width, True])
+        self.assertGreater(width, 400)
+        page.driver.set_window_size(900, 800)
+        follows = "const c = document.getElementById('canvas'); " \
+                  "return c.clientWidth === document.body.clientWidth && c.width > %d" % width
+        self.assertTrue(page.wait_for(follows, True), "the window did not follow the browser's")
+        self.assertIsNotNone(page.frame_rate("model-viewer"), "no frames after the resize")
+        self.assertEqual(page.errors(), [])
+
     def test_a_drag_released_outside_the_canvas_ends_there(self):
         page = self.open("model-viewer.html")
         first = page.drawn_picture(os.path.join(self.work, "drag-first.png"))
@@ -351,6 +369,96 @@ class WebPages(unittest.TestCase):
         self.assertEqual(len(lines), 1, page.output())
         self.assertRegex(lines[0], r"^landscape: pv\.cppa2: ")
         self.assertTrue(any(lines[0] in message for message in page.errors()), page.console)
+
+    def test_a_click_beside_the_canvas_leaves_the_program_active(self):
+        page = self.open("minimal.html")
+        self.assertIsNotNone(page.frame_rate("minimal"))
+        ActionChains(page.driver).click(page.canvas()).perform()
+        help_line = page.driver.find_element("tag name", "p")  # its first words, not its link
+        ActionChains(page.driver).move_to_element(help_line) \
+            .move_by_offset(3 - help_line.size["width"] // 2, 0).click().perform()
+        self.assertEqual(page.driver.execute_script("return document.activeElement.id"), "")
+        time.sleep(2.5)  # the caption counts the frames of each second
+        self.assertRegex(page.driver.title, r"^minimal \[[1-9]\d* FPS\]$",
+                         "the page has the focus, yet the program stopped drawing")
+
+    def press_canvas(self, page, times, right=0, down=0):
+        """Left presses at (right, down) CSS pixels from the canvas's top-left corner."""
+        size = page.canvas().size
+        actions = ActionChains(page.driver).move_to_element(page.canvas()) \
+            .move_by_offset(right - size["width"] // 2, down - size["height"] // 2)
+        for _ in range(times):
+            actions.click()
+        actions.perform()
+
+    def test_a_program_built_on_the_installed_package_hears_presses_on_its_second_window(self):
+        # presses (tests/web/page-program) made, released and made again its window.
+        install = os.path.join(SITE, os.pardir, "install")
+        self.assertTrue(os.path.isdir(install), "no installed web build beside the site")
+        self.assertEqual([name for _, _, names in os.walk(install) for name in names
+                          if name.endswith(".pc")], [], "the browser install wrote a vyn.pc")
+        page = self.open("page-program/presses.html")
+        self.assertTrue(page.wait_title("presses 0 at 0,0 of 400x300"), page.driver.title)
+        self.press_canvas(page, 2, 30, 20)
+        self.assertTrue(page.wait_title("presses 2 at 30,20 of 400x300"), page.driver.title)
+        self.assertEqual(page.errors(), [])
+
+    def test_at_pixel_ratio_2_the_drawing_buffer_mouse_and_viewport_count_device_pixels(self):
+        page = self.open("page-program/presses.html", scale=2)
+        buffer = "const c = document.getElementById('canvas'); return [c.width, c.height]"
+        self.assertEqual(page.driver.execute_script(buffer), [800, 600])
+        self.assertEqual(page.canvas().size, {"width": 400, "height": 300})
+        self.press_canvas(page, 1, 100, 50)
+        self.assertTrue(page.wait_title("presses 1 at 200,100 of 800x600"), page.driver.title)
+        # The picture over the whole buffer: the Linux capture at twice its size.
+        page = self.open("minimal.html", scale=2)
+        self.assertIsNotNone(page.frame_rate("minimal"))
+        shown = page.picture(os.path.join(self.work, "minimal-ratio-2.png"))
+        subprocess.run(["convert", shown, "-resize", "400x300!", shown], check=True, timeout=60)
+        error = mean_absolute_error(shown, os.path.join(REFERENCES, "minimal.png"))
+        self.assertLess(error, MAE_LIMIT, "minimal at pixel ratio 2 against the Linux capture")
+
+    def drop(self, page, address, name):
+        """Drops the site's file at `address` on the canvas as a visitor's file called `name`."""
+        page.driver.execute_async_script(
+            "const [address, name, done] = arguments;"
+            "fetch(address).then(reply => reply.arrayBuffer()).then(bytes => {"
+            "  const data = new DataTransfer();"
+            "  data.items.add(new File([bytes], name));"
+            "  document.getElementById('canvas').dispatchEvent("
+            "    new DragEvent('drop', {dataTransfer: data, bubbles: true, cancelable: true}));"
+            "  done();"
+            "});", address, name)
+
+    def test_texture_viewer_shows_a_dropped_picture_and_a_picked_one(self):
+        page = self.open("texture-viewer.html")
+        self.assertTrue(page.wait_title("pal8.bmp"), page.driver.title)
+        self.drop(page, "data/texture-viewer/rgb24.bmp", "visitor's rgb24.bmp")
+        self.assertTrue(page.wait_title("visitor's rgb24.bmp"), page.driver.title)
+        picker = page.driver.find_element("id", "vyn-open-file")
+        picker.send_keys(os.path.join(os.path.abspath(SITE), "data", "texture-viewer", "pal1.bmp"))
+        self.assertTrue(page.wait_title("pal1.bmp"), page.driver.title)
+        self.assertEqual(page.errors(), [])
+
+    def test_model_viewer_turns_under_a_finger_and_takes_a_dropped_texture(self):
+        page = self.open("model-viewer.html")
+        self.assertIsNotNone(page.frame_rate("model-viewer"))
+        first = page.picture(os.path.join(self.work, "touch-first.png"))
+        centre = page.driver.execute_script(
+            "const r = document.getElementById('canvas').getBoundingClientRect();"
+            "return [r.left + r.width / 2, r.top + r.height / 2]")
+        for kind, right in [("touchStart", 0), ("touchMove", 30), ("touchMove", 60),
+                            ("touchEnd", 60)]:
+            points = [] if kind == "touchEnd" else [{"x": centre[0] + right, "y": centre[1]}]
+            page.driver.execute_cdp_cmd("Input.dispatchTouchEvent",
+                                        {"type": kind, "touchPoints": points})
+        turned = page.picture(os.path.join(self.work, "touch-turned.png"))
+        self.assertGreater(mean_absolute_error(first, turned), MAE_LIMIT, "the finger did not turn")
+        self.drop(page, "data/texture-viewer/rgb24.bmp", "texture.bmp")
+        retextured = page.picture(os.path.join(self.work, "touch-retextured.png"))
+        self.assertGreater(mean_absolute_error(turned, retextured), MAE_LIMIT,
+                           "a dropped picture did not become the texture")
+        self.assertEqual(page.errors(), [])
 
 
 if __name__ == "__main__":

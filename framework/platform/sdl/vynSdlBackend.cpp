@@ -25,6 +25,7 @@ namespace vyn {
 
 // The calls the shared window system answers alone.
 VYN_EMULATED_CALLS(Sdl_, Sdl().System)
+VYN_DROPPED_FILES_CALLS(Sdl_, Sdl().Drops)
 
 namespace {
 

@@ -256,6 +256,23 @@ void TranslateWheel(const SDL_MouseWheelEvent& event) {
     PostInput(window, MouseWheelMessage(notches, x, y, Sdl().Mouse));
 }
 
+// SDL hands a drop over a file at a time, between SDL_DROPBEGIN and SDL_DROPCOMPLETE; the window
+// gets them as one WM_DROPFILES. A drop on no window of ours goes to the focused one.
+void TranslateDrop(const SDL_DropEvent& event) {
+    std::vector<std::string>& pending = Sdl().DroppedPending;
+    if (event.type == SDL_DROPBEGIN) {
+        pending.clear();
+    } else if (event.type == SDL_DROPFILE) {
+        pending.emplace_back(event.file);
+    } else if (event.type == SDL_DROPCOMPLETE) {
+        const HWND window = TargetOf(event.windowID);
+        if (window != nullptr)
+            Sdl().Drops.Drop(Sdl().System, window, std::move(pending));
+        pending.clear();
+    }
+    SDL_free(event.file); // SDL's copy of the name, null but for SDL_DROPFILE and SDL_DROPTEXT
+}
+
 // True when the event delivered captions handed over by another thread.
 bool Translate(const SDL_Event& event) {
     switch (event.type) {
@@ -283,6 +300,12 @@ bool Translate(const SDL_Event& event) {
     case SDL_MOUSEWHEEL:
         TranslateWheel(event.wheel);
         break;
+    case SDL_DROPBEGIN:
+    case SDL_DROPFILE:
+    case SDL_DROPTEXT:
+    case SDL_DROPCOMPLETE:
+        TranslateDrop(event.drop);
+        break;
     default:
         if (event.type != Sdl().WakeEvent)
             break;
@@ -293,6 +316,11 @@ bool Translate(const SDL_Event& event) {
 }
 
 } // namespace
+
+void VYN_WINAPI Sdl_DragAcceptFiles(HWND window, BOOL accept) {
+    // SDL reports drops on every window; only a window that accepts them hears of them.
+    DroppedFiles::Accept(Sdl().System, window, accept);
+}
 
 bool PumpSdlEvents(bool block) {
     if (SDL_WasInit(SDL_INIT_VIDEO) == 0)

@@ -11,6 +11,7 @@
 // SetWindowTextA, timeSetEvent and timeKillEvent.
 #pragma once
 
+#include "../emulation/vynDroppedFiles.h"
 #include "../emulation/vynInputMessages.h"
 #include "../emulation/vynWindowSystem.h"
 #include "../vynPlatform.h"
@@ -20,6 +21,8 @@
 #include <atomic>
 #include <map>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace vyn {
 
@@ -46,6 +49,9 @@ struct SdlState {
     // The display mode asked for by ChangeDisplaySettingsA, until it is restored.
     std::optional<SDL_DisplayMode> ChangedMode;
     MouseState Mouse;
+    DroppedFiles Drops;
+    // The files of a drop under way (SDL_DROPBEGIN to SDL_DROPCOMPLETE).
+    std::vector<std::string> DroppedPending;
     // The event type that wakes the main thread; read by other threads.
     std::atomic<Uint32> WakeEvent{0};
 };

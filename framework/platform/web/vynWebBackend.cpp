@@ -38,6 +38,7 @@ namespace vyn {
 
 // The calls the shared window system answers alone.
 VYN_EMULATED_CALLS(Web_, Web().System)
+VYN_DROPPED_FILES_CALLS(Web_, Web().Drops)
 
 namespace {
 

@@ -4,11 +4,12 @@
 // Keys are listened to on the whole page (the canvas is the page's one window) and become
 // Windows virtual-key messages, with one WM_KEYDOWN per auto-repeat, each press that types a
 // character (the event's key is one printable character, or a control character as Windows
-// makes them) followed by its WM_CHAR; the mouse becomes the
-// button, move and wheel messages at canvas coordinates. A button pressed on the canvas holds the
-// mouse as a desktop window does while it is down: its moves and its release reach the window
-// wherever on the page they happen. Losing the focus or being
-// hidden deactivates the window (WM_ACTIVATE, WM_KILLFOCUS), getting them back activates it.
+// makes them) followed by its WM_CHAR; the mouse becomes the button, move and wheel messages at
+// the canvas's drawing-buffer coordinates (CSS pixels times the canvas's pixel ratio); one finger
+// on the canvas is the left button. A button pressed on the canvas holds the mouse as a desktop
+// window does while it is down: its moves and its release reach the window wherever on the page
+// they happen. The page losing the focus or being hidden deactivates the window (WM_ACTIVATE,
+// WM_KILLFOCUS), getting them back activates it.
 // Every event ends by waking a WaitMessage under way.
 #include "vynWebState.h"
 
@@ -18,17 +19,18 @@
 
 #include <emscripten/emscripten.h>
 
+#include <cmath>
 #include <cstring>
 
 namespace vyn {
 
 // The canvas's top-left corner in the page's viewport, where the mouse's client coordinates
-// count from.
+// count from, in CSS pixels.
 // clang-format off
-EM_JS(void, vyn_web_canvas_corner, (int* left, int* top), {
+EM_JS(void, vyn_web_canvas_corner, (double* left, double* top), {
     const corner = document.getElementById("canvas").getBoundingClientRect();
-    HEAP32[left >> 2] = Math.round(corner.left);
-    HEAP32[top >> 2] = Math.round(corner.top);
+    HEAPF64[left >> 3] = corner.left;
+    HEAPF64[top >> 3] = corner.top;
 });
 // clang-format on
 
@@ -96,19 +98,35 @@ bool AnyButtonHeld() {
     return mouse.Left || mouse.Right || mouse.Middle || mouse.X1 || mouse.X2;
 }
 
+struct CanvasPoint {
+    int X = 0;
+    int Y = 0;
+    bool Over = false; // inside the canvas
+};
+
+// A point of the page's viewport (CSS pixels) in the window's client pixels.
+CanvasPoint ClientPoint(long clientX, long clientY) {
+    double left = 0.0;
+    double top = 0.0;
+    vyn_web_canvas_corner(&left, &top);
+    double width = 0.0;
+    double height = 0.0;
+    emscripten_get_element_css_size(CanvasSelector, &width, &height);
+    const double cssX = static_cast<double>(clientX) - left;
+    const double cssY = static_cast<double>(clientY) - top;
+    const double ratio = CanvasPixelRatio();
+    return {static_cast<int>(std::floor(cssX * ratio)), static_cast<int>(std::floor(cssY * ratio)),
+            cssX >= 0 && cssY >= 0 && cssX < width && cssY < height};
+}
+
 // Presses count on the canvas only; moves and releases anywhere on the page, for a window that
 // holds the mouse or when they are over the canvas.
 EM_BOOL OnMouse(int type, const EmscriptenMouseEvent* event, void*) {
     TakeModifiers(*event);
-    int left = 0;
-    int top = 0;
-    vyn_web_canvas_corner(&left, &top);
-    const int x = static_cast<int>(event->clientX) - left;
-    const int y = static_cast<int>(event->clientY) - top;
-    double width = 0.0;
-    double height = 0.0;
-    emscripten_get_element_css_size(CanvasSelector, &width, &height);
-    const bool overCanvas = x >= 0 && y >= 0 && x < width && y < height;
+    const CanvasPoint point = ClientPoint(event->clientX, event->clientY);
+    const int x = point.X;
+    const int y = point.Y;
+    const bool overCanvas = point.Over;
     MouseButton button{};
     if (type == EMSCRIPTEN_EVENT_MOUSEMOVE) {
         if (overCanvas || AnyButtonHeld())
@@ -138,6 +156,34 @@ EM_BOOL OnWheel(int, const EmscriptenWheelEvent* event, void*) {
     return EM_TRUE;
 }
 
+// One finger is the left button, as SDL makes it by default: its touch presses, moves and
+// releases; a second finger meanwhile is ignored. Taken from the page (EM_TRUE), so that the
+// browser neither scrolls nor makes mouse events of it as well.
+EM_BOOL OnTouch(int type, const EmscriptenTouchEvent* event, void*) {
+    for (int i = 0; i < event->numTouches; ++i) {
+        const EmscriptenTouchPoint& touch = event->touches[i];
+        if (!touch.isChanged)
+            continue;
+        MouseState& mouse = Web().Mouse;
+        const CanvasPoint point = ClientPoint(touch.clientX, touch.clientY);
+        if (type == EMSCRIPTEN_EVENT_TOUCHSTART && !Web().Finger) {
+            Web().Finger = touch.identifier;
+            mouse.Left = true;
+            Post(MouseButtonMessage(MouseButton::Left, true, point.X, point.Y, mouse));
+        } else if (Web().Finger && *Web().Finger == touch.identifier) {
+            if (type == EMSCRIPTEN_EVENT_TOUCHMOVE) {
+                Post(MouseMoveMessage(point.X, point.Y, mouse));
+            } else if (type != EMSCRIPTEN_EVENT_TOUCHSTART) {
+                Web().Finger.reset();
+                mouse.Left = false;
+                Post(MouseButtonMessage(MouseButton::Left, false, point.X, point.Y, mouse));
+            }
+        }
+    }
+    WakeWaiter();
+    return EM_TRUE;
+}
+
 void SetActive(bool active) {
     const HWND window = Web().Window;
     if (window == nullptr)
@@ -159,22 +205,38 @@ EM_BOOL OnVisibility(int, const EmscriptenVisibilityChangeEvent* event, void*) {
     return EM_FALSE;
 }
 
+EM_BOOL OnPageResize(int, const EmscriptenUiEvent*, void*) {
+    FollowPage();
+    WakeWaiter();
+    return EM_FALSE;
+}
+
 EM_BOOL OnFullScreen(int, const EmscriptenFullscreenChangeEvent* event, void*) {
     const HWND window = Web().Window;
     if (window == nullptr)
         return EM_FALSE;
     // Full screen is kept as a maximised window, so that leaving it restores the window's size.
     if (event->isFullscreen)
-        Web().System.Maximize(window, RECT{0, 0, event->elementWidth, event->elementHeight},
+        Web().System.Maximize(window, ScaledToCanvas(event->elementWidth, event->elementHeight),
                               Delivery::Post);
     else
         Web().System.Restore(window, Delivery::Post);
     SizeCanvas(window);
+    FollowPage(); // the browser's window may have changed meanwhile
     WakeWaiter();
     return EM_FALSE;
 }
 
 } // namespace
+
+void ListenToCanvas() {
+    emscripten_set_mousedown_callback(CanvasSelector, nullptr, EM_TRUE, OnMouse);
+    emscripten_set_wheel_callback(CanvasSelector, nullptr, EM_TRUE, OnWheel);
+    emscripten_set_touchstart_callback(CanvasSelector, nullptr, EM_TRUE, OnTouch);
+    emscripten_set_touchmove_callback(CanvasSelector, nullptr, EM_TRUE, OnTouch);
+    emscripten_set_touchend_callback(CanvasSelector, nullptr, EM_TRUE, OnTouch);
+    emscripten_set_touchcancel_callback(CanvasSelector, nullptr, EM_TRUE, OnTouch);
+}
 
 void ListenToPage() {
     if (Web().EventsListened)
@@ -183,13 +245,15 @@ void ListenToPage() {
     const char* page = EMSCRIPTEN_EVENT_TARGET_WINDOW;
     emscripten_set_keydown_callback(page, nullptr, EM_TRUE, OnKey);
     emscripten_set_keyup_callback(page, nullptr, EM_TRUE, OnKey);
-    emscripten_set_mousedown_callback(CanvasSelector, nullptr, EM_TRUE, OnMouse);
+    ListenToCanvas();
     emscripten_set_mouseup_callback(page, nullptr, EM_TRUE, OnMouse);
     emscripten_set_mousemove_callback(page, nullptr, EM_TRUE, OnMouse);
-    emscripten_set_wheel_callback(CanvasSelector, nullptr, EM_TRUE, OnWheel);
-    emscripten_set_focus_callback(page, nullptr, EM_TRUE, OnFocus);
-    emscripten_set_blur_callback(page, nullptr, EM_TRUE, OnFocus);
+    // The page's own focus only, not captured on its way to an element: a click beside the
+    // canvas moves the focus from the canvas to the page, and the page still has it.
+    emscripten_set_focus_callback(page, nullptr, EM_FALSE, OnFocus);
+    emscripten_set_blur_callback(page, nullptr, EM_FALSE, OnFocus);
     emscripten_set_visibilitychange_callback(nullptr, EM_TRUE, OnVisibility);
+    emscripten_set_resize_callback(page, nullptr, EM_FALSE, OnPageResize);
     emscripten_set_fullscreenchange_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, nullptr, EM_TRUE,
                                              OnFullScreen);
 }

@@ -6,6 +6,8 @@
 
 #include <emscripten/emscripten.h>
 
+#include <cmath>
+
 namespace vyn {
 
 namespace {
@@ -97,7 +99,13 @@ RECT WebScreenArea() {
     int width = 0;
     int height = 0;
     emscripten_get_screen_size(&width, &height);
-    return RECT{0, 0, width, height};
+    return ScaledToCanvas(width, height);
+}
+
+RECT ScaledToCanvas(int cssWidth, int cssHeight) {
+    const double ratio = CanvasPixelRatio();
+    return RECT{0, 0, static_cast<LONG>(std::lround(cssWidth * ratio)),
+                static_cast<LONG>(std::lround(cssHeight * ratio))};
 }
 
 void ApplyFullScreen(HWND window) {

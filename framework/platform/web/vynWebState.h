@@ -3,10 +3,12 @@
 // The backend keeps the shared WindowSystem (classes, windows, focus, queue) and mirrors its one
 // window onto the page's canvas: vynWebWindows.cpp makes and shows it, chooses pixel formats and
 // binds WebGL contexts; vynWebEvents.cpp turns the page's events into the window's messages and
-// holds the message calls; vynWebServices.cpp the timer, display modes, message box and process
-// calls; vynWebBackend.cpp fills the table. Everything runs on the page's one thread.
+// holds the message calls; vynWebFiles.cpp takes the files dropped on the canvas or picked;
+// vynWebServices.cpp the timer, display modes, message box and process calls; vynWebBackend.cpp
+// fills the table. Everything runs on the page's one thread.
 #pragma once
 
+#include "../emulation/vynDroppedFiles.h"
 #include "../emulation/vynInputMessages.h"
 #include "../emulation/vynWindowSystem.h"
 #include "../vynPlatform.h"
@@ -14,6 +16,7 @@
 #include <emscripten/html5.h>
 
 #include <map>
+#include <optional>
 
 namespace vyn {
 
@@ -37,12 +40,18 @@ struct WebState {
     uintptr_t NextContext = 0x30000;
     bool EventsListened = false;
     MouseState Mouse;
+    // The touch that is the left button while it lasts (the page's identifier of it).
+    std::optional<long> Finger;
+    DroppedFiles Drops;
 };
 
 // The backend's state, made on first use and kept for the life of the page.
 WebState& Web();
-// Starts listening to the page's keyboard, mouse, focus, visibility and full-screen events.
+// Starts listening to the page's keyboard, mouse, touch, focus, visibility and full-screen events.
 void ListenToPage();
+// Listens to the canvas's own events (presses, wheel, touch) again: destroying a WebGL context
+// removes every handler on its canvas.
+void ListenToCanvas();
 // Lets a WaitMessage under way return: called after every event of the page.
 void WakeWaiter();
 // Suspends the program (the page goes on) until the next animation frame, or until WakeWaiter.
@@ -52,10 +61,18 @@ void YieldToPage();
 void WaitForPageEvent();
 // The screen's size, where a maximised window goes.
 RECT WebScreenArea();
+// An area of CSS pixels at the origin, in the canvas's drawing-buffer pixels.
+RECT ScaledToCanvas(int cssWidth, int cssHeight);
 // Enters the page's full screen for a maximised popup window; leaves it otherwise.
 void ApplyFullScreen(HWND window);
-// The canvas at the window's client size.
+// Drawing-buffer pixels per CSS pixel: the screen's devicePixelRatio, so that a picture is sharp
+// on a high-density screen, or 1 where the page asks for CSS pixels (Module.vynCssPixels).
+double CanvasPixelRatio();
+// The canvas at the window's client size: its drawing buffer that size, its CSS size that size
+// divided by the pixel ratio.
 void SizeCanvas(HWND window);
+// A window that fills the page takes the size of its place in it now (WM_SIZE posted).
+void FollowPage();
 
 #define VYN_WEB_DECLARE(ret, name, params, args) ret VYN_WINAPI Web_##name params;
 VYN_PLATFORM_CALLS(VYN_WEB_DECLARE)

@@ -1,7 +1,11 @@
 // The web backend's window, pixel formats, WebGL contexts and painting.
 //
-// The window is the page's canvas: its client size is the canvas's size, in CSS pixels and in
-// drawing-buffer pixels alike, so a picture is the same pixel for pixel as a desktop window's.
+// The window is the page's canvas: its client size is the canvas's drawing buffer, which is its
+// CSS size times the screen's pixel ratio, so that a picture is sharp on a high-density screen;
+// the size a program asks for is in CSS pixels, as a desktop asks in points. At a ratio of 1 a
+// picture is the same pixel for pixel as a desktop window's. Where the page asks for it
+// (Module.vynFillPage), a window that is not a popup fills its place in the page instead and
+// follows the browser window's size, with WM_SIZE, as a desktop window follows its frame.
 // A canvas keeps the attributes of its first WebGL context, so every context of the window is
 // made with the attributes of its pixel format, which SetPixelFormat fixes once.
 #include "vynWebState.h"
@@ -9,10 +13,12 @@
 #include "framework/core/vynFailure.h"
 #include "framework/platform/emulation/vynPixelFormats.h"
 
+#include <emscripten/emscripten.h>
 #include <gl4esinit.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 namespace vyn {
 
@@ -67,6 +73,41 @@ void StartGl4esOnce() {
     (void)started;
 }
 
+// clang-format off
+EM_JS(int, vyn_web_css_pixels, (), {
+    return Module.vynCssPixels ? 1 : 0;
+});
+
+EM_JS(int, vyn_web_fills_page, (), {
+    return Module.vynFillPage ? 1 : 0;
+});
+
+// The canvas's place when it fills the page, in CSS pixels: the width inside what holds it, and
+// the height the browser's window leaves it once the rest of the page (above and below it) fits.
+EM_JS(void, vyn_web_page_place, (double* width, double* height), {
+    const canvas = document.getElementById("canvas");
+    const holder = getComputedStyle(canvas.parentElement);
+    const inside = canvas.parentElement.clientWidth - parseFloat(holder.paddingLeft) -
+                   parseFloat(holder.paddingRight);
+    const box = canvas.getBoundingClientRect();
+    const page = document.body.getBoundingClientRect();
+    const below = page.bottom + parseFloat(getComputedStyle(document.body).marginBottom) - box.bottom;
+    HEAPF64[width >> 3] = Math.max(Math.floor(inside), 1);
+    HEAPF64[height >> 3] = Math.max(Math.floor(window.innerHeight - box.top - window.scrollY - below), 1);
+});
+// clang-format on
+
+// The client size of a window that fills the page, in drawing-buffer pixels; none for a window
+// that keeps its own size (the page does not ask for it, or a popup).
+std::optional<RECT> PagePlace(DWORD style) {
+    if (!vyn_web_fills_page() || (style & WS_POPUP) != 0)
+        return std::nullopt;
+    double width = 0.0;
+    double height = 0.0;
+    vyn_web_page_place(&width, &height);
+    return ScaledToCanvas(static_cast<int>(width), static_cast<int>(height));
+}
+
 bool SendCreationMessages(HWND window) {
     try {
         return Web().System.SendCreationMessages(window);
@@ -78,6 +119,11 @@ bool SendCreationMessages(HWND window) {
 
 } // namespace
 
+double CanvasPixelRatio() {
+    const double ratio = vyn_web_css_pixels() ? 1.0 : emscripten_get_device_pixel_ratio();
+    return ratio > 0 ? ratio : 1.0;
+}
+
 void SizeCanvas(HWND window) {
     const WindowRecord* record = Web().System.Find(window);
     if (record == nullptr || window != Web().Window)
@@ -85,7 +131,21 @@ void SizeCanvas(HWND window) {
     const int width = std::max<LONG>(Width(record->Client), 1);
     const int height = std::max<LONG>(Height(record->Client), 1);
     emscripten_set_canvas_element_size(CanvasSelector, width, height);
-    emscripten_set_element_css_size(CanvasSelector, width, height);
+    const double ratio = CanvasPixelRatio();
+    emscripten_set_element_css_size(CanvasSelector, width / ratio, height / ratio);
+}
+
+void FollowPage() {
+    const WindowRecord* record = Web().System.Find(Web().Window);
+    if (record == nullptr || record->Maximized || record->Minimized)
+        return;
+    // Twice: the canvas's new size may take the page's scrollbar away or bring it, which changes
+    // the width of its place.
+    for (int pass = 0; pass < 2; ++pass)
+        if (const std::optional<RECT> place = PagePlace(record->Style)) {
+            Web().System.Resize(record->Handle, place->right, place->bottom, Delivery::Post);
+            SizeCanvas(record->Handle);
+        }
 }
 
 // ---- Classes and windows ----
@@ -102,7 +162,10 @@ HWND VYN_WINAPI Web_CreateWindowExA(DWORD exStyle, const char* className, const 
         Fail("CreateWindowExA failed: the page has one canvas: one window at a time");
         return nullptr;
     }
-    const RECT client = ClientRectOfWindow(RECT{x, y, x + width, y + height}, style);
+    RECT client = ClientRectOfWindow(RECT{x, y, x + width, y + height}, style);
+    const RECT buffer = PagePlace(style).value_or(ScaledToCanvas(Width(client), Height(client)));
+    client.right = client.left + buffer.right;
+    client.bottom = client.top + buffer.bottom;
     const HWND window = system.AddWindow(className, windowName, style, exStyle, client);
     Web().Window = window;
     SizeCanvas(window);
@@ -120,6 +183,10 @@ HWND VYN_WINAPI Web_CreateWindowExA(DWORD exStyle, const char* className, const 
 }
 
 BOOL VYN_WINAPI Web_DestroyWindow(HWND window) {
+    // The page stops taking files for a window that is gone.
+    if (const WindowRecord* record = Web().System.Find(window);
+        record != nullptr && (record->ExStyle & WS_EX_ACCEPTFILES) != 0)
+        Web_DragAcceptFiles(window, FALSE);
     if (!Web().System.DestroyWindow(window))
         return FALSE;
     if (Web().Window == window)
@@ -233,6 +300,8 @@ BOOL VYN_WINAPI Web_wglDeleteContext(HGLRC context) {
         Web_wglMakeCurrent(nullptr, nullptr);
     emscripten_webgl_destroy_context(found->second.Context);
     Web().Contexts.erase(found);
+    if (Web().EventsListened)
+        ListenToCanvas(); // the destroyed context took the canvas's handlers with it
     return TRUE;
 }
 

@@ -9,12 +9,14 @@
 #include "framework/platform/vynPlatform.h"
 
 #include "framework/core/vynFailure.h"
+#include "framework/platform/emulation/vynDroppedFiles.h"
 #include "framework/system/win32/vynWin32Text.h"
 #include "vynWin32Native.h"
 #include "vynWin32Procedures.h"
 #include "vynWin32Timers.h"
 
 #include <mmsystem.h>
+#include <shellapi.h>
 
 #include <cstddef>
 
@@ -321,6 +323,30 @@ int VYN_WINAPI Win32_MessageBoxA(HWND owner, const char* text, const char* capti
     const std::wstring wideCaption = WidenOrEmpty(caption);
     return AfterProcedures(MessageBoxW(Native(owner), wideText.c_str(),
                                        caption ? wideCaption.c_str() : nullptr, type));
+}
+
+// ---- Files dropped on a window ----
+
+void VYN_WINAPI Win32_DragAcceptFiles(HWND window, BOOL accept) {
+    ::DragAcceptFiles(Native(window), accept);
+}
+
+// The name in UTF-8, as the framework's paths are, from the wide call: the ANSI one would lose
+// what the code page cannot spell. Lengths and copies count UTF-8 bytes.
+UINT VYN_WINAPI Win32_DragQueryFileA(HDROP drop, UINT index, char* file, UINT size) {
+    const auto nativeDrop = HandleCast<::HDROP>(drop);
+    if (index == DropFileCount)
+        return ::DragQueryFileW(nativeDrop, index, nullptr, 0);
+    const UINT length = ::DragQueryFileW(nativeDrop, index, nullptr, 0);
+    if (length == 0)
+        return 0;
+    std::wstring wide(length + 1, L'\0');
+    wide.resize(::DragQueryFileW(nativeDrop, index, wide.data(), length + 1));
+    return AnswerFileName(Narrow(wide), file, size);
+}
+
+void VYN_WINAPI Win32_DragFinish(HDROP drop) {
+    ::DragFinish(HandleCast<::HDROP>(drop));
 }
 
 #define VYN_WIN32_ENTRY(ret, name, params, args) &Win32_##name,

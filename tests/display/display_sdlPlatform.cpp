@@ -392,7 +392,9 @@ constexpr WPARAM WindowsF10 = 0x79;
 std::vector<MSG> KeyMessagesOf(const std::vector<MSG>& messages) {
     std::vector<MSG> keys;
     std::copy_if(messages.begin(), messages.end(), std::back_inserter(keys), [](const MSG& one) {
-        return one.message >= WM_KEYDOWN && one.message <= WM_SYSKEYUP;
+        // The characters a press types (WM_CHAR and its kin) lie between these in number.
+        return one.message == WM_KEYDOWN || one.message == WM_KEYUP ||
+               one.message == WM_SYSKEYDOWN || one.message == WM_SYSKEYUP;
     });
     return keys;
 }

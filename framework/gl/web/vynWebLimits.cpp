@@ -11,6 +11,7 @@
 #include <cstring>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace vyn {
 
@@ -82,6 +83,39 @@ struct DrawingState {
 };
 
 DrawingState State;
+// What glPushAttrib saved, with its mask: glPopAttrib puts back what the mask covered, so that a
+// helper drawing between the two (text over the scene) leaves the state as the program set it.
+std::vector<std::pair<GLbitfield, DrawingState>> Saved;
+
+void PushState(GLbitfield mask) {
+    Saved.emplace_back(mask, State);
+}
+
+void PopState() {
+    if (Saved.empty())
+        return;
+    const auto [mask, old] = Saved.back();
+    Saved.pop_back();
+    if (mask & (GL_ENABLE_BIT | GL_POLYGON_BIT)) {
+        State.Culling = old.Culling;
+        State.PolygonStipple = old.PolygonStipple;
+    }
+    if (mask & (GL_ENABLE_BIT | GL_LINE_BIT))
+        State.LineSmooth = old.LineSmooth;
+    if (mask & (GL_ENABLE_BIT | GL_POINT_BIT))
+        State.PointSmooth = old.PointSmooth;
+    if (mask & (GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT))
+        State.LogicOp = old.LogicOp;
+    if (mask & GL_LINE_BIT)
+        State.LineWidth = old.LineWidth;
+    if (mask & GL_LIGHTING_BIT)
+        State.ShadeModel = old.ShadeModel;
+    if (mask & GL_POLYGON_BIT) {
+        State.FrontMode = old.FrontMode;
+        State.BackMode = old.BackMode;
+        State.CulledFaces = old.CulledFaces;
+    }
+}
 
 void SetCapability(GLenum capability, bool on) {
     switch (capability) {
@@ -178,6 +212,8 @@ VYN_WATCH(glPolygonMode, void, (GLenum face, GLenum mode), (face, mode), {
     if (face != GL_FRONT)
         State.BackMode = mode;
 })
+VYN_WATCH(glPushAttrib, void, (GLbitfield mask), (mask), PushState(mask))
+VYN_WATCH(glPopAttrib, void, (), (), PopState())
 VYN_WATCH(glBegin, void, (GLenum mode), (mode), CheckDrawing(mode))
 VYN_WATCH(glDrawArrays, void, (GLenum mode, GLint first, GLsizei count), (mode, first, count),
           CheckDrawing(mode))
@@ -232,6 +268,8 @@ const Watched WatchedEntryPoints[] = {
     VYN_WATCHED(glShadeModel),
     VYN_WATCHED(glCullFace),
     VYN_WATCHED(glPolygonMode),
+    VYN_WATCHED(glPushAttrib),
+    VYN_WATCHED(glPopAttrib),
     VYN_WATCHED(glBegin),
     VYN_WATCHED(glDrawArrays),
     VYN_WATCHED(glDrawElements),

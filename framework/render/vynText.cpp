@@ -174,7 +174,7 @@ void EnterOverlay(const TTextColor& color) {
     GLint viewport[4] = {};
     glGetIntegerv(GL_VIEWPORT, viewport);
     glPushAttrib(GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_CURRENT_BIT | GL_TEXTURE_BIT |
-                 GL_TRANSFORM_BIT);
+                 GL_TRANSFORM_BIT | GL_POLYGON_BIT);
     glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
@@ -185,6 +185,9 @@ void EnterOverlay(const TTextColor& color) {
     glLoadIdentity();
     for (GLenum capability : {GL_DEPTH_TEST, GL_LIGHTING, GL_FOG, GL_CULL_FACE, GL_ALPHA_TEST})
         glDisable(capability);
+    // Glyphs are filled whatever the program draws its faces as (the presets draw back faces as
+    // lines, and culling is off here).
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glEnable(GL_TEXTURE_2D);

@@ -3,13 +3,13 @@
 /// only when something happens (a viewer showing a still picture).
 ///
 /// In the mode, the loop draws a frame (the idle routine, then the render list) only after a
-/// reason to: input (key, character and mouse messages, files dropped), a resize, an expose or InvalidateRect
-/// (WM_PAINT, which the mode answers by asking for the frame rather than drawing it at once),
-/// the window's activation or a WM_TIMER. Otherwise it waits in WaitMessage without the processor,
-/// as it does for an inactive window. Reasons that arrive together make one frame, drawn once the
-/// waiting messages are taken, so a drag draws a frame for every batch of moves, as fast as the
-/// loop draws without the mode. A program that wants another frame (an animation running for a
-/// while) calls InvalidateRect on the window, from the idle routine or a handler.
+/// reason to: input (key, character and mouse messages, files dropped), a resize, an expose or
+/// InvalidateRect (WM_PAINT, which the mode answers by asking for the frame rather than drawing it
+/// at once), the window's activation or a WM_TIMER. Otherwise it waits in WaitMessage without the
+/// processor, as it does for an inactive window. Reasons that arrive together make one frame, drawn
+/// once the waiting messages are taken, so a drag draws a frame for every batch of moves, as fast
+/// as the loop draws without the mode. A program that wants another frame (an animation running for
+/// a while) calls InvalidateRect on the window, from the idle routine or a handler.
 ///
 /// Without the mode, as a program starts, the loop makes exactly the calls it makes without this
 /// module. Main thread only.

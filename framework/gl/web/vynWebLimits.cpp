@@ -30,8 +30,7 @@ enum Limit {
     SpotLights,
     MipmapLevels,
     TextureFormats,
-    TextureCopies,
-    PixelRectangles,
+    PixelCopies,
     Accumulation,
     LimitCount
 };
@@ -53,9 +52,7 @@ constexpr const char* Reasons[LimitCount] = {
     "shapes a spot light's cone per pixel, where the desktop lights per vertex (GL_SPOT_CUTOFF)",
     "draws level 0 of a texture whose mipmap levels are loaded one by one: gl4es keeps the first",
     "blends GL_INTENSITY and GL_LUMINANCE_ALPHA textures with other alpha than the desktop",
-    "copies the wrong part of the frame into a texture (glCopyTexImage2D, glCopyTexSubImage2D)",
-    "draws black rectangles for glDrawPixels and glCopyPixels: gl4es's texture for them is "
-    "incomplete in WebGL",
+    "draws nothing for glCopyPixels: gl4es has none",
     "draws without an accumulation buffer: WebGL has none, and gl4es's glAccum does nothing",
 };
 
@@ -236,19 +233,8 @@ VYN_WATCH(glTexImage2D, void,
            GLenum external, GLenum type, const void* pixels),
           (target, level, format, width, height, border, external, type, pixels),
           CheckTextureImage(level, format))
-VYN_WATCH(glCopyTexImage2D, void,
-          (GLenum target, GLint level, GLenum format, GLint x, GLint y, GLsizei width,
-           GLsizei height, GLint border),
-          (target, level, format, x, y, width, height, border), Report(TextureCopies))
-VYN_WATCH(glCopyTexSubImage2D, void,
-          (GLenum target, GLint level, GLint xoffset, GLint yoffset, GLint x, GLint y,
-           GLsizei width, GLsizei height),
-          (target, level, xoffset, yoffset, x, y, width, height), Report(TextureCopies))
-VYN_WATCH(glDrawPixels, void,
-          (GLsizei width, GLsizei height, GLenum format, GLenum type, const void* pixels),
-          (width, height, format, type, pixels), Report(PixelRectangles))
 VYN_WATCH(glCopyPixels, void, (GLint x, GLint y, GLsizei width, GLsizei height, GLenum type),
-          (x, y, width, height, type), Report(PixelRectangles))
+          (x, y, width, height, type), Report(PixelCopies))
 VYN_WATCH(glAccum, void, (GLenum operation, GLfloat value), (operation, value),
           Report(Accumulation))
 #undef VYN_WATCH
@@ -279,9 +265,6 @@ const Watched WatchedEntryPoints[] = {
     VYN_WATCHED(glLightf),
     VYN_WATCHED(glLighti),
     VYN_WATCHED(glTexImage2D),
-    VYN_WATCHED(glCopyTexImage2D),
-    VYN_WATCHED(glCopyTexSubImage2D),
-    VYN_WATCHED(glDrawPixels),
     VYN_WATCHED(glCopyPixels),
     VYN_WATCHED(glAccum),
 };

@@ -103,10 +103,15 @@ void PixelTransfer() {
     DrawPicture(0, 0);
     glPixelTransferf(GL_RED_SCALE, 1);
     glPixelTransferf(GL_BLUE_BIAS, 0);
-    // A colour map that turns green's ramp upside down.
-    const GLfloat inverted[] = {1, 0.5f, 0};
-    glPixelMapfv(GL_PIXEL_MAP_G_TO_G, 3, inverted);
+    // A colour map that turns green's ramp upside down, an entry for each of its values (red's
+    // map is one entry of 0). Blue is left as it was: the desktop's Mesa (llvmpipe) takes blue and
+    // alpha of colour-mapped pixels from the wrong texels.
+    std::vector<GLfloat> inverted(256);
+    for (size_t index = 0; index < inverted.size(); ++index)
+        inverted[index] = 1 - GLfloat(index) / 255;
+    glPixelMapfv(GL_PIXEL_MAP_G_TO_G, GLsizei(inverted.size()), inverted.data());
     glPixelTransferi(GL_MAP_COLOR, GL_TRUE);
+    glColorMask(GL_TRUE, GL_TRUE, GL_FALSE, GL_TRUE);
     DrawPicture(34, 34);
 }
 

@@ -9,6 +9,7 @@
 #include "framework/gl/vynGL.h"
 #include "framework/gl/vynGLLibrary.h"
 #include "framework/gl/web/vynWebLimits.h"
+#include "framework/gl/web/vynWebPixelCopy.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -72,6 +73,9 @@ void* FindGLEntryPoint(LibraryHandle glLibrary, const char* name) {
     void* address = FindLibrarySymbol(glLibrary, name);
     if (address == nullptr && glLibrary != nullptr)
         address = gl4es_GetProcAddress(name);
+    // gl4es's glCopyPixels does nothing: the page has its own.
+    if (address != nullptr && std::strcmp(name, "glCopyPixels") == 0)
+        address = reinterpret_cast<void*>(&CopyPixelsThroughMemory);
     // What the page cannot draw as the desktop does is told where a program draws with it.
     return WatchedEntryPoint(name, address);
 }

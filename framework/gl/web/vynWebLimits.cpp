@@ -30,7 +30,8 @@ enum Limit {
     SpotLights,
     MipmapLevels,
     TextureFormats,
-    PixelCopies,
+    DepthCopies,
+    ListedCopies,
     Accumulation,
     LimitCount
 };
@@ -52,7 +53,8 @@ constexpr const char* Reasons[LimitCount] = {
     "shapes a spot light's cone per pixel, where the desktop lights per vertex (GL_SPOT_CUTOFF)",
     "draws level 0 of a texture whose mipmap levels are loaded one by one: gl4es keeps the first",
     "blends GL_INTENSITY and GL_LUMINANCE_ALPHA textures with other alpha than the desktop",
-    "draws nothing for glCopyPixels: gl4es has none",
+    "copies no depth or stencil with glCopyPixels: WebGL reads neither",
+    "draws nothing for a glCopyPixels compiled into a display list: gl4es reads nothing there",
     "draws without an accumulation buffer: WebGL has none, and gl4es's glAccum does nothing",
 };
 
@@ -77,6 +79,7 @@ struct DrawingState {
     bool PointSmooth = false;
     bool PolygonStipple = false;
     bool LogicOp = false;
+    bool CompilingList = false;
 };
 
 DrawingState State;
@@ -233,8 +236,15 @@ VYN_WATCH(glTexImage2D, void,
            GLenum external, GLenum type, const void* pixels),
           (target, level, format, width, height, border, external, type, pixels),
           CheckTextureImage(level, format))
+VYN_WATCH(glNewList, void, (GLuint list, GLenum mode), (list, mode), State.CompilingList = true)
+VYN_WATCH(glEndList, void, (), (), State.CompilingList = false)
 VYN_WATCH(glCopyPixels, void, (GLint x, GLint y, GLsizei width, GLsizei height, GLenum type),
-          (x, y, width, height, type), Report(PixelCopies))
+          (x, y, width, height, type), {
+              if (type != GL_COLOR)
+                  Report(DepthCopies);
+              if (State.CompilingList)
+                  Report(ListedCopies);
+          })
 VYN_WATCH(glAccum, void, (GLenum operation, GLfloat value), (operation, value),
           Report(Accumulation))
 #undef VYN_WATCH
@@ -265,6 +275,8 @@ const Watched WatchedEntryPoints[] = {
     VYN_WATCHED(glLightf),
     VYN_WATCHED(glLighti),
     VYN_WATCHED(glTexImage2D),
+    VYN_WATCHED(glNewList),
+    VYN_WATCHED(glEndList),
     VYN_WATCHED(glCopyPixels),
     VYN_WATCHED(glAccum),
 };

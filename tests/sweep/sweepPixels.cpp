@@ -141,11 +141,37 @@ void ReadPixels() {
     glDrawPixels(20, 20, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
 }
 
+// A part of the frame read into the middle of a larger grey store (row length and skips, rows of
+// an odd number of RGB pixels), and the whole store drawn back over it, twice as large.
+void ReadPixelsStore() {
+    PixelProjection();
+    glColor3f(0.2f, 0.8f, 0.2f);
+    Rectangle(2, 2, 14, 14);
+    glColor3f(1, 0.3f, 0.3f);
+    Rectangle(6, 6, 18, 18);
+    constexpr int StoreSize = 24;
+    std::vector<GLubyte> store(StoreSize * StoreSize * 3, 160);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glPixelStorei(GL_PACK_ROW_LENGTH, StoreSize);
+    glPixelStorei(GL_PACK_SKIP_PIXELS, 7);
+    glPixelStorei(GL_PACK_SKIP_ROWS, 3);
+    glReadPixels(4, 4, 13, 15, GL_RGB, GL_UNSIGNED_BYTE, store.data());
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glRasterPos2i(16, 16);
+    glPixelZoom(2, 2);
+    glDrawPixels(StoreSize, StoreSize, GL_RGB, GL_UNSIGNED_BYTE, store.data());
+}
+
 const SweepCase Cases[] = {
-    {"bitmap", Bitmap},          {"raster-pos-3d", RasterPos3D},
-    {"draw-pixels", DrawPixels}, {"draw-pixels-store", DrawPixelsStore},
-    {"pixel-zoom", PixelZoom},   {"pixel-transfer", PixelTransfer},
-    {"copy-pixels", CopyPixels}, {"read-pixels", ReadPixels},
+    {"bitmap", Bitmap},
+    {"raster-pos-3d", RasterPos3D},
+    {"draw-pixels", DrawPixels},
+    {"draw-pixels-store", DrawPixelsStore},
+    {"pixel-zoom", PixelZoom},
+    {"pixel-transfer", PixelTransfer},
+    {"copy-pixels", CopyPixels},
+    {"read-pixels", ReadPixels},
+    {"read-pixels-store", ReadPixelsStore},
 };
 
 } // namespace

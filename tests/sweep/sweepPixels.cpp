@@ -141,6 +141,25 @@ void ReadPixels() {
     glDrawPixels(20, 20, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
 }
 
+// Colour indices in diagonal stripes, drawn through the maps from indices to colours: four
+// entries, of which an index takes the one its two low bits name.
+void DrawPixelsIndex() {
+    PixelProjection();
+    const GLfloat red[] = {1, 0, 0, 0.5f}, green[] = {0, 1, 0, 0.5f}, blue[] = {0, 0, 1, 0.5f};
+    const GLfloat alpha[] = {1, 1, 1, 1};
+    glPixelMapfv(GL_PIXEL_MAP_I_TO_R, 4, red);
+    glPixelMapfv(GL_PIXEL_MAP_I_TO_G, 4, green);
+    glPixelMapfv(GL_PIXEL_MAP_I_TO_B, 4, blue);
+    glPixelMapfv(GL_PIXEL_MAP_I_TO_A, 4, alpha);
+    GLubyte indices[8 * 8];
+    for (int index = 0; index < 64; ++index)
+        indices[index] = GLubyte(index % 8 + index / 8);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glRasterPos2i(8, 8);
+    glPixelZoom(6, 6);
+    glDrawPixels(8, 8, GL_COLOR_INDEX, GL_UNSIGNED_BYTE, indices);
+}
+
 // A part of the frame read into the middle of a larger grey store (row length and skips, rows of
 // an odd number of RGB pixels), and the whole store drawn back over it, twice as large.
 void ReadPixelsStore() {
@@ -167,6 +186,7 @@ const SweepCase Cases[] = {
     {"raster-pos-3d", RasterPos3D},
     {"draw-pixels", DrawPixels},
     {"draw-pixels-store", DrawPixelsStore},
+    {"draw-pixels-index", DrawPixelsIndex},
     {"pixel-zoom", PixelZoom},
     {"pixel-transfer", PixelTransfer},
     {"copy-pixels", CopyPixels},

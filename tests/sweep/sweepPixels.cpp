@@ -47,6 +47,20 @@ void Bitmap() {
     glBitmap(16, 16, 0, 0, 0, 0, Arrow);
 }
 
+// Bitmaps take neither the pixel zoom nor the pixel transfer: the arrows come out as they are,
+// in the raster colour, with nothing around them.
+void BitmapZoomTransfer() {
+    PixelProjection();
+    glPixelZoom(3, 2);
+    glPixelTransferf(GL_RED_BIAS, 0.5f);
+    glPixelTransferf(GL_ALPHA_BIAS, 0.5f);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glColor3f(0, 0.5f, 1);
+    glRasterPos2i(6, 6);
+    glBitmap(16, 16, 0, 0, 24, 24, Arrow);
+    glBitmap(16, 16, 0, 0, 0, 0, Arrow);
+}
+
 void RasterPos3D() {
     glMatrixMode(GL_PROJECTION);
     glFrustum(-1, 1, -1, 1, 1, 10);
@@ -183,6 +197,7 @@ void ReadPixelsStore() {
 
 const SweepCase Cases[] = {
     {"bitmap", Bitmap},
+    {"bitmap-zoom-transfer", BitmapZoomTransfer},
     {"raster-pos-3d", RasterPos3D},
     {"draw-pixels", DrawPixels},
     {"draw-pixels-store", DrawPixelsStore},

@@ -141,13 +141,18 @@ void CopyPixels() {
     glCopyPixels(2, 2, 16, 16, GL_COLOR);
 }
 
-// What is drawn is read back and drawn again, twice as large, beside it.
-void ReadPixels() {
+// What the read-back cases read: a red square over a green one in the cell's corner.
+void OverlappingSquares() {
     PixelProjection();
     glColor3f(0.2f, 0.8f, 0.2f);
     Rectangle(2, 2, 14, 14);
     glColor3f(1, 0.3f, 0.3f);
     Rectangle(6, 6, 18, 18);
+}
+
+// What is drawn is read back and drawn again, twice as large, beside it.
+void ReadPixels() {
+    OverlappingSquares();
     std::vector<GLubyte> pixels(20 * 20 * 4);
     glReadPixels(0, 0, 20, 20, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
     glRasterPos2i(22, 22);
@@ -177,11 +182,7 @@ void DrawPixelsIndex() {
 // A part of the frame read into the middle of a larger grey store (row length and skips, rows of
 // an odd number of RGB pixels), and the whole store drawn back over it, twice as large.
 void ReadPixelsStore() {
-    PixelProjection();
-    glColor3f(0.2f, 0.8f, 0.2f);
-    Rectangle(2, 2, 14, 14);
-    glColor3f(1, 0.3f, 0.3f);
-    Rectangle(6, 6, 18, 18);
+    OverlappingSquares();
     constexpr int StoreSize = 24;
     std::vector<GLubyte> store(StoreSize * StoreSize * 3, 160);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);

@@ -33,9 +33,11 @@ endforeach()
 
 add_library(vyngl4es STATIC ${VYN_GL4ES_SOURCES} ${VYN_GL4ES_PATCHED_SOURCES}
                             ${VYN_GL4ES_DIR}/src/glx/hardext.c)
-# src/gl first: a patched copy finds its neighbours ("init.h", "../glx/hardext.h") through it.
+# src/gl first: a patched copy finds its neighbours ("init.h", "../glx/hardext.h") through it;
+# src/gl/wrap last, for a patched copy of a file there ("stub.h", "../init.h").
 target_include_directories(vyngl4es PRIVATE ${VYN_GL4ES_DIR}/src/gl ${VYN_GL4ES_DIR}/src/util
-                                             ${VYN_GL4ES_DIR}/src/glx ${VYN_GL4ES_DIR}/include)
+                                             ${VYN_GL4ES_DIR}/src/glx ${VYN_GL4ES_DIR}/include
+                                             ${VYN_GL4ES_DIR}/src/gl/wrap)
 # NO_INIT_CONSTRUCTOR: gl4es starts when the backend makes the first context current (with the
 # context's entry points, and quiet: vynWebWindows.cpp), not before main.
 target_compile_definitions(vyngl4es PRIVATE NOX11 NOEGL EGL_NO_X11 STATICLIB NO_GBM DEFAULT_ES=2

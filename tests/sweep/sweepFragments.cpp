@@ -173,6 +173,23 @@ void Accumulation() {
     glAccum(GL_RETURN, 1);
 }
 
+// A picture added to a cleared accumulation buffer, then scaled and offset within a scissor box
+// that reaches past the window's corner: only the box's pixels change.
+void AccumulationScissor() {
+    PixelProjection();
+    glColor3f(0.9f, 0.5f, 0.1f);
+    Rectangle(8, 8, 56, 56);
+    glClearAccum(0.1f, 0.1f, 0.3f, 1);
+    glClear(GL_ACCUM_BUFFER_BIT);
+    glAccum(GL_ACCUM, 1);
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(-16, -16, 48, 48);
+    glAccum(GL_MULT, 0.5f);
+    glAccum(GL_ADD, 0.25f);
+    glDisable(GL_SCISSOR_TEST);
+    glAccum(GL_RETURN, 1);
+}
+
 const SweepCase Cases[] = {
     {"blend-alpha", BlendAlpha},
     {"blend-additive", BlendAdditive},
@@ -187,6 +204,7 @@ const SweepCase Cases[] = {
     {"color-mask", ColorMask},
     {"logic-op", LogicOp},
     {"accumulation", Accumulation},
+    {"accumulation-scissor", AccumulationScissor},
 };
 
 } // namespace

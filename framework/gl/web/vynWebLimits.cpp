@@ -28,11 +28,9 @@ enum Limit {
     Feedback,
     ClampToBorder,
     SpotLights,
-    MipmapLevels,
-    TextureFormats,
     DepthCopies,
     ListedCopies,
-    Accumulation,
+    AccumulationInLists,
     LimitCount
 };
 
@@ -51,11 +49,9 @@ constexpr const char* Reasons[LimitCount] = {
     "draws in glRenderMode(GL_FEEDBACK) and returns no feedback: gl4es has no feedback mode",
     "clamps to the edge's texels for GL_CLAMP: WebGL textures have no border colour",
     "shapes a spot light's cone per pixel, where the desktop lights per vertex (GL_SPOT_CUTOFF)",
-    "draws level 0 of a texture whose mipmap levels are loaded one by one: gl4es keeps the first",
-    "blends GL_INTENSITY and GL_LUMINANCE_ALPHA textures with other alpha than the desktop",
     "copies no depth or stencil with glCopyPixels: WebGL reads neither",
     "draws nothing for a glCopyPixels compiled into a display list: gl4es reads nothing there",
-    "draws without an accumulation buffer: WebGL has none, and gl4es's glAccum does nothing",
+    "leaves glAccum out of display lists: gl4es runs it only outside one",
 };
 
 void Report(Limit limit) {
@@ -186,13 +182,6 @@ void CheckLight(GLenum name, GLfloat value) {
         Report(SpotLights);
 }
 
-void CheckTextureImage(GLint level, GLint format) {
-    if (level > 0)
-        Report(MipmapLevels);
-    if (format == GLint(GL_INTENSITY) || format == GLint(GL_LUMINANCE_ALPHA))
-        Report(TextureFormats);
-}
-
 // Each watched entry point: gl4es's own, and the wrapper that calls it.
 #define VYN_WATCH(name, ret, params, args, before)                                                 \
     ret(*Next_##name) params = nullptr;                                                            \
@@ -231,11 +220,6 @@ VYN_WATCH(glLightf, void, (GLenum light, GLenum name, GLfloat value), (light, na
           CheckLight(name, value))
 VYN_WATCH(glLighti, void, (GLenum light, GLenum name, GLint value), (light, name, value),
           CheckLight(name, GLfloat(value)))
-VYN_WATCH(glTexImage2D, void,
-          (GLenum target, GLint level, GLint format, GLsizei width, GLsizei height, GLint border,
-           GLenum external, GLenum type, const void* pixels),
-          (target, level, format, width, height, border, external, type, pixels),
-          CheckTextureImage(level, format))
 VYN_WATCH(glNewList, void, (GLuint list, GLenum mode), (list, mode), State.CompilingList = true)
 VYN_WATCH(glEndList, void, (), (), State.CompilingList = false)
 VYN_WATCH(glCopyPixels, void, (GLint x, GLint y, GLsizei width, GLsizei height, GLenum type),
@@ -245,8 +229,10 @@ VYN_WATCH(glCopyPixels, void, (GLint x, GLint y, GLsizei width, GLsizei height, 
               if (State.CompilingList)
                   Report(ListedCopies);
           })
-VYN_WATCH(glAccum, void, (GLenum operation, GLfloat value), (operation, value),
-          Report(Accumulation))
+VYN_WATCH(glAccum, void, (GLenum operation, GLfloat value), (operation, value), {
+    if (State.CompilingList)
+        Report(AccumulationInLists);
+})
 #undef VYN_WATCH
 
 struct Watched {
@@ -274,10 +260,9 @@ const Watched WatchedEntryPoints[] = {
     VYN_WATCHED(glTexParameterf),
     VYN_WATCHED(glLightf),
     VYN_WATCHED(glLighti),
-    VYN_WATCHED(glTexImage2D),
+    VYN_WATCHED(glCopyPixels),
     VYN_WATCHED(glNewList),
     VYN_WATCHED(glEndList),
-    VYN_WATCHED(glCopyPixels),
     VYN_WATCHED(glAccum),
 };
 #undef VYN_WATCHED

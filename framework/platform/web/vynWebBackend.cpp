@@ -8,7 +8,8 @@
 //   - focus: the window is deactivated while the page is hidden or has lost the focus, and
 //     activated when it is back, so that an inactive program draws nothing and waits;
 //   - WebGL contexts for the pixel formats a canvas has (24-bit colour, 24-bit depth or none,
-//     8-bit stencil or none, double-buffered), with gl4es started on the first one made current;
+//     8-bit stencil or none, double-buffered, with an accumulation buffer or none: gl4es keeps
+//     one in memory), with gl4es started on the first one made current;
 //   - SwapBuffers, WaitMessage and Sleep suspend the program (ASYNCIFY) and give the page back to
 //     the browser: SwapBuffers until the next animation frame, so one frame per display refresh
 //     (the swap interval counts animation frames: 0 gives the page back without waiting for one,
@@ -24,8 +25,6 @@
 // Refused, each with the reason LastFailure() then gives:
 //   - a display-mode change ("a web page cannot change the display mode");
 //   - a second window ("the page has one canvas: one window at a time");
-//   - a pixel format with an accumulation buffer ("a page has no accumulation buffer (WebGL has
-//     none)"): ChoosePixelFormat answers 0 rather than a format a program would draw wrongly on;
 //   - pixel formats with alpha or more than 24 bits of depth fall back to the closest one
 //     offered: a canvas with alpha would show the page through it, which a window never does.
 #include "vynWebState.h"

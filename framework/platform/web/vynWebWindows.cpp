@@ -25,10 +25,11 @@ namespace vyn {
 namespace {
 
 // What a canvas offers: no alpha (the page would show through), depth and stencil of the usual
-// sizes, double buffering; no accumulation buffer.
+// sizes, double buffering; an accumulation buffer or none (gl4es keeps one of its own: WebGL has
+// none).
 bool CanvasOffers(const PIXELFORMATDESCRIPTOR& format) {
     return format.cColorBits == 24 && (format.dwFlags & PFD_DOUBLEBUFFER) != 0 &&
-           (format.cDepthBits == 0 || format.cDepthBits == 24) && format.cAccumBits == 0;
+           (format.cDepthBits == 0 || format.cDepthBits == 24);
 }
 
 EmscriptenWebGLContextAttributes AttributesOf(const PIXELFORMATDESCRIPTOR& format) {
@@ -216,13 +217,6 @@ HWND VYN_WINAPI Web_SetFocus(HWND window) {
 int VYN_WINAPI Web_ChoosePixelFormat(HDC deviceContext, const PIXELFORMATDESCRIPTOR* descriptor) {
     if (Web().System.FindByDeviceContext(deviceContext) == nullptr || descriptor == nullptr)
         return 0;
-    // Windows would give the closest format without one; a program that asks for accumulation
-    // bits draws with them, so the page says it has none rather than draw something else.
-    if (descriptor->cAccumBits > 0) {
-        Fail("ChoosePixelFormat: a page has no accumulation buffer (WebGL has none); ask for "
-             "0 accumulation bits");
-        return 0;
-    }
     for (int format : RankPixelFormats(*descriptor))
         if (CanvasOffers(PixelFormatAt(format)))
             return format;

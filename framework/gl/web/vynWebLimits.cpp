@@ -21,13 +21,11 @@ enum Limit {
     WideLines,
     SmoothLines,
     SmoothPoints,
-    FlatShading,
     PolygonModes,
     PolygonStipple,
     LogicOperations,
     Feedback,
     ClampToBorder,
-    SpotLights,
     MipmapLevels,
     TextureFormats,
     TextureCopies,
@@ -41,8 +39,6 @@ constexpr const char* Reasons[LimitCount] = {
     "draws lines 1 pixel wide: the browser's WebGL has no wider lines (glLineWidth above 1)",
     "draws smoothed lines without smoothing: WebGL has no line smoothing (GL_LINE_SMOOTH)",
     "draws smoothed points square: WebGL has no point smoothing (GL_POINT_SMOOTH)",
-    "shades smoothly where GL_FLAT asks for one colour per face: WebGL 1 has no flat "
-    "interpolation",
     "draws the outlines or corners of every triangle of both faces for glPolygonMode GL_LINE or "
     "GL_POINT",
     "draws stippled polygons solid: gl4es has no polygon stipple (GL_POLYGON_STIPPLE)",
@@ -50,7 +46,6 @@ constexpr const char* Reasons[LimitCount] = {
     "(GL_COLOR_LOGIC_OP)",
     "draws in glRenderMode(GL_FEEDBACK) and returns no feedback: gl4es has no feedback mode",
     "clamps to the edge's texels for GL_CLAMP: WebGL textures have no border colour",
-    "shapes a spot light's cone per pixel, where the desktop lights per vertex (GL_SPOT_CUTOFF)",
     "draws level 0 of a texture whose mipmap levels are loaded one by one: gl4es keeps the first",
     "blends GL_INTENSITY and GL_LUMINANCE_ALPHA textures with other alpha than the desktop",
     "copies the wrong part of the frame into a texture (glCopyTexImage2D, glCopyTexSubImage2D)",
@@ -71,7 +66,6 @@ void Report(Limit limit) {
 // What a drawing is drawn with, as the program set it.
 struct DrawingState {
     GLfloat LineWidth = 1;
-    GLenum ShadeModel = GL_SMOOTH;
     GLenum FrontMode = GL_FILL;
     GLenum BackMode = GL_FILL;
     GLenum CulledFaces = GL_BACK;
@@ -108,8 +102,6 @@ void PopState() {
         State.LogicOp = old.LogicOp;
     if (mask & GL_LINE_BIT)
         State.LineWidth = old.LineWidth;
-    if (mask & GL_LIGHTING_BIT)
-        State.ShadeModel = old.ShadeModel;
     if (mask & GL_POLYGON_BIT) {
         State.FrontMode = old.FrontMode;
         State.BackMode = old.BackMode;
@@ -168,8 +160,6 @@ void CheckDrawing(GLenum mode) {
             Report(SmoothPoints);
         return;
     }
-    if (State.ShadeModel == GL_FLAT)
-        Report(FlatShading);
     if (mode == GL_LINES || mode == GL_LINE_STRIP || mode == GL_LINE_LOOP)
         CheckLines();
     else
@@ -179,11 +169,6 @@ void CheckDrawing(GLenum mode) {
 void CheckWrap(GLenum name, GLfloat value) {
     if ((name == GL_TEXTURE_WRAP_S || name == GL_TEXTURE_WRAP_T) && value == GLfloat(GL_CLAMP))
         Report(ClampToBorder);
-}
-
-void CheckLight(GLenum name, GLfloat value) {
-    if (name == GL_SPOT_CUTOFF && value != 180)
-        Report(SpotLights);
 }
 
 void CheckTextureImage(GLint level, GLint format) {
@@ -204,7 +189,6 @@ void CheckTextureImage(GLint level, GLint format) {
 VYN_WATCH(glEnable, void, (GLenum cap), (cap), SetCapability(cap, true))
 VYN_WATCH(glDisable, void, (GLenum cap), (cap), SetCapability(cap, false))
 VYN_WATCH(glLineWidth, void, (GLfloat width), (width), State.LineWidth = width)
-VYN_WATCH(glShadeModel, void, (GLenum mode), (mode), State.ShadeModel = mode)
 VYN_WATCH(glCullFace, void, (GLenum mode), (mode), State.CulledFaces = mode)
 VYN_WATCH(glPolygonMode, void, (GLenum face, GLenum mode), (face, mode), {
     if (face != GL_BACK)
@@ -227,10 +211,6 @@ VYN_WATCH(glTexParameteri, void, (GLenum target, GLenum name, GLint value), (tar
           CheckWrap(name, GLfloat(value)))
 VYN_WATCH(glTexParameterf, void, (GLenum target, GLenum name, GLfloat value), (target, name, value),
           CheckWrap(name, value))
-VYN_WATCH(glLightf, void, (GLenum light, GLenum name, GLfloat value), (light, name, value),
-          CheckLight(name, value))
-VYN_WATCH(glLighti, void, (GLenum light, GLenum name, GLint value), (light, name, value),
-          CheckLight(name, GLfloat(value)))
 VYN_WATCH(glTexImage2D, void,
           (GLenum target, GLint level, GLint format, GLsizei width, GLsizei height, GLint border,
            GLenum external, GLenum type, const void* pixels),
@@ -265,7 +245,6 @@ const Watched WatchedEntryPoints[] = {
     VYN_WATCHED(glEnable),
     VYN_WATCHED(glDisable),
     VYN_WATCHED(glLineWidth),
-    VYN_WATCHED(glShadeModel),
     VYN_WATCHED(glCullFace),
     VYN_WATCHED(glPolygonMode),
     VYN_WATCHED(glPushAttrib),
@@ -276,8 +255,6 @@ const Watched WatchedEntryPoints[] = {
     VYN_WATCHED(glRenderMode),
     VYN_WATCHED(glTexParameteri),
     VYN_WATCHED(glTexParameterf),
-    VYN_WATCHED(glLightf),
-    VYN_WATCHED(glLighti),
     VYN_WATCHED(glTexImage2D),
     VYN_WATCHED(glCopyTexImage2D),
     VYN_WATCHED(glCopyTexSubImage2D),

@@ -22,9 +22,7 @@ enum Limit {
     SmoothLines,
     SmoothPoints,
     PolygonModes,
-    PolygonStipple,
     LogicOperations,
-    Feedback,
     ClampToBorder,
     MipmapLevels,
     TextureFormats,
@@ -41,10 +39,8 @@ constexpr const char* Reasons[LimitCount] = {
     "draws smoothed points square: WebGL has no point smoothing (GL_POINT_SMOOTH)",
     "draws the outlines or corners of every triangle of both faces for glPolygonMode GL_LINE or "
     "GL_POINT",
-    "draws stippled polygons solid: gl4es has no polygon stipple (GL_POLYGON_STIPPLE)",
     "draws over the frame instead of combining with it: WebGL has no logic operations "
     "(GL_COLOR_LOGIC_OP)",
-    "draws in glRenderMode(GL_FEEDBACK) and returns no feedback: gl4es has no feedback mode",
     "clamps to the edge's texels for GL_CLAMP: WebGL textures have no border colour",
     "draws level 0 of a texture whose mipmap levels are loaded one by one: gl4es keeps the first",
     "blends GL_INTENSITY and GL_LUMINANCE_ALPHA textures with other alpha than the desktop",
@@ -72,7 +68,6 @@ struct DrawingState {
     bool Culling = false;
     bool LineSmooth = false;
     bool PointSmooth = false;
-    bool PolygonStipple = false;
     bool LogicOp = false;
 };
 
@@ -90,10 +85,8 @@ void PopState() {
         return;
     const auto [mask, old] = Saved.back();
     Saved.pop_back();
-    if (mask & (GL_ENABLE_BIT | GL_POLYGON_BIT)) {
+    if (mask & (GL_ENABLE_BIT | GL_POLYGON_BIT))
         State.Culling = old.Culling;
-        State.PolygonStipple = old.PolygonStipple;
-    }
     if (mask & (GL_ENABLE_BIT | GL_LINE_BIT))
         State.LineSmooth = old.LineSmooth;
     if (mask & (GL_ENABLE_BIT | GL_POINT_BIT))
@@ -120,9 +113,6 @@ void SetCapability(GLenum capability, bool on) {
     case GL_POINT_SMOOTH:
         State.PointSmooth = on;
         break;
-    case GL_POLYGON_STIPPLE:
-        State.PolygonStipple = on;
-        break;
     case GL_COLOR_LOGIC_OP:
         State.LogicOp = on;
         break;
@@ -140,8 +130,6 @@ void CheckLines() {
 
 // Faces the culling leaves drawn in a mode other than GL_FILL become lines or points.
 void CheckPolygons() {
-    if (State.PolygonStipple)
-        Report(PolygonStipple);
     const bool frontDrawn = !State.Culling || State.CulledFaces == GL_BACK;
     const bool backDrawn = !State.Culling || State.CulledFaces == GL_FRONT;
     const bool front = frontDrawn && State.FrontMode != GL_FILL;
@@ -203,10 +191,6 @@ VYN_WATCH(glDrawArrays, void, (GLenum mode, GLint first, GLsizei count), (mode, 
           CheckDrawing(mode))
 VYN_WATCH(glDrawElements, void, (GLenum mode, GLsizei count, GLenum type, const void* indices),
           (mode, count, type, indices), CheckDrawing(mode))
-VYN_WATCH(glRenderMode, GLint, (GLenum mode), (mode), {
-    if (mode == GL_FEEDBACK)
-        Report(Feedback);
-})
 VYN_WATCH(glTexParameteri, void, (GLenum target, GLenum name, GLint value), (target, name, value),
           CheckWrap(name, GLfloat(value)))
 VYN_WATCH(glTexParameterf, void, (GLenum target, GLenum name, GLfloat value), (target, name, value),
@@ -252,7 +236,6 @@ const Watched WatchedEntryPoints[] = {
     VYN_WATCHED(glBegin),
     VYN_WATCHED(glDrawArrays),
     VYN_WATCHED(glDrawElements),
-    VYN_WATCHED(glRenderMode),
     VYN_WATCHED(glTexParameteri),
     VYN_WATCHED(glTexParameterf),
     VYN_WATCHED(glTexImage2D),

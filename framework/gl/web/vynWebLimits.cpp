@@ -23,6 +23,7 @@ enum Limit {
     SmoothPoints,
     PolygonModes,
     LogicOperations,
+    LogicBlending,
     ClampToBorder,
     MipmapLevels,
     TextureFormats,
@@ -39,8 +40,10 @@ constexpr const char* Reasons[LimitCount] = {
     "draws smoothed points square: WebGL has no point smoothing (GL_POINT_SMOOTH)",
     "draws the outlines or corners of every triangle of both faces for glPolygonMode GL_LINE or "
     "GL_POINT",
-    "draws over the frame instead of combining with it: WebGL has no logic operations "
-    "(GL_COLOR_LOGIC_OP)",
+    "draws logic operations other than GL_CLEAR, GL_COPY, GL_NOOP, GL_AND, GL_AND_REVERSE, "
+    "GL_AND_INVERTED, GL_OR and GL_XOR as GL_COPY: WebGL has no logic operations",
+    "draws GL_AND, GL_AND_REVERSE, GL_AND_INVERTED, GL_OR and GL_XOR by blending, as the desktop "
+    "only where each channel of the colour drawn is 0 or 1: WebGL has no logic operations",
     "clamps to the edge's texels for GL_CLAMP: WebGL textures have no border colour",
     "draws level 0 of a texture whose mipmap levels are loaded one by one: gl4es keeps the first",
     "blends GL_INTENSITY and GL_LUMINANCE_ALPHA textures with other alpha than the desktop",
@@ -69,6 +72,7 @@ struct DrawingState {
     bool LineSmooth = false;
     bool PointSmooth = false;
     bool LogicOp = false;
+    GLenum LogicOpcode = GL_COPY;
 };
 
 DrawingState State;
@@ -93,6 +97,8 @@ void PopState() {
         State.PointSmooth = old.PointSmooth;
     if (mask & (GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT))
         State.LogicOp = old.LogicOp;
+    if (mask & GL_COLOR_BUFFER_BIT)
+        State.LogicOpcode = old.LogicOpcode;
     if (mask & GL_LINE_BIT)
         State.LineWidth = old.LineWidth;
     if (mask & GL_POLYGON_BIT) {
@@ -140,9 +146,28 @@ void CheckPolygons() {
     }
 }
 
+// The logic operations gl4es draws by blending (its patch 064), exactly or for colours of 0 and 1.
+void CheckLogicOp() {
+    switch (State.LogicOpcode) {
+    case GL_CLEAR:
+    case GL_COPY:
+    case GL_NOOP:
+        return;
+    case GL_AND:
+    case GL_AND_REVERSE:
+    case GL_AND_INVERTED:
+    case GL_OR:
+    case GL_XOR:
+        Report(LogicBlending);
+        return;
+    default:
+        Report(LogicOperations);
+    }
+}
+
 void CheckDrawing(GLenum mode) {
     if (State.LogicOp)
-        Report(LogicOperations);
+        CheckLogicOp();
     if (mode == GL_POINTS) {
         if (State.PointSmooth)
             Report(SmoothPoints);
@@ -178,6 +203,7 @@ VYN_WATCH(glEnable, void, (GLenum cap), (cap), SetCapability(cap, true))
 VYN_WATCH(glDisable, void, (GLenum cap), (cap), SetCapability(cap, false))
 VYN_WATCH(glLineWidth, void, (GLfloat width), (width), State.LineWidth = width)
 VYN_WATCH(glCullFace, void, (GLenum mode), (mode), State.CulledFaces = mode)
+VYN_WATCH(glLogicOp, void, (GLenum opcode), (opcode), State.LogicOpcode = opcode)
 VYN_WATCH(glPolygonMode, void, (GLenum face, GLenum mode), (face, mode), {
     if (face != GL_BACK)
         State.FrontMode = mode;
@@ -230,6 +256,7 @@ const Watched WatchedEntryPoints[] = {
     VYN_WATCHED(glDisable),
     VYN_WATCHED(glLineWidth),
     VYN_WATCHED(glCullFace),
+    VYN_WATCHED(glLogicOp),
     VYN_WATCHED(glPolygonMode),
     VYN_WATCHED(glPushAttrib),
     VYN_WATCHED(glPopAttrib),

@@ -4,25 +4,20 @@
 # gl4es's own CMake sets for an Emscripten build with NOX11, NOEGL and STATICLIB, so that its build
 # files (which write into the source tree and add tests of traces not vendored) are not needed.
 set(VYN_GL4ES_DIR ${CMAKE_CURRENT_LIST_DIR}/../third_party/gl4es)
-file(GLOB_RECURSE VYN_GL4ES_SOURCES CONFIGURE_DEPENDS ${VYN_GL4ES_DIR}/src/gl/*.c)
 
-# Our changes to gl4es, applied at build time to copies of the files they change, which are built
-# in place of the vendored ones (third_party/gl4es-patches/README.md says what each mends).
+# Our changes to gl4es (third_party/gl4es-patches/README.md says what each mends) are applied at
+# build time, in their order, to a copy of gl4es's sources in the build folder, which is what is
+# built. All of src/ is copied (with version.h, which it includes), not only the files the patches
+# change: a patched header must reach every source that includes it, and each source finds the
+# headers of its own folder first.
 set(VYN_GL4ES_PATCHED_DIR ${CMAKE_BINARY_DIR}/gl4es-patched)
+file(GLOB_RECURSE VYN_GL4ES_FILES RELATIVE ${VYN_GL4ES_DIR} CONFIGURE_DEPENDS ${VYN_GL4ES_DIR}/src/*
+     ${VYN_GL4ES_DIR}/version.h)
+foreach(file IN LISTS VYN_GL4ES_FILES)
+  configure_file(${VYN_GL4ES_DIR}/${file} ${VYN_GL4ES_PATCHED_DIR}/${file} COPYONLY)
+endforeach()
 file(GLOB VYN_GL4ES_PATCHES ${CMAKE_CURRENT_LIST_DIR}/../third_party/gl4es-patches/*.patch)
-set(VYN_GL4ES_PATCHED_SOURCES)
 foreach(patch IN LISTS VYN_GL4ES_PATCHES)
-  file(STRINGS ${patch} targets REGEX "^\\+\\+\\+ b/")
-  foreach(target IN LISTS targets)
-    string(REGEX REPLACE "^\\+\\+\\+ b/" "" target ${target})
-    # A file several patches change is copied once, before the first of them.
-    if(${VYN_GL4ES_PATCHED_DIR}/${target} IN_LIST VYN_GL4ES_PATCHED_SOURCES)
-      continue()
-    endif()
-    configure_file(${VYN_GL4ES_DIR}/${target} ${VYN_GL4ES_PATCHED_DIR}/${target} COPYONLY)
-    list(REMOVE_ITEM VYN_GL4ES_SOURCES ${VYN_GL4ES_DIR}/${target})
-    list(APPEND VYN_GL4ES_PATCHED_SOURCES ${VYN_GL4ES_PATCHED_DIR}/${target})
-  endforeach()
   execute_process(COMMAND patch -p1 --forward --quiet -i ${patch}
     WORKING_DIRECTORY ${VYN_GL4ES_PATCHED_DIR} RESULT_VARIABLE failed)
   if(failed)
@@ -30,14 +25,12 @@ foreach(patch IN LISTS VYN_GL4ES_PATCHES)
   endif()
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${patch})
 endforeach()
+file(GLOB_RECURSE VYN_GL4ES_SOURCES ${VYN_GL4ES_PATCHED_DIR}/src/gl/*.c)
 
-add_library(vyngl4es STATIC ${VYN_GL4ES_SOURCES} ${VYN_GL4ES_PATCHED_SOURCES}
-                            ${VYN_GL4ES_DIR}/src/glx/hardext.c)
-# src/gl first: a patched copy finds its neighbours ("init.h", "../glx/hardext.h") through it;
-# src/gl/wrap last, for a patched copy of a file there ("stub.h", "../init.h").
-target_include_directories(vyngl4es PRIVATE ${VYN_GL4ES_DIR}/src/gl ${VYN_GL4ES_DIR}/src/util
-                                             ${VYN_GL4ES_DIR}/src/glx ${VYN_GL4ES_DIR}/include
-                                             ${VYN_GL4ES_DIR}/src/gl/wrap)
+add_library(vyngl4es STATIC ${VYN_GL4ES_SOURCES} ${VYN_GL4ES_PATCHED_DIR}/src/glx/hardext.c)
+target_include_directories(vyngl4es PRIVATE ${VYN_GL4ES_PATCHED_DIR}/src/gl
+                                             ${VYN_GL4ES_PATCHED_DIR}/src/glx
+                                             ${VYN_GL4ES_DIR}/include)
 # NO_INIT_CONSTRUCTOR: gl4es starts when the backend makes the first context current (with the
 # context's entry points, and quiet: vynWebWindows.cpp), not before main.
 target_compile_definitions(vyngl4es PRIVATE NOX11 NOEGL EGL_NO_X11 STATICLIB NO_GBM DEFAULT_ES=2

@@ -2,6 +2,9 @@
 // picture shows it.
 #include "sweepCases.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace sweep {
 
 namespace {
@@ -39,6 +42,27 @@ void Selection() {
     }
 }
 
+void FeedbackTriangle() {
+    glBegin(GL_TRIANGLES);
+    glColor3f(1, 0, 0), glVertex2f(-0.8f, -0.6f);
+    glColor3f(0, 1, 0), glVertex2f(0.8f, -0.6f);
+    glColor3f(0, 0, 1), glVertex2f(0, 0.8f);
+    glEnd();
+}
+
+// Feedback into a buffer of 4 values, too small for the triangle's 23: whether glRenderMode
+// answers -1 and nothing past the buffer's end was written.
+bool FeedbackOverflows() {
+    GLfloat buffer[8];
+    std::fill(std::begin(buffer), std::end(buffer), -1.0f);
+    glFeedbackBuffer(4, GL_3D_COLOR, buffer);
+    glRenderMode(GL_FEEDBACK);
+    FeedbackTriangle();
+    const GLint count = glRenderMode(GL_RENDER);
+    return count == -1 &&
+           std::all_of(buffer + 4, std::end(buffer), [](GLfloat value) { return value == -1.0f; });
+}
+
 void Feedback() {
     GLfloat buffer[256] = {};
     glFeedbackBuffer(256, GL_3D_COLOR, buffer);
@@ -47,15 +71,17 @@ void Feedback() {
     glOrtho(-1, 1, -1, 1, -1, 1);
     glMatrixMode(GL_MODELVIEW);
     glRotatef(30, 0, 0, 1);
-    glBegin(GL_TRIANGLES);
-    glColor3f(1, 0, 0), glVertex2f(-0.8f, -0.6f);
-    glColor3f(0, 1, 0), glVertex2f(0.8f, -0.6f);
-    glColor3f(0, 0, 1), glVertex2f(0, 0.8f);
-    glEnd();
+    FeedbackTriangle();
     const GLint count = glRenderMode(GL_RENDER);
-    // A polygon token, its vertex count, then x, y, z and RGBA in window coordinates each.
+    const bool overflows = FeedbackOverflows();
+    // A polygon token, its vertex count, then x, y, z and RGBA in window coordinates each; a white
+    // square in the corner when the small buffer overflowed as it should.
     glLoadIdentity();
     PixelProjection();
+    if (overflows) {
+        glColor3f(1, 1, 1);
+        Rectangle(2, 2, 10, 10);
+    }
     if (count < 2 || buffer[0] != GLfloat(GL_POLYGON_TOKEN))
         return;
     glBegin(GL_LINE_LOOP);

@@ -21,13 +21,10 @@ enum Limit {
     WideLines,
     SmoothLines,
     SmoothPoints,
-    FlatShading,
     PolygonModes,
-    PolygonStipple,
     LogicOperations,
-    Feedback,
+    LogicBlending,
     ClampToBorder,
-    SpotLights,
     DepthCopies,
     ListedCopies,
     AccumulationInLists,
@@ -39,16 +36,13 @@ constexpr const char* Reasons[LimitCount] = {
     "draws lines 1 pixel wide: the browser's WebGL has no wider lines (glLineWidth above 1)",
     "draws smoothed lines without smoothing: WebGL has no line smoothing (GL_LINE_SMOOTH)",
     "draws smoothed points square: WebGL has no point smoothing (GL_POINT_SMOOTH)",
-    "shades smoothly where GL_FLAT asks for one colour per face: WebGL 1 has no flat "
-    "interpolation",
     "draws the outlines or corners of every triangle of both faces for glPolygonMode GL_LINE or "
     "GL_POINT",
-    "draws stippled polygons solid: gl4es has no polygon stipple (GL_POLYGON_STIPPLE)",
-    "draws over the frame instead of combining with it: WebGL has no logic operations "
-    "(GL_COLOR_LOGIC_OP)",
-    "draws in glRenderMode(GL_FEEDBACK) and returns no feedback: gl4es has no feedback mode",
+    "draws logic operations other than GL_CLEAR, GL_COPY, GL_NOOP, GL_AND, GL_AND_REVERSE, "
+    "GL_AND_INVERTED, GL_OR and GL_XOR as GL_COPY: WebGL has no logic operations",
+    "draws GL_AND, GL_AND_REVERSE, GL_AND_INVERTED, GL_OR and GL_XOR by blending, as the desktop "
+    "only where each channel of the colour drawn is 0 or 1: WebGL has no logic operations",
     "clamps to the edge's texels for GL_CLAMP: WebGL textures have no border colour",
-    "shapes a spot light's cone per pixel, where the desktop lights per vertex (GL_SPOT_CUTOFF)",
     "copies no depth or stencil with glCopyPixels: WebGL reads neither",
     "draws nothing for a glCopyPixels compiled into a display list: gl4es reads nothing there",
     "leaves glAccum out of display lists: gl4es runs it only outside one",
@@ -66,16 +60,15 @@ void Report(Limit limit) {
 // What a drawing is drawn with, as the program set it.
 struct DrawingState {
     GLfloat LineWidth = 1;
-    GLenum ShadeModel = GL_SMOOTH;
     GLenum FrontMode = GL_FILL;
     GLenum BackMode = GL_FILL;
     GLenum CulledFaces = GL_BACK;
     bool Culling = false;
     bool LineSmooth = false;
     bool PointSmooth = false;
-    bool PolygonStipple = false;
     bool LogicOp = false;
     bool CompilingList = false;
+    GLenum LogicOpcode = GL_COPY;
 };
 
 DrawingState State;
@@ -92,20 +85,18 @@ void PopState() {
         return;
     const auto [mask, old] = Saved.back();
     Saved.pop_back();
-    if (mask & (GL_ENABLE_BIT | GL_POLYGON_BIT)) {
+    if (mask & (GL_ENABLE_BIT | GL_POLYGON_BIT))
         State.Culling = old.Culling;
-        State.PolygonStipple = old.PolygonStipple;
-    }
     if (mask & (GL_ENABLE_BIT | GL_LINE_BIT))
         State.LineSmooth = old.LineSmooth;
     if (mask & (GL_ENABLE_BIT | GL_POINT_BIT))
         State.PointSmooth = old.PointSmooth;
     if (mask & (GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT))
         State.LogicOp = old.LogicOp;
+    if (mask & GL_COLOR_BUFFER_BIT)
+        State.LogicOpcode = old.LogicOpcode;
     if (mask & GL_LINE_BIT)
         State.LineWidth = old.LineWidth;
-    if (mask & GL_LIGHTING_BIT)
-        State.ShadeModel = old.ShadeModel;
     if (mask & GL_POLYGON_BIT) {
         State.FrontMode = old.FrontMode;
         State.BackMode = old.BackMode;
@@ -124,9 +115,6 @@ void SetCapability(GLenum capability, bool on) {
     case GL_POINT_SMOOTH:
         State.PointSmooth = on;
         break;
-    case GL_POLYGON_STIPPLE:
-        State.PolygonStipple = on;
-        break;
     case GL_COLOR_LOGIC_OP:
         State.LogicOp = on;
         break;
@@ -144,8 +132,6 @@ void CheckLines() {
 
 // Faces the culling leaves drawn in a mode other than GL_FILL become lines or points.
 void CheckPolygons() {
-    if (State.PolygonStipple)
-        Report(PolygonStipple);
     const bool frontDrawn = !State.Culling || State.CulledFaces == GL_BACK;
     const bool backDrawn = !State.Culling || State.CulledFaces == GL_FRONT;
     const bool front = frontDrawn && State.FrontMode != GL_FILL;
@@ -156,16 +142,33 @@ void CheckPolygons() {
     }
 }
 
+// The logic operations gl4es draws by blending (its patch 064), exactly or for colours of 0 and 1.
+void CheckLogicOp() {
+    switch (State.LogicOpcode) {
+    case GL_CLEAR:
+    case GL_COPY:
+    case GL_NOOP:
+        return;
+    case GL_AND:
+    case GL_AND_REVERSE:
+    case GL_AND_INVERTED:
+    case GL_OR:
+    case GL_XOR:
+        Report(LogicBlending);
+        return;
+    default:
+        Report(LogicOperations);
+    }
+}
+
 void CheckDrawing(GLenum mode) {
     if (State.LogicOp)
-        Report(LogicOperations);
+        CheckLogicOp();
     if (mode == GL_POINTS) {
         if (State.PointSmooth)
             Report(SmoothPoints);
         return;
     }
-    if (State.ShadeModel == GL_FLAT)
-        Report(FlatShading);
     if (mode == GL_LINES || mode == GL_LINE_STRIP || mode == GL_LINE_LOOP)
         CheckLines();
     else
@@ -175,11 +178,6 @@ void CheckDrawing(GLenum mode) {
 void CheckWrap(GLenum name, GLfloat value) {
     if ((name == GL_TEXTURE_WRAP_S || name == GL_TEXTURE_WRAP_T) && value == GLfloat(GL_CLAMP))
         Report(ClampToBorder);
-}
-
-void CheckLight(GLenum name, GLfloat value) {
-    if (name == GL_SPOT_CUTOFF && value != 180)
-        Report(SpotLights);
 }
 
 // Each watched entry point: gl4es's own, and the wrapper that calls it.
@@ -193,8 +191,8 @@ void CheckLight(GLenum name, GLfloat value) {
 VYN_WATCH(glEnable, void, (GLenum cap), (cap), SetCapability(cap, true))
 VYN_WATCH(glDisable, void, (GLenum cap), (cap), SetCapability(cap, false))
 VYN_WATCH(glLineWidth, void, (GLfloat width), (width), State.LineWidth = width)
-VYN_WATCH(glShadeModel, void, (GLenum mode), (mode), State.ShadeModel = mode)
 VYN_WATCH(glCullFace, void, (GLenum mode), (mode), State.CulledFaces = mode)
+VYN_WATCH(glLogicOp, void, (GLenum opcode), (opcode), State.LogicOpcode = opcode)
 VYN_WATCH(glPolygonMode, void, (GLenum face, GLenum mode), (face, mode), {
     if (face != GL_BACK)
         State.FrontMode = mode;
@@ -208,18 +206,10 @@ VYN_WATCH(glDrawArrays, void, (GLenum mode, GLint first, GLsizei count), (mode, 
           CheckDrawing(mode))
 VYN_WATCH(glDrawElements, void, (GLenum mode, GLsizei count, GLenum type, const void* indices),
           (mode, count, type, indices), CheckDrawing(mode))
-VYN_WATCH(glRenderMode, GLint, (GLenum mode), (mode), {
-    if (mode == GL_FEEDBACK)
-        Report(Feedback);
-})
 VYN_WATCH(glTexParameteri, void, (GLenum target, GLenum name, GLint value), (target, name, value),
           CheckWrap(name, GLfloat(value)))
 VYN_WATCH(glTexParameterf, void, (GLenum target, GLenum name, GLfloat value), (target, name, value),
           CheckWrap(name, value))
-VYN_WATCH(glLightf, void, (GLenum light, GLenum name, GLfloat value), (light, name, value),
-          CheckLight(name, value))
-VYN_WATCH(glLighti, void, (GLenum light, GLenum name, GLint value), (light, name, value),
-          CheckLight(name, GLfloat(value)))
 VYN_WATCH(glNewList, void, (GLuint list, GLenum mode), (list, mode), State.CompilingList = true)
 VYN_WATCH(glEndList, void, (), (), State.CompilingList = false)
 VYN_WATCH(glCopyPixels, void, (GLint x, GLint y, GLsizei width, GLsizei height, GLenum type),
@@ -247,19 +237,16 @@ const Watched WatchedEntryPoints[] = {
     VYN_WATCHED(glEnable),
     VYN_WATCHED(glDisable),
     VYN_WATCHED(glLineWidth),
-    VYN_WATCHED(glShadeModel),
     VYN_WATCHED(glCullFace),
+    VYN_WATCHED(glLogicOp),
     VYN_WATCHED(glPolygonMode),
     VYN_WATCHED(glPushAttrib),
     VYN_WATCHED(glPopAttrib),
     VYN_WATCHED(glBegin),
     VYN_WATCHED(glDrawArrays),
     VYN_WATCHED(glDrawElements),
-    VYN_WATCHED(glRenderMode),
     VYN_WATCHED(glTexParameteri),
     VYN_WATCHED(glTexParameterf),
-    VYN_WATCHED(glLightf),
-    VYN_WATCHED(glLighti),
     VYN_WATCHED(glCopyPixels),
     VYN_WATCHED(glNewList),
     VYN_WATCHED(glEndList),

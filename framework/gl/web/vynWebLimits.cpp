@@ -18,9 +18,6 @@ namespace vyn {
 namespace {
 
 enum Limit {
-    WideLines,
-    SmoothLines,
-    SmoothPoints,
     FlatShading,
     PolygonModes,
     PolygonStipple,
@@ -38,9 +35,6 @@ enum Limit {
 
 // What the page draws instead, and why (the rows of docs/web-differences.md).
 constexpr const char* Reasons[LimitCount] = {
-    "draws lines 1 pixel wide: the browser's WebGL has no wider lines (glLineWidth above 1)",
-    "draws smoothed lines without smoothing: WebGL has no line smoothing (GL_LINE_SMOOTH)",
-    "draws smoothed points square: WebGL has no point smoothing (GL_POINT_SMOOTH)",
     "shades smoothly where GL_FLAT asks for one colour per face: WebGL 1 has no flat "
     "interpolation",
     "draws the outlines or corners of every triangle of both faces for glPolygonMode GL_LINE or "
@@ -70,14 +64,11 @@ void Report(Limit limit) {
 
 // What a drawing is drawn with, as the program set it.
 struct DrawingState {
-    GLfloat LineWidth = 1;
     GLenum ShadeModel = GL_SMOOTH;
     GLenum FrontMode = GL_FILL;
     GLenum BackMode = GL_FILL;
     GLenum CulledFaces = GL_BACK;
     bool Culling = false;
-    bool LineSmooth = false;
-    bool PointSmooth = false;
     bool PolygonStipple = false;
     bool LogicOp = false;
 };
@@ -100,14 +91,8 @@ void PopState() {
         State.Culling = old.Culling;
         State.PolygonStipple = old.PolygonStipple;
     }
-    if (mask & (GL_ENABLE_BIT | GL_LINE_BIT))
-        State.LineSmooth = old.LineSmooth;
-    if (mask & (GL_ENABLE_BIT | GL_POINT_BIT))
-        State.PointSmooth = old.PointSmooth;
     if (mask & (GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT))
         State.LogicOp = old.LogicOp;
-    if (mask & GL_LINE_BIT)
-        State.LineWidth = old.LineWidth;
     if (mask & GL_LIGHTING_BIT)
         State.ShadeModel = old.ShadeModel;
     if (mask & GL_POLYGON_BIT) {
@@ -122,12 +107,6 @@ void SetCapability(GLenum capability, bool on) {
     case GL_CULL_FACE:
         State.Culling = on;
         break;
-    case GL_LINE_SMOOTH:
-        State.LineSmooth = on;
-        break;
-    case GL_POINT_SMOOTH:
-        State.PointSmooth = on;
-        break;
     case GL_POLYGON_STIPPLE:
         State.PolygonStipple = on;
         break;
@@ -139,13 +118,6 @@ void SetCapability(GLenum capability, bool on) {
     }
 }
 
-void CheckLines() {
-    if (State.LineWidth > 1)
-        Report(WideLines);
-    if (State.LineSmooth)
-        Report(SmoothLines);
-}
-
 // Faces the culling leaves drawn in a mode other than GL_FILL become lines or points.
 void CheckPolygons() {
     if (State.PolygonStipple)
@@ -154,25 +126,18 @@ void CheckPolygons() {
     const bool backDrawn = !State.Culling || State.CulledFaces == GL_FRONT;
     const bool front = frontDrawn && State.FrontMode != GL_FILL;
     const bool back = backDrawn && State.BackMode != GL_FILL;
-    if (front || back) {
+    if (front || back)
         Report(PolygonModes);
-        CheckLines();
-    }
 }
 
 void CheckDrawing(GLenum mode) {
     if (State.LogicOp)
         Report(LogicOperations);
-    if (mode == GL_POINTS) {
-        if (State.PointSmooth)
-            Report(SmoothPoints);
+    if (mode == GL_POINTS)
         return;
-    }
     if (State.ShadeModel == GL_FLAT)
         Report(FlatShading);
-    if (mode == GL_LINES || mode == GL_LINE_STRIP || mode == GL_LINE_LOOP)
-        CheckLines();
-    else
+    if (mode != GL_LINES && mode != GL_LINE_STRIP && mode != GL_LINE_LOOP)
         CheckPolygons();
 }
 
@@ -203,7 +168,6 @@ void CheckTextureImage(GLint level, GLint format) {
 
 VYN_WATCH(glEnable, void, (GLenum cap), (cap), SetCapability(cap, true))
 VYN_WATCH(glDisable, void, (GLenum cap), (cap), SetCapability(cap, false))
-VYN_WATCH(glLineWidth, void, (GLfloat width), (width), State.LineWidth = width)
 VYN_WATCH(glShadeModel, void, (GLenum mode), (mode), State.ShadeModel = mode)
 VYN_WATCH(glCullFace, void, (GLenum mode), (mode), State.CulledFaces = mode)
 VYN_WATCH(glPolygonMode, void, (GLenum face, GLenum mode), (face, mode), {
@@ -264,7 +228,6 @@ struct Watched {
 const Watched WatchedEntryPoints[] = {
     VYN_WATCHED(glEnable),
     VYN_WATCHED(glDisable),
-    VYN_WATCHED(glLineWidth),
     VYN_WATCHED(glShadeModel),
     VYN_WATCHED(glCullFace),
     VYN_WATCHED(glPolygonMode),

@@ -19,7 +19,6 @@ namespace {
 
 enum Limit {
     FlatShading,
-    PolygonModes,
     PolygonStipple,
     LogicOperations,
     Feedback,
@@ -37,8 +36,6 @@ enum Limit {
 constexpr const char* Reasons[LimitCount] = {
     "shades smoothly where GL_FLAT asks for one colour per face: WebGL 1 has no flat "
     "interpolation",
-    "draws the outlines or corners of every triangle of both faces for glPolygonMode GL_LINE or "
-    "GL_POINT",
     "draws stippled polygons solid: gl4es has no polygon stipple (GL_POLYGON_STIPPLE)",
     "draws over the frame instead of combining with it: WebGL has no logic operations "
     "(GL_COLOR_LOGIC_OP)",
@@ -65,10 +62,6 @@ void Report(Limit limit) {
 // What a drawing is drawn with, as the program set it.
 struct DrawingState {
     GLenum ShadeModel = GL_SMOOTH;
-    GLenum FrontMode = GL_FILL;
-    GLenum BackMode = GL_FILL;
-    GLenum CulledFaces = GL_BACK;
-    bool Culling = false;
     bool PolygonStipple = false;
     bool LogicOp = false;
 };
@@ -87,26 +80,16 @@ void PopState() {
         return;
     const auto [mask, old] = Saved.back();
     Saved.pop_back();
-    if (mask & (GL_ENABLE_BIT | GL_POLYGON_BIT)) {
-        State.Culling = old.Culling;
+    if (mask & (GL_ENABLE_BIT | GL_POLYGON_BIT))
         State.PolygonStipple = old.PolygonStipple;
-    }
     if (mask & (GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT))
         State.LogicOp = old.LogicOp;
     if (mask & GL_LIGHTING_BIT)
         State.ShadeModel = old.ShadeModel;
-    if (mask & GL_POLYGON_BIT) {
-        State.FrontMode = old.FrontMode;
-        State.BackMode = old.BackMode;
-        State.CulledFaces = old.CulledFaces;
-    }
 }
 
 void SetCapability(GLenum capability, bool on) {
     switch (capability) {
-    case GL_CULL_FACE:
-        State.Culling = on;
-        break;
     case GL_POLYGON_STIPPLE:
         State.PolygonStipple = on;
         break;
@@ -118,16 +101,9 @@ void SetCapability(GLenum capability, bool on) {
     }
 }
 
-// Faces the culling leaves drawn in a mode other than GL_FILL become lines or points.
 void CheckPolygons() {
     if (State.PolygonStipple)
         Report(PolygonStipple);
-    const bool frontDrawn = !State.Culling || State.CulledFaces == GL_BACK;
-    const bool backDrawn = !State.Culling || State.CulledFaces == GL_FRONT;
-    const bool front = frontDrawn && State.FrontMode != GL_FILL;
-    const bool back = backDrawn && State.BackMode != GL_FILL;
-    if (front || back)
-        Report(PolygonModes);
 }
 
 void CheckDrawing(GLenum mode) {
@@ -169,13 +145,6 @@ void CheckTextureImage(GLint level, GLint format) {
 VYN_WATCH(glEnable, void, (GLenum cap), (cap), SetCapability(cap, true))
 VYN_WATCH(glDisable, void, (GLenum cap), (cap), SetCapability(cap, false))
 VYN_WATCH(glShadeModel, void, (GLenum mode), (mode), State.ShadeModel = mode)
-VYN_WATCH(glCullFace, void, (GLenum mode), (mode), State.CulledFaces = mode)
-VYN_WATCH(glPolygonMode, void, (GLenum face, GLenum mode), (face, mode), {
-    if (face != GL_BACK)
-        State.FrontMode = mode;
-    if (face != GL_FRONT)
-        State.BackMode = mode;
-})
 VYN_WATCH(glPushAttrib, void, (GLbitfield mask), (mask), PushState(mask))
 VYN_WATCH(glPopAttrib, void, (), (), PopState())
 VYN_WATCH(glBegin, void, (GLenum mode), (mode), CheckDrawing(mode))
@@ -225,12 +194,12 @@ struct Watched {
 
 #define VYN_WATCHED(name)                                                                          \
     { #name, reinterpret_cast < void*>(&Watch_##name), reinterpret_cast < void**>(&Next_##name) }
+// One a line, so that each feature's entry points come and go on their own.
+// clang-format off
 const Watched WatchedEntryPoints[] = {
     VYN_WATCHED(glEnable),
     VYN_WATCHED(glDisable),
     VYN_WATCHED(glShadeModel),
-    VYN_WATCHED(glCullFace),
-    VYN_WATCHED(glPolygonMode),
     VYN_WATCHED(glPushAttrib),
     VYN_WATCHED(glPopAttrib),
     VYN_WATCHED(glBegin),
@@ -248,6 +217,7 @@ const Watched WatchedEntryPoints[] = {
     VYN_WATCHED(glCopyPixels),
     VYN_WATCHED(glAccum),
 };
+// clang-format on
 #undef VYN_WATCHED
 
 } // namespace

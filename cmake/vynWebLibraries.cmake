@@ -33,8 +33,10 @@ target_include_directories(vyngl4es PRIVATE ${VYN_GL4ES_PATCHED_DIR}/src/gl
                                              ${VYN_GL4ES_DIR}/include)
 # NO_INIT_CONSTRUCTOR: gl4es starts when the backend makes the first context current (with the
 # context's entry points, and quiet: vynWebWindows.cpp), not before main.
+# skip_glLineWidth: gl4es's pass-through glLineWidth (src/gl/wrap/gles.c) gives way to line.c's,
+# which draws wide lines itself (040-wide-lines.patch).
 target_compile_definitions(vyngl4es PRIVATE NOX11 NOEGL EGL_NO_X11 STATICLIB NO_GBM DEFAULT_ES=2
-                                            NO_INIT_CONSTRUCTOR)
+                                            NO_INIT_CONSTRUCTOR skip_glLineWidth)
 # Third-party code: its warnings are its maintainers' business.
 target_compile_options(vyngl4es PRIVATE -std=gnu11 -w -fvisibility=hidden)
 

@@ -18,10 +18,6 @@ namespace vyn {
 namespace {
 
 enum Limit {
-    WideLines,
-    SmoothLines,
-    SmoothPoints,
-    PolygonModes,
     LogicOperations,
     LogicBlending,
     ClampToBorder,
@@ -33,11 +29,6 @@ enum Limit {
 
 // What the page draws instead, and why (the rows of docs/web-differences.md).
 constexpr const char* Reasons[LimitCount] = {
-    "draws lines 1 pixel wide: the browser's WebGL has no wider lines (glLineWidth above 1)",
-    "draws smoothed lines without smoothing: WebGL has no line smoothing (GL_LINE_SMOOTH)",
-    "draws smoothed points square: WebGL has no point smoothing (GL_POINT_SMOOTH)",
-    "draws the outlines or corners of every triangle of both faces for glPolygonMode GL_LINE or "
-    "GL_POINT",
     "draws logic operations other than GL_CLEAR, GL_COPY, GL_NOOP, GL_AND, GL_AND_REVERSE, "
     "GL_AND_INVERTED, GL_OR and GL_XOR as GL_COPY: WebGL has no logic operations",
     "draws GL_AND, GL_AND_REVERSE, GL_AND_INVERTED, GL_OR and GL_XOR by blending, as the desktop "
@@ -59,13 +50,6 @@ void Report(Limit limit) {
 
 // What a drawing is drawn with, as the program set it.
 struct DrawingState {
-    GLfloat LineWidth = 1;
-    GLenum FrontMode = GL_FILL;
-    GLenum BackMode = GL_FILL;
-    GLenum CulledFaces = GL_BACK;
-    bool Culling = false;
-    bool LineSmooth = false;
-    bool PointSmooth = false;
     bool LogicOp = false;
     bool CompilingList = false;
     GLenum LogicOpcode = GL_COPY;
@@ -85,61 +69,15 @@ void PopState() {
         return;
     const auto [mask, old] = Saved.back();
     Saved.pop_back();
-    if (mask & (GL_ENABLE_BIT | GL_POLYGON_BIT))
-        State.Culling = old.Culling;
-    if (mask & (GL_ENABLE_BIT | GL_LINE_BIT))
-        State.LineSmooth = old.LineSmooth;
-    if (mask & (GL_ENABLE_BIT | GL_POINT_BIT))
-        State.PointSmooth = old.PointSmooth;
     if (mask & (GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT))
         State.LogicOp = old.LogicOp;
     if (mask & GL_COLOR_BUFFER_BIT)
         State.LogicOpcode = old.LogicOpcode;
-    if (mask & GL_LINE_BIT)
-        State.LineWidth = old.LineWidth;
-    if (mask & GL_POLYGON_BIT) {
-        State.FrontMode = old.FrontMode;
-        State.BackMode = old.BackMode;
-        State.CulledFaces = old.CulledFaces;
-    }
 }
 
 void SetCapability(GLenum capability, bool on) {
-    switch (capability) {
-    case GL_CULL_FACE:
-        State.Culling = on;
-        break;
-    case GL_LINE_SMOOTH:
-        State.LineSmooth = on;
-        break;
-    case GL_POINT_SMOOTH:
-        State.PointSmooth = on;
-        break;
-    case GL_COLOR_LOGIC_OP:
+    if (capability == GL_COLOR_LOGIC_OP)
         State.LogicOp = on;
-        break;
-    default:
-        break;
-    }
-}
-
-void CheckLines() {
-    if (State.LineWidth > 1)
-        Report(WideLines);
-    if (State.LineSmooth)
-        Report(SmoothLines);
-}
-
-// Faces the culling leaves drawn in a mode other than GL_FILL become lines or points.
-void CheckPolygons() {
-    const bool frontDrawn = !State.Culling || State.CulledFaces == GL_BACK;
-    const bool backDrawn = !State.Culling || State.CulledFaces == GL_FRONT;
-    const bool front = frontDrawn && State.FrontMode != GL_FILL;
-    const bool back = backDrawn && State.BackMode != GL_FILL;
-    if (front || back) {
-        Report(PolygonModes);
-        CheckLines();
-    }
 }
 
 // The logic operations gl4es draws by blending (its patch 064), exactly or for colours of 0 and 1.
@@ -161,18 +99,9 @@ void CheckLogicOp() {
     }
 }
 
-void CheckDrawing(GLenum mode) {
+void CheckDrawing() {
     if (State.LogicOp)
         CheckLogicOp();
-    if (mode == GL_POINTS) {
-        if (State.PointSmooth)
-            Report(SmoothPoints);
-        return;
-    }
-    if (mode == GL_LINES || mode == GL_LINE_STRIP || mode == GL_LINE_LOOP)
-        CheckLines();
-    else
-        CheckPolygons();
 }
 
 void CheckWrap(GLenum name, GLfloat value) {
@@ -190,22 +119,14 @@ void CheckWrap(GLenum name, GLfloat value) {
 
 VYN_WATCH(glEnable, void, (GLenum cap), (cap), SetCapability(cap, true))
 VYN_WATCH(glDisable, void, (GLenum cap), (cap), SetCapability(cap, false))
-VYN_WATCH(glLineWidth, void, (GLfloat width), (width), State.LineWidth = width)
-VYN_WATCH(glCullFace, void, (GLenum mode), (mode), State.CulledFaces = mode)
 VYN_WATCH(glLogicOp, void, (GLenum opcode), (opcode), State.LogicOpcode = opcode)
-VYN_WATCH(glPolygonMode, void, (GLenum face, GLenum mode), (face, mode), {
-    if (face != GL_BACK)
-        State.FrontMode = mode;
-    if (face != GL_FRONT)
-        State.BackMode = mode;
-})
 VYN_WATCH(glPushAttrib, void, (GLbitfield mask), (mask), PushState(mask))
 VYN_WATCH(glPopAttrib, void, (), (), PopState())
-VYN_WATCH(glBegin, void, (GLenum mode), (mode), CheckDrawing(mode))
+VYN_WATCH(glBegin, void, (GLenum mode), (mode), CheckDrawing())
 VYN_WATCH(glDrawArrays, void, (GLenum mode, GLint first, GLsizei count), (mode, first, count),
-          CheckDrawing(mode))
+          CheckDrawing())
 VYN_WATCH(glDrawElements, void, (GLenum mode, GLsizei count, GLenum type, const void* indices),
-          (mode, count, type, indices), CheckDrawing(mode))
+          (mode, count, type, indices), CheckDrawing())
 VYN_WATCH(glTexParameteri, void, (GLenum target, GLenum name, GLint value), (target, name, value),
           CheckWrap(name, GLfloat(value)))
 VYN_WATCH(glTexParameterf, void, (GLenum target, GLenum name, GLfloat value), (target, name, value),
@@ -233,13 +154,11 @@ struct Watched {
 
 #define VYN_WATCHED(name)                                                                          \
     { #name, reinterpret_cast < void*>(&Watch_##name), reinterpret_cast < void**>(&Next_##name) }
+// clang-format off
 const Watched WatchedEntryPoints[] = {
     VYN_WATCHED(glEnable),
     VYN_WATCHED(glDisable),
-    VYN_WATCHED(glLineWidth),
-    VYN_WATCHED(glCullFace),
     VYN_WATCHED(glLogicOp),
-    VYN_WATCHED(glPolygonMode),
     VYN_WATCHED(glPushAttrib),
     VYN_WATCHED(glPopAttrib),
     VYN_WATCHED(glBegin),
@@ -252,6 +171,7 @@ const Watched WatchedEntryPoints[] = {
     VYN_WATCHED(glEndList),
     VYN_WATCHED(glAccum),
 };
+// clang-format on
 #undef VYN_WATCHED
 
 } // namespace

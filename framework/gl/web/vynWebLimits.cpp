@@ -24,6 +24,7 @@ enum Limit {
     DepthCopies,
     ListedCopies,
     AccumulationInLists,
+    ArbPrograms,
     LimitCount
 };
 
@@ -37,6 +38,8 @@ constexpr const char* Reasons[LimitCount] = {
     "copies no depth or stencil with glCopyPixels: WebGL reads neither",
     "draws nothing for a glCopyPixels compiled into a display list: gl4es reads nothing there",
     "leaves glAccum out of display lists: gl4es runs it only outside one",
+    "refuses ARB assembly programs in a Debug build, which leaves their translator out for a quick "
+    "link: build Release for them",
 };
 
 void Report(Limit limit) {
@@ -109,6 +112,12 @@ void CheckWrap(GLenum name, GLfloat value) {
         Report(ClampToBorder);
 }
 
+#ifdef VYN_GL4ES_WITHOUT_ARB_PROGRAMS
+constexpr bool WithoutArbPrograms = true;
+#else
+constexpr bool WithoutArbPrograms = false;
+#endif
+
 // Each watched entry point: gl4es's own, and the wrapper that calls it.
 #define VYN_WATCH(name, ret, params, args, before)                                                 \
     ret(*Next_##name) params = nullptr;                                                            \
@@ -144,6 +153,12 @@ VYN_WATCH(glAccum, void, (GLenum operation, GLfloat value), (operation, value), 
     if (State.CompilingList)
         Report(AccumulationInLists);
 })
+VYN_WATCH(glProgramStringARB, void,
+          (GLenum target, GLenum format, GLsizei length, const void* text),
+          (target, format, length, text), {
+              if (WithoutArbPrograms)
+                  Report(ArbPrograms);
+          })
 #undef VYN_WATCH
 
 struct Watched {
@@ -170,6 +185,7 @@ const Watched WatchedEntryPoints[] = {
     VYN_WATCHED(glNewList),
     VYN_WATCHED(glEndList),
     VYN_WATCHED(glAccum),
+    VYN_WATCHED(glProgramStringARB),
 };
 // clang-format on
 #undef VYN_WATCHED

@@ -5,7 +5,7 @@
 /// stencil. Main thread only, as all of GL.
 #pragma once
 
-#include "framework/gl/vynGLTypes.h"
+#include "../vynGLTypes.h"
 
 namespace vyn {
 
